@@ -1,0 +1,96 @@
+#include "cli/command_line.h"
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <iostream>
+
+#include "app/string_table.h"
+#include "core/path_names.h"
+
+namespace corvane {
+namespace {
+
+std::string absolute_path(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.lexically_normal().string();
+}
+
+bool names_directory(const std::string& path) {
+  std::error_code error;
+  return (!path.empty() && is_path_separator(path.back())) ||
+         std::filesystem::is_directory(path, error);
+}
+
+}  // namespace
+
+std::string derive_output_path(const std::string& input, const std::string& output) {
+  const std::string absolute_input = absolute_path(input);
+  if (!output.empty() && !names_directory(output)) return absolute_path(output);
+  std::string directory = output.empty() ? directory_part(absolute_input) : absolute_path(output);
+  if (!directory.empty() && !is_path_separator(directory.back())) directory += '/';
+  return directory + base_name(absolute_input) + ".lib";
+}
+
+std::string quoted_list(const std::vector<std::string>& paths) {
+  std::string text;
+  for (const std::string& path : paths) {
+    if (!text.empty()) text += ' ';
+    text += '"';
+    text += path;
+    text += '"';
+  }
+  return text;
+}
+
+ParsedCommandLine parse_command_line(int argc, char** argv) {
+  CLI::App app{"Corvane translates HSPICE model libraries and netlists into Ondrel text.",
+               "corvane"};
+  app.set_version_flag("--version", "corvane 1.0 (Ondrel library translator)");
+  app.footer(
+      "Each INPUT pairs with the -o OUTPUT in the same position. A missing OUTPUT, or one that\n"
+      "names a directory, is that directory (or the input's) with the input's base name and\n"
+      "\".lib\". Each pair also gets a log beside its output, with the extension \".err\".\n"
+      "Exit status: 0 when every pair was translated, 1 for a fatal condition, 2 for a usage\n"
+      "error or a missing input.");
+  CommandLine command;
+  std::vector<std::string> outputs;
+  bool no_subckt = false;
+  app.add_flag("--no-subckt", no_subckt,
+               "Do not place a family of MOSFET models with dotted suffixes in one subcircuit");
+  app.add_option("-o,--output", outputs, "Output file or directory for the input in its position")
+      ->allow_extra_args(false);
+  app.add_option("-j,--jobs", command.jobs, "Translate up to N pairs at once")
+      ->check(CLI::PositiveNumber);
+  app.add_flag("-q,--quiet", command.quiet, "No summary lines and no progress bar");
+  app.add_option("INPUT", command.inputs, "HSPICE input files")->required();
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::Success& done) {
+    return {std::nullopt, app.exit(done)};
+  } catch (const CLI::ParseError& error) {
+    app.exit(error);
+    return {std::nullopt, 2};
+  }
+  if (outputs.size() > command.inputs.size()) {
+    std::cerr << "corvane: more outputs (-o) than inputs\n" << app.help();
+    return {std::nullopt, 2};
+  }
+  for (const std::string& input : command.inputs) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(input, error)) {
+      std::cerr << fill_string_argument(string_text(IDS_NO_INPUT_FILE), input) << '\n';
+      return {std::nullopt, 2};
+    }
+  }
+  command.single_subckt = !no_subckt;
+  for (std::size_t i = 0; i < command.inputs.size(); ++i) {
+    command.outputs.push_back(
+        derive_output_path(command.inputs[i], i < outputs.size() ? outputs[i] : std::string()));
+    command.inputs[i] = absolute_path(command.inputs[i]);
+  }
+  return {std::move(command), 0};
+}
+
+}  // namespace corvane

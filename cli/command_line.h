@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+/// What the command line asks for.
+struct CommandLine {
+  std::vector<std::string> inputs;
+  std::vector<std::string> outputs;  // one per input, after derivation
+  bool single_subckt = true;
+  int jobs = 1;
+  bool quiet = false;
+};
+
+/// The result of parsing: the command line, or the exit status to end with
+/// (0 after --help or --version, 2 after a usage error), its text printed.
+struct ParsedCommandLine {
+  std::optional<CommandLine> command;
+  int exit_status = 0;
+};
+
+ParsedCommandLine parse_command_line(int argc, char** argv);
+
+/// The output path for an input: `output` as given, or derived when empty or
+/// a directory (that directory, or the input's; the input's base name;
+/// ".lib"). Paths are made absolute.
+std::string derive_output_path(const std::string& input, const std::string& output);
+
+/// The paths as one request text: each in double quotes, one blank apart.
+std::string quoted_list(const std::vector<std::string>& paths);
+
+}  // namespace corvane

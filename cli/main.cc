@@ -1,0 +1,72 @@
+// corvane [--no-subckt] [-o OUTPUT]... [-j N] [-q] INPUT...
+// Translates each INPUT into its OUTPUT with a ".err" log beside it.
+
+#include <unistd.h>
+
+#include <iostream>
+
+#include "app/log_environment.h"
+#include "cli/command_line.h"
+#include "cli/interrupt_watcher.h"
+#include "cli/terminal_front_end.h"
+#include "core/host_file_system.h"
+#include "core/translation_run.h"
+
+namespace {
+
+using namespace corvane;
+
+void print_summary(const PairReport& report) {
+  std::cerr << report.input_path << ": ";
+  if (!report.translated) {
+    std::cerr << "not translated; " << colour_name(report.colour) << '\n';
+    return;
+  }
+  std::cerr << "wrote";
+  for (const std::string& file : report.files_written) std::cerr << ' ' << file;
+  if (report.files_written.empty()) std::cerr << " nothing";
+  std::cerr << "; log " << report.log_path << "; " << report.warnings
+            << (report.warnings == 1 ? " warning" : " warnings");
+  if (report.errors > 0) std::cerr << ", " << report.errors << (report.errors == 1 ? " error" : " errors");
+  std::cerr << "; " << colour_name(report.colour) << '\n';
+}
+
+int run(const CommandLine& command, const InterruptWatcher& interrupts) {
+  TerminalPrompts prompts;
+  RealFileSystem file_system;
+  LogEnvironment environment{MessageFilter(message_filter_setting()), {}, prompts, file_system};
+  const bool show_bar = !command.quiet && isatty(STDERR_FILENO) != 0;
+  TerminalProgress progress(prompts, interrupts, show_bar, command.inputs.size());
+
+  TranslationRequest request;
+  request.input_files = quoted_list(command.inputs);
+  request.output_files = quoted_list(command.outputs);
+  request.mos_family_single_subckt = command.single_subckt;
+
+  RunServices services{environment, progress, nullptr, {}, command.jobs};
+  services.pair_done = [&](const PairReport& report) {
+    std::cout << report.console << std::flush;
+    progress.file_done();
+    if (!command.quiet) {
+      if (show_bar) std::cerr << "\r\033[K";
+      print_summary(report);
+    }
+  };
+  const RunResult result = translate_libraries(request, services);
+  if (result.fatal) {
+    std::ostream& stream =
+        result.fatal->stream == StandardStream::output ? std::cout : std::cerr;
+    stream << result.fatal->text << std::flush;
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  corvane::InterruptWatcher interrupts;
+  const corvane::ParsedCommandLine parsed = corvane::parse_command_line(argc, argv);
+  if (!parsed.command) return parsed.exit_status;
+  return run(*parsed.command, interrupts);
+}

@@ -1,0 +1,6 @@
+# AddressSanitizer and UndefinedBehaviorSanitizer for the whole build.
+if(CORVANE_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,57 @@
+#include "core/diagnostics.h"
+
+#include <string>
+
+#include "core/output_writer.h"
+#include "core/scanner.h"
+#include "core/token_stream.h"
+
+namespace corvane {
+namespace {
+
+void post(TranslationContext& ctx, const std::string& text) {
+  if (ctx.log != nullptr) ctx.log->post_status(text);
+}
+
+}  // namespace
+
+void echo_lines(TranslationContext& ctx, int target, const std::vector<std::string_view>& lines) {
+  for (std::string_view line : lines) {
+    const std::size_t first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos || line[first] == '*' || line[first] == '$') continue;
+    write_text(ctx, target, "****", true);
+    write_line(ctx, target, line);
+  }
+}
+
+void warn_and_skip(TranslationContext& ctx, int target, std::string_view message,
+                   std::string_view source_text) {
+  drop_unfinished_line(ctx, target);
+  // When the statement being rejected is still being read, skip the rest of
+  // it, continuation lines included. When its reader has already run into
+  // the next statement, that statement is left alone.
+  if (ctx.dispatched_serial == ctx.statement_serial) {
+    finish_statement(ctx, MODE_DOT_KEYWORDS);
+  }
+  echo_lines(ctx, target, ctx.previous_statement_lines);
+  ctx.previous_statement_lines.clear();
+  std::string text = "WARNING: ";
+  text += message;
+  text += " (";
+  text += source_text;
+  text += ')';
+  post(ctx, text);
+  ctx.statement_ended = true;
+}
+
+void warn(TranslationContext& ctx, int target, std::string_view message, std::string_view name) {
+  drop_unfinished_line(ctx, target);
+  echo_lines(ctx, target, ctx.previous_statement_lines);
+  std::string text = "WARNING: ";
+  text += name;
+  text += message;
+  post(ctx, text);
+  ctx.statement_ended = true;
+}
+
+}  // namespace corvane

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/translation_context.h"
+
+namespace corvane {
+
+/// Reports a statement that cannot be translated: drops the unfinished output
+/// line, echoes the statement's source lines into `target` as "****" lines,
+/// posts "WARNING: message (source_text)" and moves on to the next statement.
+void warn_and_skip(TranslationContext& ctx, int target, std::string_view message,
+                   std::string_view source_text);
+
+/// Reports a problem with the statement just read (a model card), without
+/// skipping anything: echoes that statement and posts "WARNING: " name message.
+void warn(TranslationContext& ctx, int target, std::string_view message, std::string_view name);
+
+/// Echoes source lines as "****" comment lines; comment and blank lines are
+/// not echoed.
+void echo_lines(TranslationContext& ctx, int target, const std::vector<std::string_view>& lines);
+
+}  // namespace corvane

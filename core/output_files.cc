@@ -1,0 +1,113 @@
+#include "core/output_files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#include "core/fatal_error.h"
+#include "core/path_names.h"
+
+namespace corvane {
+namespace {
+
+[[noreturn]] void cannot_create_output() {
+  throw FatalError(StandardStream::error, "Fatal Error: Unable to open output file\n");
+}
+
+std::string temporary_name_beside(const std::string& path) {
+  std::random_device random;
+  std::string name = directory_part(path);
+  name += '.';
+  name += file_name_part(path);
+  name += ".tmp";
+  name += std::to_string(random());
+  return name;
+}
+
+void write_file_atomically(const std::string& path, std::string_view first,
+                           std::string_view second) {
+  const std::string temporary = temporary_name_beside(path);
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) cannot_create_output();
+    out.write(first.data(), static_cast<std::streamsize>(first.size()));
+    out.write(second.data(), static_cast<std::streamsize>(second.size()));
+    out.close();
+    if (!out) {
+      std::remove(temporary.c_str());
+      cannot_create_output();
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, path, error);
+  if (error) {
+    std::remove(temporary.c_str());
+    cannot_create_output();
+  }
+}
+
+}  // namespace
+
+std::string main_output_file(std::string_view output_path, std::string_view input_path) {
+  if (output_path != input_path) return std::string(output_path);
+  std::string result = directory_part(output_path);
+  const std::string name = file_name_part(output_path);
+  result += name.substr(0, name.find('.'));
+  result += "odl.lib";
+  return result;
+}
+
+std::string section_output_file(std::string_view output_path, std::string_view section_name) {
+  std::string result = without_extension(output_path);
+  result += '_';
+  // A section name never leads out of the output's directory.
+  for (char c : section_name) result += is_path_separator(c) ? '_' : c;
+  result += ".lib";
+  return result;
+}
+
+std::vector<std::string> write_output_files(const TranslationOutput& output,
+                                            std::string_view output_path,
+                                            std::string_view input_path) {
+  std::vector<std::string> written;
+  if (output.sections.empty()) {
+    written.push_back(main_output_file(output_path, input_path));
+    write_file_atomically(written.back(), output.main_text, {});
+    return written;
+  }
+  for (const OutputSection& section : output.sections) {
+    written.push_back(section_output_file(output_path, section.name));
+    write_file_atomically(written.back(), output.main_text, section.text);
+  }
+  return written;
+}
+
+std::string read_input_file(const std::string& path) {
+  errno = 0;
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  std::error_code error;
+  const bool directory = std::filesystem::is_directory(path, error);
+  if (!in || directory) {
+    const int number = directory ? EISDIR : (errno != 0 ? errno : ENOENT);
+    std::string text = "\nADA-91: \nSession: Can't open input file ";
+    text += path;
+    text += '(';
+    text += std::generic_category().message(number);
+    text += ")\n";
+    throw FatalError(StandardStream::error, text);
+  }
+  std::string content;
+  const std::streamoff size = in.tellg();
+  if (size > 0) {
+    content.resize(static_cast<std::size_t>(size));
+    in.seekg(0);
+    in.read(content.data(), size);
+    content.resize(static_cast<std::size_t>(in.gcount()));
+  }
+  return content;
+}
+
+}  // namespace corvane

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/translation_context.h"
+
+namespace corvane {
+
+/// Appends `text` less its special characters, then a blank if asked.
+void write_text(TranslationContext& ctx, int target, std::string_view text, bool blank);
+
+/// Appends `text` less its special characters, then a newline; an empty text
+/// ends the current output line.
+void write_line(TranslationContext& ctx, int target, std::string_view text);
+
+/// Appends source comment lines: each run of "*" starts a piece written as
+/// one "*" and the piece; empty pieces are dropped.
+void write_comment(TranslationContext& ctx, int target, std::string_view text);
+
+/// Deletes newlines and the characters # & ; < > ? [ ] ^ ~ @.
+std::string strip_special(std::string_view text);
+/// Deletes every ".".
+std::string strip_dots(std::string_view text);
+/// Puts "x" in front of `text`.
+std::string prefix_x(std::string_view text);
+
+/// Drops the unfinished last line of a target (everything after its last
+/// newline).
+void drop_unfinished_line(TranslationContext& ctx, int target);
+
+/// Starts a new `.lib` section text; returns its target.
+int open_section(TranslationContext& ctx, std::string_view name);
+
+}  // namespace corvane

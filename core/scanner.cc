@@ -1,0 +1,292 @@
+#include "core/scanner.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/char_class.h"
+#include "core/fatal_error.h"
+#include "control/expressions.h"
+
+namespace corvane {
+namespace {
+
+// Scanner diagnostics go to the standard output text; printing stops after
+// eleven warnings.
+constexpr int kMaxPrintedWarnings = 10;
+
+void print_diagnostic(TranslationContext& ctx, const char* kind, std::string_view text) {
+  ctx.console += '\n';
+  ctx.console += std::to_string(ctx.scan.line_number);
+  ctx.console += ": [";
+  ctx.console += kind;
+  ctx.console += "] ";
+  ctx.console += text;
+}
+
+void scanner_warning(TranslationContext& ctx, std::string_view text) {
+  if (ctx.scan.warning_count <= kMaxPrintedWarnings) print_diagnostic(ctx, "Warning", text);
+  ++ctx.scan.warning_count;
+}
+
+[[noreturn]] void scanner_error(TranslationContext& ctx, std::string_view text) {
+  print_diagnostic(ctx, "Error", text);
+  ctx.console += "\nFatal Error: Too many errors\n";
+  throw FatalError(StandardStream::output, ctx.console);
+}
+
+// Reads the next physical line that holds more than its line end. Lines end
+// at "\n", "\r\n" or a lone "\r".
+bool read_line(TranslationContext& ctx) {
+  ScannerState& s = ctx.scan;
+  const std::string_view input = s.input;
+  while (s.next_line_start < input.size()) {
+    const std::size_t start = s.next_line_start;
+    std::size_t end = start;
+    while (end < input.size() && input[end] != '\n' && input[end] != '\r') ++end;
+    std::size_t next = end;
+    if (end < input.size()) {
+      next = end + 1;
+      if (input[end] == '\r' && next < input.size() && input[next] == '\n') ++next;
+    }
+    s.next_line_start = next;
+    ++s.line_number;
+    if (end == start) continue;
+    s.line = input.substr(start, end - start);
+    s.pos = 0;
+    s.need_line = false;
+    s.previous_kind = TOK_EOL;
+    s.previous_token_end = std::string_view::npos;
+    ctx.statement_lines.push_back(s.line);
+    return true;
+  }
+  return false;
+}
+
+bool star_is_multiplication(int previous_kind) {
+  return previous_kind == TOK_NAME || is_number_kind(previous_kind) || previous_kind == TOK_RPAREN;
+}
+
+int single_character_kind(CharClass k) {
+  switch (k) {
+    case CharClass::quote: return TOK_QUOTE;
+    case CharClass::lparen: return TOK_LPAREN;
+    case CharClass::rparen: return TOK_RPAREN;
+    case CharClass::star: return TOK_STAR;
+    case CharClass::plus: return TOK_PLUS;
+    case CharClass::minus: return TOK_MINUS;
+    case CharClass::slash: return TOK_SLASH;
+    case CharClass::equals: return TOK_EQUALS;
+    default: return TOK_EOF;
+  }
+}
+
+// A word: letters, e, digits, dots and extra characters. A "$" that touches
+// the word is part of it (N$653 is a node name, not a comment).
+std::size_t word_end(std::string_view line, std::size_t p) {
+  while (p < line.size() && (continues_word(char_class(line[p])) || line[p] == '$')) ++p;
+  return p;
+}
+
+std::size_t digits_end(std::string_view line, std::size_t p) {
+  while (p < line.size() && char_class(line[p]) == CharClass::digit) ++p;
+  return p;
+}
+
+bool is_digit_at(std::string_view line, std::size_t p) {
+  return p < line.size() && char_class(line[p]) == CharClass::digit;
+}
+
+// A number from `p`: digits with an optional fraction, then an exponent or a
+// suffix word. Returns its end and kind.
+std::size_t number_end(std::string_view line, std::size_t p, int& kind) {
+  p = digits_end(line, p);
+  if (p < line.size() && line[p] == '.') p = digits_end(line, p + 1);
+  kind = TOK_NUMBER;
+  if (p >= line.size()) return p;
+  const CharClass k = char_class(line[p]);
+  if (k == CharClass::e) {
+    std::size_t q = p + 1;
+    if (q < line.size() && (line[q] == '+' || line[q] == '-')) ++q;
+    if (is_digit_at(line, q)) {
+      kind = TOK_NUMBER_EXP;
+      return digits_end(line, q);
+    }
+    return p;  // "1e" is the number 1 and the word e
+  }
+  if (k == CharClass::letter) {
+    ++p;
+    while (p < line.size() && continues_word(char_class(line[p]))) ++p;
+  }
+  return p;
+}
+
+void lower_into(std::string& dst, std::string_view text) {
+  dst.assign(text);
+  for (char& c : dst) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+}
+
+bool looks_up_keywords(int mode, std::string_view text) {
+  return mode == MODE_ALL_KEYWORDS || (mode == MODE_DOT_KEYWORDS && !text.empty() && text[0] == '.');
+}
+
+// The device types that may be written as calls: ".model m1 nmos(level=49".
+int device_call_keyword(std::string_view call) {
+  static constexpr std::string_view kDeviceCalls[] = {"njf(", "pjf(", "nmos(", "pmos(", "d(",
+                                                      "npn(", "pnp(", "r(",   "l(",    "c("};
+  for (std::string_view device : kDeviceCalls) {
+    if (call == device) return TOK_NAME;
+  }
+  return TOK_CALL;
+}
+
+int enter_word(TranslationContext& ctx, int kind, int mode) {
+  ScannerState& s = ctx.scan;
+  if (kind == TOK_NAME && s.token_text.size() > MAX_NAME_LENGTH) {
+    s.token_text.resize(MAX_NAME_LENGTH);
+    scanner_warning(ctx, " Identifier truncated");
+  }
+  if (kind == TOK_CALL) {
+    rewrite_function_call(ctx, s.token_text);
+    if (device_call_keyword(s.token_text) == TOK_NAME) {
+      s.token_text.pop_back();  // the device word without its "("
+      ctx.token_index = ctx.symbols.find(s.token_text);
+      return ctx.symbols[ctx.token_index].kind;
+    }
+  }
+  ctx.token_index = ctx.symbols.enter(s.token_text, kind);
+  if (kind == TOK_NAME && ctx.token_index < KEYWORD_COUNT && looks_up_keywords(mode, s.token_text)) {
+    return KEYWORD_FIRST_CODE + ctx.token_index;
+  }
+  return kind;
+}
+
+int enter_number(TranslationContext& ctx, int kind) {
+  if (ctx.scan.token_text.size() > MAX_NUMBER_LENGTH) {
+    scanner_error(ctx, " Number literal greater than 20 characters");
+  }
+  ctx.token_index = ctx.constants.enter(ctx.scan.token_text, kind);
+  return kind;
+}
+
+}  // namespace
+
+void scanner_open(TranslationContext& ctx, std::string_view input) {
+  ctx.scan = ScannerState{};
+  ctx.scan.input = input;
+  ctx.statement_lines.clear();
+  ctx.previous_statement_lines.clear();
+  ctx.comment_buffer.clear();
+}
+
+void scanner_reset_tables(TranslationContext& ctx) {
+  ctx.symbols.reset();
+  ctx.constants.reset();
+}
+
+int scan_token(TranslationContext& ctx, int mode) {
+  ScannerState& s = ctx.scan;
+  for (;;) {
+    if (s.need_line && !read_line(ctx)) {
+      s.input_ended = true;
+      s.line = {};
+      s.pos = 0;
+      s.token_text.clear();
+      ctx.token_kind = TOK_EOF;
+      ctx.token_index = 0;
+      return TOK_EOF;
+    }
+    const std::string_view line = s.line;
+    std::size_t p = s.pos;
+    s.comma_before = false;
+    while (p < line.size()) {
+      const CharClass k = char_class(line[p]);
+      if (k != CharClass::skip && k != CharClass::blank && k != CharClass::extra) break;
+      if (line[p] == ',') s.comma_before = true;
+      ++p;
+    }
+    s.token_start = p;
+    int kind = TOK_EOL;
+    std::size_t end = p;
+    if (p < line.size()) {
+      const CharClass k = char_class(line[p]);
+      switch (k) {
+        case CharClass::end:
+          end = line.size();
+          break;
+        case CharClass::star:
+          if (!star_is_multiplication(s.previous_kind)) {
+            ctx.comment_buffer.append(line);
+            ctx.comment_buffer += '\n';
+            s.need_line = true;
+            continue;
+          }
+          kind = TOK_STAR;
+          end = p + 1;
+          break;
+        case CharClass::dot: {
+          const CharClass after =
+              p + 1 < line.size() ? char_class(line[p + 1]) : CharClass::end;
+          if (after == CharClass::letter || after == CharClass::e) {
+            end = word_end(line, p + 1);
+            kind = TOK_NAME;
+          } else if (after == CharClass::digit) {
+            end = number_end(line, p, kind);
+          } else {
+            s.pos = p + 1;  // a lone dot forms no token
+            continue;
+          }
+          break;
+        }
+        case CharClass::letter:
+        case CharClass::e:
+          end = word_end(line, p + 1);
+          kind = TOK_NAME;
+          break;
+        case CharClass::digit:
+          end = number_end(line, p, kind);
+          break;
+        default:
+          kind = single_character_kind(k);
+          end = p + 1;
+          break;
+      }
+    }
+    if (kind == TOK_NAME && end < line.size() && line[end] == '(') {
+      kind = TOK_CALL;
+      ++end;
+    }
+    s.token_touches_previous = p == s.previous_token_end;
+    s.previous_token_end = end;
+    s.pos = end;
+    s.token_line = s.line_number;
+    lower_into(s.token_text, line.substr(p, end - p));
+    ctx.token_index = 0;
+    if (kind == TOK_EOL) {
+      s.token_text.clear();
+      s.pos = line.size();
+      s.need_line = true;
+    } else if (kind == TOK_NAME || kind == TOK_CALL) {
+      kind = enter_word(ctx, kind, mode);
+    } else if (is_number_kind(kind)) {
+      kind = enter_number(ctx, kind);
+    }
+    s.previous_kind = kind;
+    ctx.token_kind = kind;
+    return kind;
+  }
+}
+
+std::string_view token_text(const TranslationContext& ctx) { return ctx.scan.token_text; }
+
+void skip_line(TranslationContext& ctx) {
+  ctx.scan.pos = ctx.scan.line.size();
+  ctx.scan.need_line = true;
+  ctx.scan.after_skip = true;
+  ctx.token_kind = TOK_EOL;
+}
+
+std::string_view current_line(const TranslationContext& ctx) { return ctx.scan.line; }
+
+}  // namespace corvane

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/translation_context.h"
+
+namespace corvane {
+
+/// Starts reading `input`, which must outlive the translation: no line read
+/// yet, line counter 0, flags cleared.
+void scanner_open(TranslationContext& ctx, std::string_view input);
+
+/// Empties both tables and loads the keywords.
+void scanner_reset_tables(TranslationContext& ctx);
+
+/// Forms the next token of the input, reading a new physical line when the
+/// last token ended one. Sets `token_kind` and `token_index`. Comment lines
+/// met on the way go to `comment_buffer`. Only `next_token` calls it.
+int scan_token(TranslationContext& ctx, int mode);
+
+/// The current token's text in lower case (a name cut to 20 characters).
+std::string_view token_text(const TranslationContext& ctx);
+
+/// Gives up the rest of the current line; the next scan reads a new line.
+void skip_line(TranslationContext& ctx);
+
+/// The current physical line as written (original case, no line end).
+std::string_view current_line(const TranslationContext& ctx);
+
+/// Longest name kept; longer names are cut with a warning.
+inline constexpr std::size_t MAX_NAME_LENGTH = 20;
+/// Longest number literal accepted; a longer one ends the run.
+inline constexpr std::size_t MAX_NUMBER_LENGTH = 20;
+
+}  // namespace corvane

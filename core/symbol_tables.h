@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace corvane {
+
+struct StringHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const noexcept {
+    return std::hash<std::string_view>{}(text);
+  }
+};
+
+template <typename Value>
+using StringMap = std::unordered_map<std::string, Value, StringHash, std::equal_to<>>;
+
+/// Names, calls and keywords met in a file. Entries 0 to 819 are the keywords
+/// in code order; names are appended after them and never removed.
+class SymbolTable {
+ public:
+  struct Entry {
+    std::string text;
+    int kind;
+  };
+
+  /// Empties the table and loads the keywords.
+  void reset();
+  /// The index of the first entry with this text, appending one when none.
+  int enter(std::string_view text, int kind);
+  /// The index of the first entry with this text, or -1.
+  int find(std::string_view text) const;
+  const Entry& operator[](int index) const { return entries_[static_cast<std::size_t>(index)]; }
+  int size() const { return static_cast<int>(entries_.size()); }
+
+ private:
+  std::vector<Entry> entries_;
+  StringMap<int> index_;
+};
+
+/// Number texts met in a file; one entry per distinct (kind, text).
+class ConstantTable {
+ public:
+  struct Entry {
+    std::string text;
+    int kind;
+  };
+
+  void reset();
+  int enter(std::string_view text, int kind);
+  const Entry& operator[](int index) const { return entries_[static_cast<std::size_t>(index)]; }
+  int size() const { return static_cast<int>(entries_.size()); }
+
+ private:
+  std::vector<Entry> entries_;
+  StringMap<int> plain_index_;     // TOK_NUMBER
+  StringMap<int> exponent_index_;  // TOK_NUMBER_EXP
+};
+
+}  // namespace corvane

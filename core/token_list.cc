@@ -1,0 +1,92 @@
+#include "core/token_list.h"
+
+#include <string_view>
+#include <utility>
+
+#include "core/output_writer.h"
+
+namespace corvane {
+namespace {
+
+struct Printed {
+  std::string_view text;
+  bool blank;
+};
+
+// How the fixed pieces print; names and numbers print their table text.
+Printed printed(int kind) {
+  switch (kind) {
+    case NODE_ZERO: return {"0", false};
+    case TOK_LPAREN: return {"(", false};
+    case TOK_RPAREN: return {")", false};
+    case TOK_STAR: return {"*", false};
+    case TOK_PLUS: return {"+", false};
+    case TOK_COMMA: return {",", false};
+    case TOK_MINUS: return {"-", false};
+    case TOK_SLASH: return {"/", false};
+    case TOK_LBRACE: return {"{", true};
+    case TOK_RBRACE: return {" }", false};
+    case kw("m"): return {"m", true};
+    case kw("area"): return {"area", true};
+    case kw("nrs"): return {"nrs", false};
+    case kw("nrd"): return {"nrd", false};
+    case kw("w"): return {"w", true};
+    case kw("delay"): return {"{ exp(-s", false};
+    case kw("ddt"): return {"ddt(", true};
+    case kw("table"): return {"table(", true};
+    case kw("v1meg"): return {"1e6", true};
+    case NODE_ONE: return {"1", false};
+    case NODE_TWO: return {"2", false};
+    case NODE_MINUS_ONE: return {"-1", false};
+    case NODE_EPS_OX: return {"3.453e-11", false};
+    case NODE_1E_10: return {"1e-10", false};
+    case NODE_1E_6: return {"1e-6", false};
+    case NODE_VT: return {"0.026", false};
+    case NODE_HALF: return {"0.5", false};
+    case NODE_SQRT_ONE: return {"sqrt(1", false};
+    case NODE_NRB: return {"nrb", false};
+    case NODE_NRG: return {"nrg", false};
+    case NODE_PWR: return {"pwr(", true};
+    default: return {"", false};
+  }
+}
+
+}  // namespace
+
+void token_list_combine(bool parenthesise, TokenList& left, const TokenList& right,
+                        bool open_brace, bool close_brace, int operator_kind) {
+  // An empty right side only wraps left, and only when an opening brace is
+  // asked for.
+  if (right.empty() && !open_brace) return;
+  TokenList result;
+  result.reserve(left.size() + right.size() + 5);
+  if (open_brace) result.push_back({TOK_LBRACE, 0});
+  if (right.empty() || left.empty()) {
+    const TokenList& only = right.empty() ? left : right;
+    result.insert(result.end(), only.begin(), only.end());
+  } else {
+    if (parenthesise) result.push_back({TOK_LPAREN, 0});
+    result.insert(result.end(), left.begin(), left.end());
+    if (operator_kind != TOK_EOF) result.push_back({operator_kind, 0});
+    result.insert(result.end(), right.begin(), right.end());
+    if (parenthesise) result.push_back({TOK_RPAREN, 0});
+  }
+  if (close_brace) result.push_back({TOK_RBRACE, 0});
+  left = std::move(result);
+}
+
+void token_list_write(TranslationContext& ctx, int target, const TokenList& list) {
+  for (const TokenNode& node : list) {
+    if (node.kind == TOK_NAME || node.kind == TOK_CALL) {
+      write_text(ctx, target, ctx.symbols[node.value].text, false);
+    } else if (is_number_kind(node.kind)) {
+      write_text(ctx, target, ctx.constants[node.value].text, false);
+    } else {
+      const Printed piece = printed(node.kind);
+      write_text(ctx, target, piece.text, piece.blank);
+    }
+  }
+  write_text(ctx, target, "", true);
+}
+
+}  // namespace corvane

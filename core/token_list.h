@@ -1,0 +1,31 @@
+#pragma once
+
+#include <vector>
+
+#include "core/translation_context.h"
+
+namespace corvane {
+
+/// One piece of a value or expression: a token kind, keyword code or NODE_
+/// kind, with its table index where it has one.
+struct TokenNode {
+  int kind = NODE_ZERO;
+  int value = 0;
+};
+
+/// Pieces in the order they were added.
+using TokenList = std::vector<TokenNode>;
+
+inline void token_list_add(int kind, int value, TokenList& list) { list.push_back({kind, value}); }
+
+/// Replaces `left` by the combination of both lists: optionally "{ " first,
+/// "(" left operator right ")" when parenthesised, " }" last. An empty side
+/// leaves the other only wrapped in the braces asked for. `operator_kind`
+/// TOK_EOF adds no operator.
+void token_list_combine(bool parenthesise, TokenList& left, const TokenList& right,
+                        bool open_brace, bool close_brace, int operator_kind);
+
+/// Writes every piece, then one blank.
+void token_list_write(TranslationContext& ctx, int target, const TokenList& list);
+
+}  // namespace corvane

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/token_list.h"
+#include "core/translation_context.h"
+
+namespace corvane {
+
+/// Reads the next token of the current statement or, when the statement ends,
+/// the first token of the next one (then `statement_ended` is set). A line
+/// that starts with "+" continues the statement; one blank line is passed
+/// over. Words are looked up as keywords by `mode`.
+int next_token(TranslationContext& ctx, int mode);
+
+/// True if the current token is of `kind`; otherwise the statement is
+/// rejected with "Unrecognized syntax when parsing statement".
+bool expect_token(TranslationContext& ctx, int kind);
+
+inline bool token_is(const TranslationContext& ctx, int kind) { return ctx.token_kind == kind; }
+
+/// Gives up the rest of the statement, continuation lines included, and reads
+/// the first token of the next statement.
+void finish_statement(TranslationContext& ctx, int mode);
+
+/// Copies the statement's lines unchanged to `target` and reads the first
+/// token of the next statement.
+void copy_statement(TranslationContext& ctx, int target, int mode);
+
+/// Reads `count` node names into `output_nodes`, then turns a following
+/// source-kind word (vcvs, poly, z0, ...) into its keyword code. False when a
+/// node is missing (the statement has then been rejected).
+bool read_output_nodes(TranslationContext& ctx, int count, std::string_view element_name);
+
+/// Reads `count` node names into `controlling_nodes`.
+bool read_controlling_nodes(TranslationContext& ctx, int count, std::string_view element_name);
+
+/// Reads one value (number, parameter name or quoted expression) into `list`.
+void read_value(TranslationContext& ctx, TokenList& list);
+
+/// Adds the rest of the statement's numbers and parentheses to `list`.
+void copy_rest_to_list(TranslationContext& ctx, TokenList& list);
+
+/// `name` with "$G_" in front when it was declared global.
+std::string global_node_name(const TranslationContext& ctx, std::string_view name);
+
+/// The text from the current line's first quote to the next, in double
+/// quotes and original case, or the current token's text when the line has
+/// no quote; the rest of the line is skipped.
+std::string read_quoted_text(TranslationContext& ctx);
+
+/// `name` with "p" or "n" appended when a "+" or "-" touches it; consumes the
+/// sign. The caller has read the token after the name.
+std::string with_polarity_suffix(TranslationContext& ctx, std::string name, int mode);
+
+}  // namespace corvane

@@ -1,0 +1,78 @@
+#include "core/translate_file.h"
+
+#include "core/diagnostics.h"
+#include "core/output_writer.h"
+#include "core/scanner.h"
+#include "core/statement_reader.h"
+#include "core/token_stream.h"
+
+namespace corvane {
+namespace {
+
+void flush_comments(TranslationContext& ctx) {
+  if (ctx.comment_buffer.empty()) return;
+  write_comment(ctx, MAIN_OUTPUT, ctx.comment_buffer);
+  ctx.comment_buffer.clear();
+}
+
+// The first line of a file is its title, unless it starts one of the
+// statements that library files begin with.
+bool starts_title(const TranslationContext& ctx) {
+  const int kind = ctx.token_kind;
+  return !ctx.scan.input_ended && ctx.scan.token_line == 1 && kind != kw(".param") &&
+         kind != kw(".lib") && kind != kw(".subckt");
+}
+
+void write_title(TranslationContext& ctx) {
+  do {
+    write_text(ctx, MAIN_OUTPUT, "* ", false);
+    write_line(ctx, MAIN_OUTPUT, current_line(ctx));
+    skip_line(ctx);
+    next_token(ctx, MODE_DOT_KEYWORDS);
+  } while (!ctx.statement_ended);
+}
+
+}  // namespace
+
+void translate_file(TranslationContext& ctx) {
+  ctx.outputs.assign(1, std::string());
+  ctx.section_names.assign(1, std::string());
+  next_token(ctx, MODE_DOT_KEYWORDS);
+  if (starts_title(ctx)) write_title(ctx);
+  while (!ctx.scan.input_ended) {
+    flush_comments(ctx);
+    if (!ctx.statement_ended) {
+      // A continuation line with no statement to continue (the file's first
+      // line, say) is reported, not dropped unseen.
+      ctx.dispatched_serial = ctx.statement_serial;
+      ctx.statement_target = MAIN_OUTPUT;
+      warn_and_skip(ctx, MAIN_OUTPUT, "Unrecognized statement type found in circuit file", "");
+      continue;
+    }
+    dispatch_statement(ctx);
+  }
+  // Comments after the last statement are kept too.
+  flush_comments(ctx);
+}
+
+TranslationOutput translate_text(std::string_view input, const TranslationOptions& options,
+                                 MessageSink& log) {
+  TranslationContext ctx;
+  ctx.mos_family_single_subckt = options.mos_family_single_subckt;
+  ctx.log = &log;
+  ctx.global_names = GlobalNames(options.global_names);
+  scanner_open(ctx, input);
+  scanner_reset_tables(ctx);
+  translate_file(ctx);
+
+  TranslationOutput result;
+  result.main_text = std::move(ctx.outputs[MAIN_OUTPUT]);
+  for (std::size_t i = 1; i < ctx.outputs.size(); ++i) {
+    result.sections.push_back({std::move(ctx.section_names[i]), std::move(ctx.outputs[i])});
+  }
+  result.console = std::move(ctx.console);
+  result.global_names = ctx.global_names.names();
+  return result;
+}
+
+}  // namespace corvane

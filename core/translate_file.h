@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/message_sink.h"
+#include "core/translation_context.h"
+
+namespace corvane {
+
+/// What a translation is told besides the input text.
+struct TranslationOptions {
+  /// Place a family of MOSFET models with dotted suffixes in one subcircuit.
+  bool mos_family_single_subckt = true;
+  /// Node names declared global by the files translated before this one.
+  std::vector<std::string> global_names;
+};
+
+struct OutputSection {
+  std::string name;
+  std::string text;
+};
+
+/// The translated text of one input.
+struct TranslationOutput {
+  std::string main_text;
+  /// One per `.lib` section, in the order met; each file written for a
+  /// section holds the main text followed by the section's text.
+  std::vector<OutputSection> sections;
+  /// Scanner diagnostics, for the standard output stream.
+  std::string console;
+  /// The global node names after this input, for the next file of the run.
+  std::vector<std::string> global_names;
+};
+
+/// Translates HSPICE text into Ondrel text in memory; messages go to `log`.
+/// Throws FatalError for a number literal longer than 20 characters.
+TranslationOutput translate_text(std::string_view input, const TranslationOptions& options,
+                                 MessageSink& log);
+
+/// Translates the opened input of `ctx` into its output texts.
+void translate_file(TranslationContext& ctx);
+
+/// A message sink that keeps what it is given; for in-memory translation.
+class RecordingSink : public MessageSink {
+ public:
+  void post_status(std::string_view text) override { messages.emplace_back(text); }
+  void step(int n) override { steps += n; }
+
+  std::vector<std::string> messages;
+  int steps = 0;
+};
+
+}  // namespace corvane

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/global_names.h"
+#include "core/message_sink.h"
+#include "core/symbol_tables.h"
+#include "core/token_kinds.h"
+
+namespace corvane {
+
+/// Output targets: the main text, and the `.lib` section texts from 1 on.
+inline constexpr int MAIN_OUTPUT = 0;
+
+/// The scanner's position in the input. The input is held whole in memory;
+/// lines are views into it.
+struct ScannerState {
+  std::string_view input;
+  std::size_t next_line_start = 0;  // where the next physical line begins
+  std::string_view line;            // current physical line, without its line end
+  std::size_t pos = 0;              // read position in `line`
+  std::size_t token_start = 0;
+  std::size_t previous_token_end = std::string_view::npos;
+  bool token_touches_previous = false;  // no blank between this token and the last
+  bool comma_before = false;            // a comma stood between this token and the last
+  bool after_skip = false;              // the rest of a line was skipped on purpose
+  int line_number = 0;                  // physical lines read, blank ones included
+  int token_line = 0;                   // line number of the current token
+  int previous_kind = TOK_EOL;          // decides whether a "*" starts a comment
+  bool need_line = true;                // the next scan reads a new line first
+  bool input_ended = false;
+  std::string token_text;  // current token, lower case
+  int warning_count = 0;
+};
+
+/// Everything one file's translation reads and changes. Configuration is set
+/// before the file starts; the rest changes as the file is read. One context
+/// translates one file; contexts share nothing.
+struct TranslationContext {
+  // Configuration.
+  bool mos_family_single_subckt = true;
+  MessageSink* log = nullptr;
+
+  // Names declared by `.global`; they carry from file to file of a run.
+  GlobalNames global_names;
+
+  // Scanner and the current token.
+  ScannerState scan;
+  SymbolTable symbols;
+  ConstantTable constants;
+  int token_kind = TOK_EOF;
+  int token_index = 0;
+  bool statement_ended = false;
+  bool instance_mode = false;  // X lines: values are read without keyword lookup
+
+  // Source kept for the output and for warnings.
+  std::string comment_buffer;
+  std::vector<std::string_view> statement_lines;
+  std::vector<std::string_view> previous_statement_lines;
+  // Counts statement starts, so a warning can tell whether the statement it
+  // rejects is still being read or has already given way to the next one.
+  long statement_serial = 0;
+  long dispatched_serial = 0;
+  // The target the statement in hand is written to; its warnings go there.
+  int statement_target = 0;
+
+  // Output texts: [MAIN_OUTPUT] and one per `.lib` section, with its name.
+  std::vector<std::string> outputs = std::vector<std::string>(1);
+  std::vector<std::string> section_names = std::vector<std::string>(1);
+
+  // Node names read by the element translators.
+  std::vector<std::string> output_nodes;
+  std::vector<std::string> controlling_nodes;
+
+  // Text for the standard output stream (scanner diagnostics).
+  std::string console;
+};
+
+/// The number of `.lib` sections met so far.
+inline int section_count(const TranslationContext& ctx) {
+  return static_cast<int>(ctx.outputs.size()) - 1;
+}
+
+}  // namespace corvane
