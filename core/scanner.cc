@@ -216,11 +216,20 @@ int scan_token(TranslationContext& ctx, int mode) {
           end = line.size();
           break;
         case CharClass::star:
-          if (!star_is_multiplication(s.previous_kind)) {
+          if (s.previous_kind == TOK_EOL) {
+            // A comment line: kept whole for the output.
             ctx.comment_buffer.append(line);
             ctx.comment_buffer += '\n';
             s.need_line = true;
             continue;
+          }
+          if (!star_is_multiplication(s.previous_kind)) {
+            // A comment after a statement's text ends its line; the text
+            // before it stays with the statement.
+            ctx.comment_buffer.append(line.substr(p));
+            ctx.comment_buffer += '\n';
+            end = line.size();
+            break;
           }
           kind = TOK_STAR;
           end = p + 1;

@@ -105,6 +105,20 @@ bool subckt_header(TranslationContext& ctx, int target, const std::string& name)
   return true;
 }
 
+// A subcircuit whose header could not be read cannot be used: its body is
+// echoed, through its ".ends", as comment lines.
+void echo_rejected_body(TranslationContext& ctx, int target) {
+  while (!ctx.scan.input_ended) {
+    look_up_statement_keyword(ctx);
+    const bool last = ctx.token_kind == kw(".ends") || ctx.token_kind == kw(".eom");
+    ctx.dispatched_serial = ctx.statement_serial;
+    finish_statement(ctx, MODE_DOT_KEYWORDS);
+    echo_lines(ctx, target, ctx.previous_statement_lines);
+    ctx.previous_statement_lines.clear();
+    if (last) return;
+  }
+}
+
 void subckt_body(TranslationContext& ctx, int target) {
   while (!ctx.scan.input_ended) {
     look_up_statement_keyword(ctx);
@@ -223,7 +237,11 @@ void subckt_statement(TranslationContext& ctx, int target) {
   write_text(ctx, target, ".subckt", true);
   write_text(ctx, target, name, true);
   next_token(ctx, MODE_NO_KEYWORDS);
-  if (subckt_header(ctx, target, name)) write_line(ctx, target, "");
+  if (!subckt_header(ctx, target, name)) {
+    echo_rejected_body(ctx, target);
+    return;
+  }
+  write_line(ctx, target, "");
   subckt_body(ctx, target);
   write_line(ctx, target, ".ends");
   if (!ctx.scan.input_ended) finish_statement(ctx, MODE_DOT_KEYWORDS);

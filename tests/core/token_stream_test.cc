@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "core/output_writer.h"
+#include "core/scanner.h"
+#include "core/token_list.h"
+#include "core/token_stream.h"
+#include "scan_support.h"
+
+namespace corvane {
+namespace {
+
+// Reads the element name, then `skip` more tokens, then one value; returns
+// the value as written.
+std::string value_after(const std::string& line, int skip) {
+  testing::ScanFixture fixture(line + "\n");
+  TranslationContext& ctx = fixture.ctx;
+  next_token(ctx, MODE_DOT_KEYWORDS);
+  for (int i = 0; i < skip; ++i) next_token(ctx, MODE_NO_KEYWORDS);
+  TokenList list;
+  read_value(ctx, list);
+  token_list_write(ctx, MAIN_OUTPUT, list);
+  return ctx.outputs[MAIN_OUTPUT];
+}
+
+TEST(ReadValue, WritesNumbersNamesAndExpressions) {
+  EXPECT_EQ(value_after("r1 a b 1k", 3), "1k ");
+  EXPECT_EQ(value_after("r1 a b -2.5e3", 3), "-2.5e3 ");
+  EXPECT_EQ(value_after("r1 a b +7", 3), "7 ");
+  EXPECT_EQ(value_after("r1 a b rload", 3), "{ rload } ");
+  EXPECT_EQ(value_after("r1 a b -rval", 3), "{ -rval } ");
+  EXPECT_EQ(value_after("r1 a b 'a*b+1'", 3), "{ a*b+1 } ");
+  EXPECT_EQ(value_after("r1 a b 'a,b'", 3), "{ a,b } ");
+  // Commas the scanner takes for blanks come back between arguments.
+  EXPECT_EQ(value_after("r1 a b 'pow(x,2)'", 3), "{ pwr(x,2) } ");
+  EXPECT_EQ(value_after("r1 a b 'max(a, -1)+db(v)'", 3), "{ max(a,-1)+20*log10(v) } ");
+  EXPECT_EQ(value_after("r1 a b 'f(1e3,x)'", 3), "{ f(1e3,x) } ");
+  // An expression may go on over a continuation line, and may lack its quote.
+  EXPECT_EQ(value_after("r1 a b 'w*\n+ l'", 3), "{ w*l } ");
+  EXPECT_EQ(value_after("r1 a b 'w*l", 3), "{ w*l } ");
+}
+
+TEST(ReadValue, LeavesTheNextStatementAlone) {
+  testing::ScanFixture fixture("r1 a b 'x\nr2 c d 2\n");
+  TranslationContext& ctx = fixture.ctx;
+  for (int i = 0; i < 4; ++i) next_token(ctx, i == 0 ? MODE_DOT_KEYWORDS : MODE_NO_KEYWORDS);
+  TokenList list;
+  read_value(ctx, list);
+  EXPECT_TRUE(ctx.statement_ended);
+  EXPECT_EQ(token_text(ctx), "r2");
+}
+
+TEST(ReadOutputNodes, AppendsPolarityOnlyToTouchingSigns) {
+  testing::ScanFixture fixture("E1 out+ out- vcvs 2\nG2 out 0 a b -1m\n");
+  TranslationContext& ctx = fixture.ctx;
+  next_token(ctx, MODE_DOT_KEYWORDS);
+  next_token(ctx, MODE_NO_KEYWORDS);
+  ASSERT_TRUE(read_output_nodes(ctx, 2, "e1"));
+  EXPECT_EQ(ctx.output_nodes, (std::vector<std::string>{"outp", "outn"}));
+  EXPECT_EQ(ctx.token_kind, kw("vcvs"));
+
+  while (!ctx.statement_ended) next_token(ctx, MODE_NO_KEYWORDS);
+  next_token(ctx, MODE_NO_KEYWORDS);
+  ASSERT_TRUE(read_output_nodes(ctx, 2, "g2"));
+  ASSERT_TRUE(read_controlling_nodes(ctx, 2, "g2"));
+  EXPECT_EQ(ctx.controlling_nodes, (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(ctx.token_kind, TOK_MINUS);  // the gain's sign, not node b's suffix
+}
+
+TEST(ReadOutputNodes, RejectsAMissingNode) {
+  testing::ScanFixture fixture("E1 out = 1\nv1 a 0 1\n");
+  TranslationContext& ctx = fixture.ctx;
+  next_token(ctx, MODE_DOT_KEYWORDS);
+  ctx.dispatched_serial = ctx.statement_serial;
+  next_token(ctx, MODE_NO_KEYWORDS);
+  EXPECT_FALSE(read_output_nodes(ctx, 2, "e1"));
+  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT], "**** E1 out = 1\n");
+  EXPECT_EQ(fixture.sink.messages,
+            std::vector<std::string>{"WARNING: Incorrect number of output nodes: (e1)"});
+  EXPECT_EQ(token_text(ctx), "v1");
+}
+
+TEST(TokenList, CombinesWithBracesAndParentheses) {
+  testing::ScanFixture fixture("a b\n");
+  TranslationContext& ctx = fixture.ctx;
+  const TokenList a = {{NODE_ONE, 0}};
+  const TokenList b = {{NODE_TWO, 0}};
+  auto combined = [&](TokenList left, const TokenList& right, bool paren, bool open, bool close) {
+    token_list_combine(paren, left, right, open, close, TOK_STAR);
+    ctx.outputs[MAIN_OUTPUT].clear();
+    token_list_write(ctx, MAIN_OUTPUT, left);
+    return ctx.outputs[MAIN_OUTPUT];
+  };
+  EXPECT_EQ(combined(a, b, true, true, true), "{ (1*2) } ");
+  EXPECT_EQ(combined(a, b, false, false, false), "1*2 ");
+  EXPECT_EQ(combined(a, {}, false, false, true), "1 ");  // no brace asked: unchanged
+  EXPECT_EQ(combined(a, {}, false, true, false), "{ 1 ");
+  EXPECT_EQ(combined({}, b, true, false, true), "2 } ");
+  EXPECT_EQ(combined({}, b, true, true, true), "{ 2 } ");
+}
+
+TEST(TokenList, WritesEveryFixedPiece) {
+  testing::ScanFixture fixture("a\n");
+  TranslationContext& ctx = fixture.ctx;
+  const TokenList list = {
+      {NODE_ZERO, 0},      {kw("m"), 0},      {kw("area"), 0},      {kw("nrs"), 0},
+      {kw("nrd"), 0},      {kw("w"), 0},      {kw("delay"), 0},     {kw("ddt"), 0},
+      {kw("table"), 0},    {kw("v1meg"), 0},  {NODE_ONE, 0},        {NODE_TWO, 0},
+      {NODE_MINUS_ONE, 0}, {NODE_EPS_OX, 0},  {NODE_1E_10, 0},      {NODE_1E_6, 0},
+      {NODE_VT, 0},        {NODE_HALF, 0},    {NODE_SQRT_ONE, 0},   {NODE_NRB, 0},
+      {NODE_NRG, 0},       {NODE_PWR, 0},     {TOK_COMMA, 0},       {kw("level"), 0}};
+  token_list_write(ctx, MAIN_OUTPUT, list);
+  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT],
+            "0m area nrsnrdw { exp(-sddt( table( 1e6 12-13.453e-111e-101e-60.0260.5sqrt(1nrbnrg"
+            "pwr( , ");
+}
+
+TEST(OutputWriter, StripsSpecialCharactersAndSplitsComments) {
+  testing::ScanFixture fixture("a\n");
+  TranslationContext& ctx = fixture.ctx;
+  write_text(ctx, MAIN_OUTPUT, "a<b>#&;?[]^~@c\n", true);
+  write_line(ctx, MAIN_OUTPUT, "");
+  write_comment(ctx, MAIN_OUTPUT, "*** note\n**\n* a * b\n");
+  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT], "abc \n* note\n*\n* a * b\n");
+  write_text(ctx, MAIN_OUTPUT, "partial", true);
+  drop_unfinished_line(ctx, MAIN_OUTPUT);
+  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT], "abc \n* note\n*\n* a * b\n");
+  EXPECT_EQ(strip_dots("nch.1.a"), "nch1a");
+  EXPECT_EQ(prefix_x("m1"), "xm1");
+}
+
+}  // namespace
+}  // namespace corvane

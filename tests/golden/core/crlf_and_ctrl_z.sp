@@ -1,0 +1,8 @@
+CRLF file
+* comment
+
+.OP
+.temp 27
+   
+.end
+

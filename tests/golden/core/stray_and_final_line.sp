@@ -1,0 +1,5 @@
+* stray continuation lines are reported
++ a stray continuation
++ and another
+.op
+.probe v(x)
