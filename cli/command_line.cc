@@ -78,8 +78,9 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
     return {std::nullopt, 2};
   }
   for (const std::string& input : command.inputs) {
+    // Anything readable but a directory will do: a pipe from <(...) too.
     std::error_code error;
-    if (!std::filesystem::is_regular_file(input, error)) {
+    if (!std::filesystem::exists(input, error) || std::filesystem::is_directory(input, error)) {
       std::cerr << fill_string_argument(string_text(IDS_NO_INPUT_FILE), input) << '\n';
       return {std::nullopt, 2};
     }

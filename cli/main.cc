@@ -16,6 +16,9 @@ namespace {
 
 using namespace corvane;
 
+// A run cancelled with Ctrl-C ends as programs interrupted by SIGINT do.
+constexpr int kCancelledStatus = 130;
+
 void print_summary(const PairReport& report) {
   std::cerr << report.input_path << ": ";
   if (!report.translated) {
@@ -58,6 +61,12 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts) {
         result.fatal->stream == StandardStream::output ? std::cout : std::cerr;
     stream << result.fatal->text << std::flush;
     return 1;
+  }
+  if (result.cancelled) {
+    const std::size_t left = command.inputs.size() - result.pairs.size();
+    std::cerr << "corvane: cancelled; " << left << (left == 1 ? " pair" : " pairs")
+              << " not translated\n";
+    return kCancelledStatus;
   }
   return 0;
 }

@@ -87,7 +87,7 @@ std::vector<std::string> write_output_files(const TranslationOutput& output,
 
 std::string read_input_file(const std::string& path) {
   errno = 0;
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  std::ifstream in(path, std::ios::binary);
   std::error_code error;
   const bool directory = std::filesystem::is_directory(path, error);
   if (!in || directory) {
@@ -100,12 +100,12 @@ std::string read_input_file(const std::string& path) {
     throw FatalError(StandardStream::error, text);
   }
   std::string content;
-  const std::streamoff size = in.tellg();
-  if (size > 0) {
-    content.resize(static_cast<std::size_t>(size));
-    in.seekg(0);
-    in.read(content.data(), size);
-    content.resize(static_cast<std::size_t>(in.gcount()));
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error) content.reserve(static_cast<std::size_t>(size));
+  // Read in blocks, so pipes work as well as files.
+  char block[1 << 16];
+  while (in.read(block, sizeof block) || in.gcount() > 0) {
+    content.append(block, static_cast<std::size_t>(in.gcount()));
   }
   return content;
 }

@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/app_fakes.h"
+
+extern char** environ;
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::read_file;
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs corvane with `arguments`; `during` runs while it does (given its pid).
+Outcome run_corvane(const std::vector<std::string>& arguments, const std::string& scratch,
+                    const std::function<void(pid_t)>& during = {}) {
+  const std::string out_path = scratch + "/stdout.txt";
+  const std::string err_path = scratch + "/stderr.txt";
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  std::vector<std::string> words = {CORVANE_BINARY};
+  words.insert(words.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  Outcome outcome;
+  if (posix_spawn(&pid, CORVANE_BINARY, &actions, nullptr, argv.data(), environ) != 0) {
+    return outcome;
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  if (during) during(pid);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  outcome.out = read_file(out_path);
+  outcome.err = read_file(err_path);
+  return outcome;
+}
+
+class Cli : public ::testing::Test {
+ protected:
+  std::string path(const std::string& name) const { return scratch.file(name); }
+  void write(const std::string& name, const std::string& text) {
+    std::ofstream(path(name), std::ios::binary) << text;
+  }
+  Outcome run(const std::vector<std::string>& arguments) {
+    return run_corvane(arguments, scratch.directory());
+  }
+  testing::ScratchDirectory scratch;
+};
+
+TEST_F(Cli, UsageErrorsAndMissingInputsEndWithStatusTwo) {
+  EXPECT_EQ(run({}).status, 2);
+  EXPECT_EQ(run({"--no-such-option", path("x.sp")}).status, 2);
+  EXPECT_EQ(run({"-j", "0", path("x.sp")}).status, 2);
+  write("a.sp", "title\n.op\n");
+  EXPECT_EQ(run({"-o", path("1.lib"), "-o", path("2.lib"), path("a.sp")}).status, 2);
+  const Outcome missing = run({path("a.sp"), path("missing.sp")});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.err, "Input file " + path("missing.sp") + " does not exist!\n");
+  EXPECT_FALSE(fs::exists(path("a.lib")));  // nothing is translated
+  EXPECT_EQ(run({"--help"}).status, 0);
+  const Outcome version = run({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_NE(version.out.find("1.0"), std::string::npos);
+}
+
+TEST_F(Cli, DerivesOutputsAndSummarisesEachPair) {
+  fs::create_directory(path("in"));
+  fs::create_directory(path("out"));
+  write("in/a.sp", "title\n.op\n");
+  write("in/b.model.sp", "title\n.probe v(a)\n");
+  write("in/c.sp", "title\n.op\n");
+  const Outcome outcome = run({"-o", path("out"), "-o", path("named.lib"), path("in/a.sp"),
+                               path("in/b.model.sp"), path("in/c.sp")});
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(read_file(path("out/a.lib")), "* title\n.op\n");
+  EXPECT_TRUE(fs::exists(path("out/a.err")));
+  EXPECT_TRUE(fs::exists(path("named.lib")));
+  EXPECT_TRUE(fs::exists(path("named.err")));
+  EXPECT_TRUE(fs::exists(path("in/c.lib")));  // no -o: beside its input
+  EXPECT_EQ(outcome.err,
+            path("in/a.sp") + ": wrote " + path("out/a.lib") + "; log " + path("out/a.err") +
+                "; 0 warnings; green\n" + path("in/b.model.sp") + ": wrote " + path("named.lib") +
+                "; log " + path("named.err") + "; 1 warning; yellow\n" + path("in/c.sp") +
+                ": wrote " + path("in/c.lib") + "; log " + path("in/c.err") + "; 0 warnings; green\n");
+  const Outcome quiet = run({"-q", "--no-subckt", path("in/a.sp")});
+  EXPECT_EQ(quiet.status, 0);
+  EXPECT_EQ(quiet.err, "");
+}
+
+TEST_F(Cli, FatalConditionsEndWithStatusOneAndTheirMessage) {
+  write("long.sp", "title\n.subckt x 123456789012345678901234\n.ends\n");
+  const Outcome number = run({"-q", path("long.sp")});
+  EXPECT_EQ(number.status, 1);
+  EXPECT_EQ(number.out,
+            "\n2: [Error]  Number literal greater than 20 characters\nFatal Error: Too many errors\n");
+  EXPECT_FALSE(fs::exists(path("long.lib")));
+
+  write("a.sp", "title\n.op\n");
+  fs::create_directory(path("taken.lib"));
+  const Outcome output = run({"-q", "-o", path("taken.lib"), path("a.sp")});
+  // A directory given as output is a directory to write into.
+  EXPECT_EQ(output.status, 0);
+  EXPECT_TRUE(fs::exists(path("taken.lib/a.lib")));
+}
+
+TEST_F(Cli, ParallelPairsGiveTheSameFiles) {
+  std::vector<std::string> serial = {"-q"};
+  std::vector<std::string> parallel = {"-q", "-j", "3"};
+  fs::create_directory(path("s"));
+  fs::create_directory(path("p"));
+  for (int i = 0; i < 4; ++i) {
+    const std::string name = "in" + std::to_string(i) + ".sp";
+    write(name, "title " + std::to_string(i) + "\n.op\n.alter\n");
+    serial.insert(serial.end(), {"-o", path("s/")});
+    parallel.insert(parallel.end(), {"-o", path("p/")});
+  }
+  for (int i = 0; i < 4; ++i) {
+    serial.push_back(path("in" + std::to_string(i) + ".sp"));
+    parallel.push_back(path("in" + std::to_string(i) + ".sp"));
+  }
+  EXPECT_EQ(run(serial).status, 0);
+  EXPECT_EQ(run(parallel).status, 0);
+  for (int i = 0; i < 4; ++i) {
+    const std::string name = "in" + std::to_string(i) + ".lib";
+    EXPECT_EQ(read_file(path("s/" + name)), read_file(path("p/" + name)));
+    EXPECT_FALSE(read_file(path("p/" + name)).empty());
+  }
+}
+
+// SIGINT while the first input is still being read (a pipe the test feeds):
+// that pair completes and is written, the run stops before the next.
+TEST_F(Cli, InterruptFinishesThePairInHandThenStops) {
+  ASSERT_EQ(mkfifo(path("slow.sp").c_str(), 0600), 0);
+  write("next.sp", "title\n.op\n");
+  const Outcome outcome =
+      run_corvane({path("slow.sp"), path("next.sp")}, scratch.directory(), [&](pid_t pid) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        kill(pid, SIGINT);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        std::ofstream(path("slow.sp")) << "title\n.op\n";
+      });
+  EXPECT_EQ(outcome.status, 130);
+  EXPECT_EQ(read_file(path("slow.lib")), "* title\n.op\n");
+  EXPECT_NE(read_file(path("slow.err")).find("STATUS: Design Messages:"), std::string::npos);
+  EXPECT_FALSE(fs::exists(path("next.lib")));
+  EXPECT_NE(outcome.err.find("corvane: cancelled; 1 pair not translated"), std::string::npos);
+}
+
+TEST_F(Cli, ASecondInterruptEndsAtOnce) {
+  ASSERT_EQ(mkfifo(path("stuck.sp").c_str(), 0600), 0);
+  const Outcome outcome = run_corvane({path("stuck.sp")}, scratch.directory(), [](pid_t pid) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    kill(pid, SIGINT);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    kill(pid, SIGINT);
+  });
+  EXPECT_EQ(outcome.status, 130);
+  EXPECT_FALSE(fs::exists(path("stuck.lib")));
+}
+
+}  // namespace
+}  // namespace corvane
