@@ -30,7 +30,8 @@ void print_summary(const PairReport& report) {
   if (report.files_written.empty()) std::cerr << " nothing";
   std::cerr << "; log " << report.log_path << "; " << report.warnings
             << (report.warnings == 1 ? " warning" : " warnings");
-  if (report.errors > 0) std::cerr << ", " << report.errors << (report.errors == 1 ? " error" : " errors");
+  if (report.errors > 0)
+    std::cerr << ", " << report.errors << (report.errors == 1 ? " error" : " errors");
   std::cerr << "; " << colour_name(report.colour) << '\n';
 }
 
@@ -57,8 +58,7 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts) {
   };
   const RunResult result = translate_libraries(request, services);
   if (result.fatal) {
-    std::ostream& stream =
-        result.fatal->stream == StandardStream::output ? std::cout : std::cerr;
+    std::ostream& stream = result.fatal->stream == StandardStream::output ? std::cout : std::cerr;
     stream << result.fatal->text << std::flush;
     return 1;
   }

@@ -37,8 +37,8 @@ void TerminalProgress::draw() {
   if (!show_bar_ || !active()) return;
   constexpr std::size_t kWidth = 30;
   const std::size_t filled = total_files_ == 0 ? kWidth : kWidth * files_done_ / total_files_;
-  std::cerr << "\r\033[K[" << std::string(filled, '#') << std::string(kWidth - filled, ' ')
-            << "] " << files_done_ << '/' << total_files_ << ' ' << line(1) << std::flush;
+  std::cerr << "\r\033[K[" << std::string(filled, '#') << std::string(kWidth - filled, ' ') << "] "
+            << files_done_ << '/' << total_files_ << ' ' << line(1) << std::flush;
   drawn_ = true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace corvane {
 
@@ -25,45 +26,35 @@ enum class CharClass : std::uint8_t {
   end,  // newline, vertical tab, form feed, carriage return, $
 };
 
+constexpr void assign_class(std::array<CharClass, 256>& table, std::string_view characters,
+                            CharClass k) {
+  for (char c : characters) table[static_cast<unsigned char>(c)] = k;
+}
+
 constexpr std::array<CharClass, 256> make_char_classes() {
-  std::array<CharClass, 256> table{};
-  for (int c = 0; c < 256; ++c) {
-    CharClass k = CharClass::skip;
-    if (c >= 128) {
-      k = CharClass::quote;
-    } else if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
-      k = (c == 'e' || c == 'E') ? CharClass::e : CharClass::letter;
-    } else if (c >= '0' && c <= '9') {
-      k = CharClass::digit;
-    } else {
-      switch (c) {
-        case ' ': case '\t': case ',': k = CharClass::blank; break;
-        case '!': case '#': case '&': case ':': case ';': case '<': case '>': case '?':
-        case '@': case '[': case ']': case '^': case '~': k = CharClass::extra; break;
-        case '%': case '_': case '{': case '|': case '}': k = CharClass::letter; break;
-        case '\'': case '"': k = CharClass::quote; break;
-        case '(': k = CharClass::lparen; break;
-        case ')': k = CharClass::rparen; break;
-        case '*': k = CharClass::star; break;
-        case '+': k = CharClass::plus; break;
-        case '-': k = CharClass::minus; break;
-        case '/': k = CharClass::slash; break;
-        case '=': k = CharClass::equals; break;
-        case '.': k = CharClass::dot; break;
-        case '\n': case '\v': case '\f': case '\r': case '$': k = CharClass::end; break;
-        default: k = CharClass::skip; break;
-      }
-    }
-    table[static_cast<std::size_t>(c)] = k;
-  }
+  std::array<CharClass, 256> table{};  // every byte starts as skip
+  for (int c = 128; c < 256; ++c) table[static_cast<std::size_t>(c)] = CharClass::quote;
+  assign_class(table, "ABCDFGHIJKLMNOPQRSTUVWXYZabcdfghijklmnopqrstuvwxyz%_{|}", CharClass::letter);
+  assign_class(table, "Ee", CharClass::e);
+  assign_class(table, "0123456789", CharClass::digit);
+  assign_class(table, " \t,", CharClass::blank);
+  assign_class(table, "!#&:;<>?@[]^~", CharClass::extra);
+  assign_class(table, "'\"", CharClass::quote);
+  assign_class(table, "(", CharClass::lparen);
+  assign_class(table, ")", CharClass::rparen);
+  assign_class(table, "*", CharClass::star);
+  assign_class(table, "+", CharClass::plus);
+  assign_class(table, "-", CharClass::minus);
+  assign_class(table, "/", CharClass::slash);
+  assign_class(table, "=", CharClass::equals);
+  assign_class(table, ".", CharClass::dot);
+  assign_class(table, "\n\v\f\r$", CharClass::end);
   return table;
 }
 
 inline constexpr std::array<CharClass, 256> kCharClass = make_char_classes();
 
-inline constexpr CharClass char_class(char c) {
-  return kCharClass[static_cast<unsigned char>(c)];
-}
+inline constexpr CharClass char_class(char c) { return kCharClass[static_cast<unsigned char>(c)]; }
 
 /// Characters that may continue a word or a number's suffix.
 inline constexpr bool continues_word(CharClass k) {

@@ -102,7 +102,8 @@ inline constexpr std::array<std::string_view, KEYWORD_COUNT> kKeywords = {
 // clang-format on
 
 /// Position in kKeywords of the first keyword of each list, and the end.
-inline constexpr std::array<int, 11> kKeywordListStart = {0, 19, 237, 247, 316, 477, 611, 641, 669, 684, 820};
+inline constexpr std::array<int, 11> kKeywordListStart = {0,   19,  237, 247, 316, 477,
+                                                          611, 641, 669, 684, 820};
 
 /// The code of a keyword, checked while compiling: kw(".model").
 consteval int kw(std::string_view text) {

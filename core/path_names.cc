@@ -32,7 +32,8 @@ std::size_t extension_dot(std::string_view path) {
 std::string base_name(std::string_view path) {
   const std::size_t start = file_name_start(path);
   const std::size_t dot = extension_dot(path);
-  return std::string(path.substr(start, (dot == std::string_view::npos ? path.size() : dot) - start));
+  return std::string(
+      path.substr(start, (dot == std::string_view::npos ? path.size() : dot) - start));
 }
 
 std::string without_extension(std::string_view path) {

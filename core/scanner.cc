@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "control/expressions.h"
 #include "core/char_class.h"
 #include "core/fatal_error.h"
-#include "control/expressions.h"
 
 namespace corvane {
 namespace {
@@ -68,15 +68,24 @@ bool star_is_multiplication(int previous_kind) {
 
 int single_character_kind(CharClass k) {
   switch (k) {
-    case CharClass::quote: return TOK_QUOTE;
-    case CharClass::lparen: return TOK_LPAREN;
-    case CharClass::rparen: return TOK_RPAREN;
-    case CharClass::star: return TOK_STAR;
-    case CharClass::plus: return TOK_PLUS;
-    case CharClass::minus: return TOK_MINUS;
-    case CharClass::slash: return TOK_SLASH;
-    case CharClass::equals: return TOK_EQUALS;
-    default: return TOK_EOF;
+    case CharClass::quote:
+      return TOK_QUOTE;
+    case CharClass::lparen:
+      return TOK_LPAREN;
+    case CharClass::rparen:
+      return TOK_RPAREN;
+    case CharClass::star:
+      return TOK_STAR;
+    case CharClass::plus:
+      return TOK_PLUS;
+    case CharClass::minus:
+      return TOK_MINUS;
+    case CharClass::slash:
+      return TOK_SLASH;
+    case CharClass::equals:
+      return TOK_EQUALS;
+    default:
+      return TOK_EOF;
   }
 }
 
@@ -128,13 +137,14 @@ void lower_into(std::string& dst, std::string_view text) {
 }
 
 bool looks_up_keywords(int mode, std::string_view text) {
-  return mode == MODE_ALL_KEYWORDS || (mode == MODE_DOT_KEYWORDS && !text.empty() && text[0] == '.');
+  return mode == MODE_ALL_KEYWORDS ||
+         (mode == MODE_DOT_KEYWORDS && !text.empty() && text[0] == '.');
 }
 
 // The device types that may be written as calls: ".model m1 nmos(level=49".
 int device_call_keyword(std::string_view call) {
   static constexpr std::string_view kDeviceCalls[] = {"njf(", "pjf(", "nmos(", "pmos(", "d(",
-                                                      "npn(", "pnp(", "r(",   "l(",    "c("};
+                                                      "npn(", "pnp(", "r(",    "l(",    "c("};
   for (std::string_view device : kDeviceCalls) {
     if (call == device) return TOK_NAME;
   }
@@ -156,7 +166,8 @@ int enter_word(TranslationContext& ctx, int kind, int mode) {
     }
   }
   ctx.token_index = ctx.symbols.enter(s.token_text, kind);
-  if (kind == TOK_NAME && ctx.token_index < KEYWORD_COUNT && looks_up_keywords(mode, s.token_text)) {
+  if (kind == TOK_NAME && ctx.token_index < KEYWORD_COUNT &&
+      looks_up_keywords(mode, s.token_text)) {
     return KEYWORD_FIRST_CODE + ctx.token_index;
   }
   return kind;
@@ -235,8 +246,7 @@ int scan_token(TranslationContext& ctx, int mode) {
           end = p + 1;
           break;
         case CharClass::dot: {
-          const CharClass after =
-              p + 1 < line.size() ? char_class(line[p + 1]) : CharClass::end;
+          const CharClass after = p + 1 < line.size() ? char_class(line[p + 1]) : CharClass::end;
           if (after == CharClass::letter || after == CharClass::e) {
             end = word_end(line, p + 1);
             kind = TOK_NAME;

@@ -5,30 +5,56 @@
 
 namespace corvane {
 
+namespace {
+
+struct KeywordTable {
+  std::vector<SymbolTable::Entry> entries;
+  StringMap<int> index;  // a repeated text keeps its first code
+};
+
+const KeywordTable& keyword_table() {
+  static const KeywordTable table = [] {
+    KeywordTable built;
+    built.entries.reserve(KEYWORD_COUNT);
+    for (int i = 0; i < KEYWORD_COUNT; ++i) {
+      const std::string_view word = kKeywords[static_cast<std::size_t>(i)];
+      built.entries.push_back({std::string(word), KEYWORD_FIRST_CODE + i});
+      built.index.try_emplace(std::string(word), i);
+    }
+    return built;
+  }();
+  return table;
+}
+
+}  // namespace
+
 void SymbolTable::reset() {
-  entries_.clear();
+  names_.clear();
   index_.clear();
-  entries_.reserve(KEYWORD_COUNT + 1024);
-  index_.reserve(KEYWORD_COUNT + 1024);
-  for (int i = 0; i < KEYWORD_COUNT; ++i) {
-    std::string_view word = kKeywords[static_cast<std::size_t>(i)];
-    entries_.push_back({std::string(word), KEYWORD_FIRST_CODE + i});
-    index_.try_emplace(std::string(word), i);  // a repeated text keeps its first code
-  }
 }
 
 int SymbolTable::enter(std::string_view text, int kind) {
-  if (auto found = index_.find(text); found != index_.end()) return found->second;
-  int index = size();
-  entries_.push_back({std::string(text), kind});
+  const int found = find(text);
+  if (found >= 0) return found;
+  const int index = size();
+  names_.push_back({std::string(text), kind});
   index_.emplace(std::string(text), index);
   return index;
 }
 
 int SymbolTable::find(std::string_view text) const {
+  const StringMap<int>& keywords = keyword_table().index;
+  if (auto keyword = keywords.find(text); keyword != keywords.end()) return keyword->second;
   auto found = index_.find(text);
   return found == index_.end() ? -1 : found->second;
 }
+
+const SymbolTable::Entry& SymbolTable::operator[](int index) const {
+  if (index < KEYWORD_COUNT) return keyword_table().entries[static_cast<std::size_t>(index)];
+  return names_[static_cast<std::size_t>(index - KEYWORD_COUNT)];
+}
+
+int SymbolTable::size() const { return KEYWORD_COUNT + static_cast<int>(names_.size()); }
 
 void ConstantTable::reset() {
   entries_.clear();

@@ -28,18 +28,19 @@ class SymbolTable {
     int kind;
   };
 
-  /// Empties the table and loads the keywords.
+  /// Empties the table down to the keywords.
   void reset();
   /// The index of the first entry with this text, appending one when none.
   int enter(std::string_view text, int kind);
   /// The index of the first entry with this text, or -1.
   int find(std::string_view text) const;
-  const Entry& operator[](int index) const { return entries_[static_cast<std::size_t>(index)]; }
-  int size() const { return static_cast<int>(entries_.size()); }
+  const Entry& operator[](int index) const;
+  int size() const;
 
  private:
-  std::vector<Entry> entries_;
-  StringMap<int> index_;
+  // The keyword entries are the same for every file: built once, shared.
+  std::vector<Entry> names_;  // entries from index 820 on
+  StringMap<int> index_;      // names only
 };
 
 /// Number texts met in a file; one entry per distinct (kind, text).

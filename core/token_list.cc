@@ -16,45 +16,77 @@ struct Printed {
 // How the fixed pieces print; names and numbers print their table text.
 Printed printed(int kind) {
   switch (kind) {
-    case NODE_ZERO: return {"0", false};
-    case TOK_LPAREN: return {"(", false};
-    case TOK_RPAREN: return {")", false};
-    case TOK_STAR: return {"*", false};
-    case TOK_PLUS: return {"+", false};
-    case TOK_COMMA: return {",", false};
-    case TOK_MINUS: return {"-", false};
-    case TOK_SLASH: return {"/", false};
-    case TOK_LBRACE: return {"{", true};
-    case TOK_RBRACE: return {" }", false};
-    case kw("m"): return {"m", true};
-    case kw("area"): return {"area", true};
-    case kw("nrs"): return {"nrs", false};
-    case kw("nrd"): return {"nrd", false};
-    case kw("w"): return {"w", true};
-    case kw("delay"): return {"{ exp(-s", false};
-    case kw("ddt"): return {"ddt(", true};
-    case kw("table"): return {"table(", true};
-    case kw("v1meg"): return {"1e6", true};
-    case NODE_ONE: return {"1", false};
-    case NODE_TWO: return {"2", false};
-    case NODE_MINUS_ONE: return {"-1", false};
-    case NODE_EPS_OX: return {"3.453e-11", false};
-    case NODE_1E_10: return {"1e-10", false};
-    case NODE_1E_6: return {"1e-6", false};
-    case NODE_VT: return {"0.026", false};
-    case NODE_HALF: return {"0.5", false};
-    case NODE_SQRT_ONE: return {"sqrt(1", false};
-    case NODE_NRB: return {"nrb", false};
-    case NODE_NRG: return {"nrg", false};
-    case NODE_PWR: return {"pwr(", true};
-    default: return {"", false};
+    case NODE_ZERO:
+      return {"0", false};
+    case TOK_LPAREN:
+      return {"(", false};
+    case TOK_RPAREN:
+      return {")", false};
+    case TOK_STAR:
+      return {"*", false};
+    case TOK_PLUS:
+      return {"+", false};
+    case TOK_COMMA:
+      return {",", false};
+    case TOK_MINUS:
+      return {"-", false};
+    case TOK_SLASH:
+      return {"/", false};
+    case TOK_LBRACE:
+      return {"{", true};
+    case TOK_RBRACE:
+      return {" }", false};
+    case kw("m"):
+      return {"m", true};
+    case kw("area"):
+      return {"area", true};
+    case kw("nrs"):
+      return {"nrs", false};
+    case kw("nrd"):
+      return {"nrd", false};
+    case kw("w"):
+      return {"w", true};
+    case kw("delay"):
+      return {"{ exp(-s", false};
+    case kw("ddt"):
+      return {"ddt(", true};
+    case kw("table"):
+      return {"table(", true};
+    case kw("v1meg"):
+      return {"1e6", true};
+    case NODE_ONE:
+      return {"1", false};
+    case NODE_TWO:
+      return {"2", false};
+    case NODE_MINUS_ONE:
+      return {"-1", false};
+    case NODE_EPS_OX:
+      return {"3.453e-11", false};
+    case NODE_1E_10:
+      return {"1e-10", false};
+    case NODE_1E_6:
+      return {"1e-6", false};
+    case NODE_VT:
+      return {"0.026", false};
+    case NODE_HALF:
+      return {"0.5", false};
+    case NODE_SQRT_ONE:
+      return {"sqrt(1", false};
+    case NODE_NRB:
+      return {"nrb", false};
+    case NODE_NRG:
+      return {"nrg", false};
+    case NODE_PWR:
+      return {"pwr(", true};
+    default:
+      return {"", false};
   }
 }
 
 }  // namespace
 
-void token_list_combine(bool parenthesise, TokenList& left, const TokenList& right,
-                        bool open_brace, bool close_brace, int operator_kind) {
+void token_list_combine(bool parenthesise, TokenList& left, const TokenList& right, bool open_brace,
+                        bool close_brace, int operator_kind) {
   // An empty right side only wraps left, and only when an opening brace is
   // asked for.
   if (right.empty() && !open_brace) return;

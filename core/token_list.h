@@ -22,8 +22,8 @@ inline void token_list_add(int kind, int value, TokenList& list) { list.push_bac
 /// "(" left operator right ")" when parenthesised, " }" last. An empty side
 /// leaves the other only wrapped in the braces asked for. `operator_kind`
 /// TOK_EOF adds no operator.
-void token_list_combine(bool parenthesise, TokenList& left, const TokenList& right,
-                        bool open_brace, bool close_brace, int operator_kind);
+void token_list_combine(bool parenthesise, TokenList& left, const TokenList& right, bool open_brace,
+                        bool close_brace, int operator_kind);
 
 /// Writes every piece, then one blank.
 void token_list_write(TranslationContext& ctx, int target, const TokenList& list);

@@ -85,8 +85,8 @@ void read_quoted_expression(TranslationContext& ctx, TokenList& list) {
     int kind = ctx.token_kind;
     if (is_keyword_code(kind)) kind = TOK_NAME;
     const bool operand = kind == TOK_NAME || kind == TOK_CALL || is_number_kind(kind);
-    if (operand || kind == TOK_STAR || kind == TOK_PLUS || kind == TOK_MINUS ||
-        kind == TOK_SLASH || kind == TOK_LPAREN || kind == TOK_RPAREN) {
+    if (operand || kind == TOK_STAR || kind == TOK_PLUS || kind == TOK_MINUS || kind == TOK_SLASH ||
+        kind == TOK_LPAREN || kind == TOK_RPAREN) {
       // Commas are separators to the scanner: put back the ones the source
       // had, and one between two operands that would otherwise run together.
       const bool follows_operand = previous == TOK_NAME || is_number_kind(previous);
@@ -186,8 +186,8 @@ bool read_controlling_nodes(TranslationContext& ctx, int count, std::string_view
   for (int i = 0; i < count; ++i) {
     const int mode_after = i + 1 == count ? MODE_ALL_KEYWORDS : MODE_NO_KEYWORDS;
     if (!read_node(ctx, ctx.controlling_nodes[static_cast<std::size_t>(i)], mode_after)) {
-      warn_and_skip(ctx, ctx.statement_target, "Incorrect number of controlling nodes:",
-                    element_name);
+      warn_and_skip(ctx, ctx.statement_target,
+                    "Incorrect number of controlling nodes:", element_name);
       return false;
     }
   }

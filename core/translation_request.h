@@ -31,20 +31,28 @@ enum class StatusColour {
 /// As a Windows COLORREF (0x00BBGGRR); neutral is the given window-text colour.
 constexpr std::uint32_t colorref(StatusColour colour, std::uint32_t window_text) {
   switch (colour) {
-    case StatusColour::red: return 0x0000FF;
-    case StatusColour::yellow: return 0x00DDDD;
-    case StatusColour::green: return 0x00DD00;
-    case StatusColour::neutral: break;
+    case StatusColour::red:
+      return 0x0000FF;
+    case StatusColour::yellow:
+      return 0x00DDDD;
+    case StatusColour::green:
+      return 0x00DD00;
+    case StatusColour::neutral:
+      break;
   }
   return window_text;
 }
 
 constexpr std::string_view colour_name(StatusColour colour) {
   switch (colour) {
-    case StatusColour::red: return "red";
-    case StatusColour::yellow: return "yellow";
-    case StatusColour::green: return "green";
-    case StatusColour::neutral: break;
+    case StatusColour::red:
+      return "red";
+    case StatusColour::yellow:
+      return "yellow";
+    case StatusColour::green:
+      return "green";
+    case StatusColour::neutral:
+      break;
   }
   return "neutral";
 }

@@ -147,7 +147,10 @@ StatusColour pair_colour(const PairReport& report, bool fatal) {
 
 StatusColour worse(StatusColour a, StatusColour b) {
   auto rank = [](StatusColour c) {
-    return c == StatusColour::red ? 3 : c == StatusColour::yellow ? 2 : c == StatusColour::green ? 1 : 0;
+    return c == StatusColour::red      ? 3
+           : c == StatusColour::yellow ? 2
+           : c == StatusColour::green  ? 1
+                                       : 0;
   };
   return rank(a) >= rank(b) ? a : b;
 }

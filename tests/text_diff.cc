@@ -47,8 +47,8 @@ std::string unified_diff(const std::string& expected, const std::string& actual)
   std::vector<std::vector<int>> common(a.size() + 1, std::vector<int>(b.size() + 1, 0));
   for (std::size_t i = a.size(); i-- > 0;) {
     for (std::size_t j = b.size(); j-- > 0;) {
-      common[i][j] = a[i] == b[j] ? common[i + 1][j + 1] + 1
-                                  : std::max(common[i + 1][j], common[i][j + 1]);
+      common[i][j] =
+          a[i] == b[j] ? common[i + 1][j + 1] + 1 : std::max(common[i + 1][j], common[i][j + 1]);
     }
   }
   std::string out;

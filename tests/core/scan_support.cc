@@ -16,13 +16,20 @@ std::string describe_token(const TranslationContext& ctx) {
   std::string text(token_text(ctx));
   std::string out = ctx.statement_ended ? "[^" : "[";
   switch (kind) {
-    case TOK_EOF: return out + "eof]";
-    case TOK_EOL: return out + "eol]";
-    case TOK_NAME: return out + "name " + ctx.symbols[ctx.token_index].text + "]";
-    case TOK_CALL: return out + "call " + ctx.symbols[ctx.token_index].text + "]";
-    case TOK_NUMBER: return out + "num " + ctx.constants[ctx.token_index].text + "]";
-    case TOK_NUMBER_EXP: return out + "exp " + ctx.constants[ctx.token_index].text + "]";
-    default: break;
+    case TOK_EOF:
+      return out + "eof]";
+    case TOK_EOL:
+      return out + "eol]";
+    case TOK_NAME:
+      return out + "name " + ctx.symbols[ctx.token_index].text + "]";
+    case TOK_CALL:
+      return out + "call " + ctx.symbols[ctx.token_index].text + "]";
+    case TOK_NUMBER:
+      return out + "num " + ctx.constants[ctx.token_index].text + "]";
+    case TOK_NUMBER_EXP:
+      return out + "exp " + ctx.constants[ctx.token_index].text + "]";
+    default:
+      break;
   }
   if (is_keyword_code(kind)) return out + "kw " + std::string(keyword_text(kind)) + "]";
   return out + text + "]";

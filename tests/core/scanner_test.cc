@@ -27,7 +27,8 @@ TEST(Scanner, FormsNamesNumbersAndLineEnds) {
 }
 
 TEST(Scanner, LooksUpKeywordsByMode) {
-  EXPECT_EQ(token_stream(".MODEL R1 r\n", MODE_DOT_KEYWORDS), "[^kw .model][name r1][name r][^eof]");
+  EXPECT_EQ(token_stream(".MODEL R1 r\n", MODE_DOT_KEYWORDS),
+            "[^kw .model][name r1][name r][^eof]");
   EXPECT_EQ(token_stream("x .MODEL R1 r\n", MODE_ALL_KEYWORDS),
             "[^name x][kw .model][name r1][kw r][^eof]");
   // A keyword met without lookup keeps its kind but shares the keyword's entry.
@@ -50,10 +51,10 @@ TEST(Scanner, CallsAreRespelledOnceAndDeviceCallsAreKeywords) {
   testing::ScanFixture fixture("x agauss(0,1,3) gauss(1)\n");
   do next_token(fixture.ctx, MODE_NO_KEYWORDS);
   while (fixture.ctx.token_kind != TOK_EOF);
-  EXPECT_EQ(fixture.sink.messages,
-            (std::vector<std::string>{
-                "HSPICE distribution functions are unsupported by translator",
-                "HSPICE distribution functions are unsupported by translator"}));
+  EXPECT_EQ(
+      fixture.sink.messages,
+      (std::vector<std::string>{"HSPICE distribution functions are unsupported by translator",
+                                "HSPICE distribution functions are unsupported by translator"}));
 }
 
 TEST(Scanner, KeepsCommentLinesAndTellsStarsApart) {
@@ -63,8 +64,9 @@ TEST(Scanner, KeepsCommentLinesAndTellsStarsApart) {
     next_token(fixture.ctx, MODE_NO_KEYWORDS);
     tokens += testing::describe_token(fixture.ctx);
   } while (fixture.ctx.token_kind != TOK_EOF);
-  EXPECT_EQ(tokens, "[^name r1][name a][name b]['][name x][*][num 2]['][(][name a][)][*][name b]"
-                    "[^eof]");
+  EXPECT_EQ(tokens,
+            "[^name r1][name a][name b]['][name x][*][num 2]['][(][name a][)][*][name b]"
+            "[^eof]");
   EXPECT_EQ(fixture.ctx.comment_buffer, "* first\n**two\n* 3\n  * indented\n");
   // After an operator, a keyword or a call a star starts a comment that
   // ends the line; the next line is a statement of its own.
@@ -86,7 +88,8 @@ TEST(Scanner, ContinuationLinesAndStatementStarts) {
 }
 
 TEST(Scanner, CutsLongNamesWithAWarningAndStopsAtLongNumbers) {
-  testing::ScanFixture fixture("abcdefghijklmnopqrstuvwxy z\n" + std::string(12, '\n') + std::string(12, 'q') + std::string(20, 'w') + "\n");
+  testing::ScanFixture fixture("abcdefghijklmnopqrstuvwxy z\n" + std::string(12, '\n') +
+                               std::string(12, 'q') + std::string(20, 'w') + "\n");
   std::string tokens;
   do {
     next_token(fixture.ctx, MODE_NO_KEYWORDS);
@@ -117,7 +120,8 @@ TEST(Scanner, PrintsAtMostElevenWarnings) {
   do next_token(fixture.ctx, MODE_NO_KEYWORDS);
   while (fixture.ctx.token_kind != TOK_EOF);
   std::size_t printed = 0;
-  for (std::size_t at = 0; (at = fixture.ctx.console.find("[Warning]", at)) != std::string::npos; ++at) {
+  for (std::size_t at = 0; (at = fixture.ctx.console.find("[Warning]", at)) != std::string::npos;
+       ++at) {
     ++printed;
   }
   EXPECT_EQ(printed, 11u);

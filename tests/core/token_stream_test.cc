@@ -102,12 +102,11 @@ TEST(TokenList, WritesEveryFixedPiece) {
   testing::ScanFixture fixture("a\n");
   TranslationContext& ctx = fixture.ctx;
   const TokenList list = {
-      {NODE_ZERO, 0},      {kw("m"), 0},      {kw("area"), 0},      {kw("nrs"), 0},
-      {kw("nrd"), 0},      {kw("w"), 0},      {kw("delay"), 0},     {kw("ddt"), 0},
-      {kw("table"), 0},    {kw("v1meg"), 0},  {NODE_ONE, 0},        {NODE_TWO, 0},
-      {NODE_MINUS_ONE, 0}, {NODE_EPS_OX, 0},  {NODE_1E_10, 0},      {NODE_1E_6, 0},
-      {NODE_VT, 0},        {NODE_HALF, 0},    {NODE_SQRT_ONE, 0},   {NODE_NRB, 0},
-      {NODE_NRG, 0},       {NODE_PWR, 0},     {TOK_COMMA, 0},       {kw("level"), 0}};
+      {NODE_ZERO, 0}, {kw("m"), 0},     {kw("area"), 0},     {kw("nrs"), 0},     {kw("nrd"), 0},
+      {kw("w"), 0},   {kw("delay"), 0}, {kw("ddt"), 0},      {kw("table"), 0},   {kw("v1meg"), 0},
+      {NODE_ONE, 0},  {NODE_TWO, 0},    {NODE_MINUS_ONE, 0}, {NODE_EPS_OX, 0},   {NODE_1E_10, 0},
+      {NODE_1E_6, 0}, {NODE_VT, 0},     {NODE_HALF, 0},      {NODE_SQRT_ONE, 0}, {NODE_NRB, 0},
+      {NODE_NRG, 0},  {NODE_PWR, 0},    {TOK_COMMA, 0},      {kw("level"), 0}};
   token_list_write(ctx, MAIN_OUTPUT, list);
   EXPECT_EQ(ctx.outputs[MAIN_OUTPUT],
             "0m area nrsnrdw { exp(-sddt( table( 1e6 12-13.453e-111e-101e-60.0260.5sqrt(1nrbnrg"

@@ -95,9 +95,8 @@ TEST_F(TranslationRun, MoreOutputsThanInputsTranslatesNothing) {
 
 TEST_F(TranslationRun, AnInputWithoutOutputIsReported) {
   for (const char* name : {"a.sp", "b.sp", "c.sp"}) write_file(path(name), "title\n.op\n");
-  const RunResult result =
-      run(quoted("a.sp") + " " + quoted("b.sp") + " " + quoted("c.sp"),
-          quoted("a.lib") + " " + quoted("b.lib"));
+  const RunResult result = run(quoted("a.sp") + " " + quoted("b.sp") + " " + quoted("c.sp"),
+                               quoted("a.lib") + " " + quoted("b.lib"));
   ASSERT_EQ(result.pairs.size(), 3u);
   EXPECT_EQ(result.pairs[0].colour, StatusColour::green);
   EXPECT_EQ(result.pairs[1].colour, StatusColour::green);
@@ -110,8 +109,7 @@ TEST_F(TranslationRun, AnOutputOntoItsInputGoesBesideIt) {
   fs::create_directory(path("lib.v2"));
   write_file(path("lib.v2/models.typ.lib"), "title\n.op\n");
   const RunResult result = run(quoted("lib.v2/models.typ.lib"), quoted("lib.v2/models.typ.lib"));
-  EXPECT_EQ(result.pairs[0].files_written,
-            std::vector<std::string>{path("lib.v2/modelsodl.lib")});
+  EXPECT_EQ(result.pairs[0].files_written, std::vector<std::string>{path("lib.v2/modelsodl.lib")});
   EXPECT_EQ(read_file(path("lib.v2/models.typ.lib")), "title\n.op\n");
   EXPECT_EQ(read_file(path("lib.v2/modelsodl.lib")), "* title\n.op\n");
 }
@@ -143,8 +141,8 @@ TEST_F(TranslationRun, ParallelRunsWriteTheSameFilesAndLogs) {
   std::string parallel_outputs;
   for (int i = 0; i < 5; ++i) {
     const std::string name = "in" + std::to_string(i) + ".sp";
-    write_file(path(name), "Title " + std::to_string(i) + "\n.op\n.probe v(" +
-                               std::to_string(i) + ")\n" + std::string(i * 3000, '\n') + ".end\n");
+    write_file(path(name), "Title " + std::to_string(i) + "\n.op\n.probe v(" + std::to_string(i) +
+                               ")\n" + std::string(i * 3000, '\n') + ".end\n");
     inputs += quoted(name) + " ";
     serial_outputs += quoted("serial/o" + std::to_string(i) + ".lib") + " ";
     parallel_outputs += quoted("parallel/o" + std::to_string(i) + ".lib") + " ";
@@ -172,8 +170,8 @@ TEST_F(TranslationRun, AnUnreadableInputEndsTheRunWithItsMessage) {
                                quoted("a.lib") + " " + quoted("b.lib") + " " + quoted("c.lib"));
   ASSERT_TRUE(result.fatal.has_value());
   EXPECT_EQ(result.fatal->stream, StandardStream::error);
-  EXPECT_EQ(result.fatal->text, "\nADA-91: \nSession: Can't open input file " + path("dir.sp") +
-                                    "(Is a directory)\n");
+  EXPECT_EQ(result.fatal->text,
+            "\nADA-91: \nSession: Can't open input file " + path("dir.sp") + "(Is a directory)\n");
   EXPECT_EQ(result.pairs.size(), 2u);
   EXPECT_EQ(result.pairs[1].colour, StatusColour::red);
   EXPECT_TRUE(fs::exists(path("a.lib")));
@@ -209,7 +207,8 @@ TEST(OutputFiles, ASectionedOutputHoldsTheMainTextBeforeEachSection) {
   output.sections = {{"tt", ".param a=1\n"}, {"ff", ".param a=2\n"}};
   const std::vector<std::string> files =
       write_output_files(output, scratch.file("out.lib"), scratch.file("in.sp"));
-  EXPECT_EQ(files, (std::vector<std::string>{scratch.file("out_tt.lib"), scratch.file("out_ff.lib")}));
+  EXPECT_EQ(files,
+            (std::vector<std::string>{scratch.file("out_tt.lib"), scratch.file("out_ff.lib")}));
   EXPECT_EQ(read_file(scratch.file("out_tt.lib")), "* shared\n.param a=1\n");
   EXPECT_EQ(read_file(scratch.file("out_ff.lib")), "* shared\n.param a=2\n");
   EXPECT_FALSE(fs::exists(scratch.file("out.lib")));
