@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -8,8 +8,8 @@
 
 #include <chrono>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -37,8 +37,10 @@ Outcome run_corvane(const std::vector<std::string>& arguments, const std::string
   const std::string err_path = scratch + "/stderr.txt";
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
   std::vector<std::string> words = {CORVANE_BINARY};
   words.insert(words.end(), arguments.begin(), arguments.end());
   std::vector<char*> argv;
@@ -101,11 +103,12 @@ TEST_F(Cli, DerivesOutputsAndSummarisesEachPair) {
   EXPECT_TRUE(fs::exists(path("named.lib")));
   EXPECT_TRUE(fs::exists(path("named.err")));
   EXPECT_TRUE(fs::exists(path("in/c.lib")));  // no -o: beside its input
-  EXPECT_EQ(outcome.err,
-            path("in/a.sp") + ": wrote " + path("out/a.lib") + "; log " + path("out/a.err") +
-                "; 0 warnings; green\n" + path("in/b.model.sp") + ": wrote " + path("named.lib") +
-                "; log " + path("named.err") + "; 1 warning; yellow\n" + path("in/c.sp") +
-                ": wrote " + path("in/c.lib") + "; log " + path("in/c.err") + "; 0 warnings; green\n");
+  EXPECT_EQ(outcome.err, path("in/a.sp") + ": wrote " + path("out/a.lib") + "; log " +
+                             path("out/a.err") + "; 0 warnings; green\n" + path("in/b.model.sp") +
+                             ": wrote " + path("named.lib") + "; log " + path("named.err") +
+                             "; 1 warning; yellow\n" + path("in/c.sp") + ": wrote " +
+                             path("in/c.lib") + "; log " + path("in/c.err") +
+                             "; 0 warnings; green\n");
   const Outcome quiet = run({"-q", "--no-subckt", path("in/a.sp")});
   EXPECT_EQ(quiet.status, 0);
   EXPECT_EQ(quiet.err, "");
@@ -115,8 +118,9 @@ TEST_F(Cli, FatalConditionsEndWithStatusOneAndTheirMessage) {
   write("long.sp", "title\n.subckt x 123456789012345678901234\n.ends\n");
   const Outcome number = run({"-q", path("long.sp")});
   EXPECT_EQ(number.status, 1);
-  EXPECT_EQ(number.out,
-            "\n2: [Error]  Number literal greater than 20 characters\nFatal Error: Too many errors\n");
+  EXPECT_EQ(
+      number.out,
+      "\n2: [Error]  Number literal greater than 20 characters\nFatal Error: Too many errors\n");
   EXPECT_FALSE(fs::exists(path("long.lib")));
 
   write("a.sp", "title\n.op\n");
