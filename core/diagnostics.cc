@@ -35,13 +35,17 @@ void warn_and_skip(TranslationContext& ctx, int target, std::string_view message
   }
   echo_lines(ctx, target, ctx.previous_statement_lines);
   ctx.previous_statement_lines.clear();
+  post_warning(ctx, message, source_text);
+  ctx.statement_ended = true;
+}
+
+void post_warning(TranslationContext& ctx, std::string_view message, std::string_view source_text) {
   std::string text = "WARNING: ";
   text += message;
   text += " (";
   text += source_text;
   text += ')';
   post(ctx, text);
-  ctx.statement_ended = true;
 }
 
 void warn(TranslationContext& ctx, int target, std::string_view message, std::string_view name) {

@@ -16,6 +16,10 @@ void warn_and_skip(TranslationContext& ctx, int target, std::string_view message
 /// skipping anything: echoes that statement and posts "WARNING: " name message.
 void warn(TranslationContext& ctx, int target, std::string_view message, std::string_view name);
 
+/// Posts "WARNING: message (source_text)" without echoing or skipping
+/// anything: for problems that leave the statement translated.
+void post_warning(TranslationContext& ctx, std::string_view message, std::string_view source_text);
+
 /// Echoes source lines as "****" comment lines; comment and blank lines are
 /// not echoed.
 void echo_lines(TranslationContext& ctx, int target, const std::vector<std::string_view>& lines);

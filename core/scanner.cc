@@ -62,8 +62,12 @@ bool read_line(TranslationContext& ctx) {
   return false;
 }
 
-bool star_is_multiplication(int previous_kind) {
-  return previous_kind == TOK_NAME || is_number_kind(previous_kind) || previous_kind == TOK_RPAREN;
+// A star after an operand multiplies; a star touching another star is the
+// second half of the power operator "**".
+bool star_is_operator(const ScannerState& s, std::size_t p) {
+  const int previous = s.previous_kind;
+  return previous == TOK_NAME || is_number_kind(previous) || previous == TOK_RPAREN ||
+         (previous == TOK_STAR && p == s.previous_token_end);
 }
 
 int single_character_kind(CharClass k) {
@@ -234,7 +238,7 @@ int scan_token(TranslationContext& ctx, int mode) {
             s.need_line = true;
             continue;
           }
-          if (!star_is_multiplication(s.previous_kind)) {
+          if (!star_is_operator(s, p)) {
             // A comment after a statement's text ends its line; the text
             // before it stays with the statement.
             ctx.comment_buffer.append(line.substr(p));
@@ -298,6 +302,13 @@ int scan_token(TranslationContext& ctx, int mode) {
 }
 
 std::string_view token_text(const TranslationContext& ctx) { return ctx.scan.token_text; }
+
+std::string_view source_token_text(const TranslationContext& ctx) {
+  const std::string_view line = ctx.scan.line;
+  const std::size_t start = ctx.scan.token_start;
+  if (start >= line.size() || ctx.scan.pos < start) return token_text(ctx);
+  return line.substr(start, std::min(ctx.scan.pos, line.size()) - start);
+}
 
 void skip_line(TranslationContext& ctx) {
   ctx.scan.pos = ctx.scan.line.size();

@@ -21,6 +21,10 @@ int scan_token(TranslationContext& ctx, int mode);
 /// The current token's text in lower case (a name cut to 20 characters).
 std::string_view token_text(const TranslationContext& ctx);
 
+/// The current token as it stands in the source line: original case, not
+/// cut to the length of a name.
+std::string_view source_token_text(const TranslationContext& ctx);
+
 /// Gives up the rest of the current line; the next scan reads a new line.
 void skip_line(TranslationContext& ctx);
 

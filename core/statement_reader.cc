@@ -15,24 +15,6 @@ namespace {
 constexpr std::string_view kUnrecognizedStatement =
     "Unrecognized statement type found in circuit file";
 
-// A dot word read without keyword lookup is still a statement keyword.
-void look_up_statement_keyword(TranslationContext& ctx) {
-  if (ctx.token_kind != TOK_NAME) return;
-  const std::string_view text = token_text(ctx);
-  if (!text.empty() && text[0] == '.' && ctx.token_index < KEYWORD_COUNT) {
-    ctx.token_kind = KEYWORD_FIRST_CODE + ctx.token_index;
-  }
-}
-
-// An element whose whole name is a keyword (a resistor named rs, read with
-// keyword lookup after a copied line) is still an element.
-bool element_named_like_keyword(TranslationContext& ctx) {
-  if (!is_keyword_code(ctx.token_kind)) return false;
-  const std::string_view text = token_text(ctx);
-  if (text.empty() || text[0] == '.') return false;
-  ctx.token_kind = TOK_NAME;
-  return true;
-}
 
 void run_handler(TranslationContext& ctx, StatementHandler handler, int target, int code) {
   if (handler == nullptr) {
@@ -40,11 +22,6 @@ void run_handler(TranslationContext& ctx, StatementHandler handler, int target, 
   } else {
     handler(ctx, target, code);
   }
-}
-
-void begin_statement(TranslationContext& ctx, int target) {
-  ctx.dispatched_serial = ctx.statement_serial;
-  ctx.statement_target = target;
 }
 
 // .subckt NAME node... [param=value...]
@@ -128,7 +105,7 @@ void subckt_body(TranslationContext& ctx, int target) {
     if (!ctx.statement_ended) {
       // A continuation line with no statement to continue.
       warn_and_skip(ctx, target, "Unrecognized statement type found in subckt_statement", "");
-    } else if (kind == TOK_NAME || element_named_like_keyword(ctx)) {
+    } else if (is_element_start(ctx)) {
       dispatch_element(ctx, target);
     } else if (kind == TOK_EOL) {
       write_text(ctx, target, "*", false);
@@ -148,6 +125,28 @@ void subckt_body(TranslationContext& ctx, int target) {
 
 }  // namespace
 
+void begin_statement(TranslationContext& ctx, int target) {
+  ctx.dispatched_serial = ctx.statement_serial;
+  ctx.statement_target = target;
+}
+
+void look_up_statement_keyword(TranslationContext& ctx) {
+  if (ctx.token_kind != TOK_NAME) return;
+  const std::string_view text = token_text(ctx);
+  if (!text.empty() && text[0] == '.' && ctx.token_index < KEYWORD_COUNT) {
+    ctx.token_kind = KEYWORD_FIRST_CODE + ctx.token_index;
+  }
+}
+
+bool is_element_start(TranslationContext& ctx) {
+  if (ctx.token_kind == TOK_NAME) return true;
+  if (!is_keyword_code(ctx.token_kind)) return false;
+  const std::string_view text = token_text(ctx);
+  if (text.empty() || text[0] == '.') return false;
+  ctx.token_kind = TOK_NAME;
+  return true;
+}
+
 void dispatch_statement(TranslationContext& ctx) {
   begin_statement(ctx, MAIN_OUTPUT);
   look_up_statement_keyword(ctx);
@@ -164,7 +163,7 @@ void dispatch_statement(TranslationContext& ctx) {
   }
   const StatementRow* row = find_statement_row(kind);
   if (row == nullptr) {
-    if (element_named_like_keyword(ctx)) {
+    if (is_element_start(ctx)) {
       dispatch_element(ctx, MAIN_OUTPUT);
     } else {
       warn_and_skip(ctx, MAIN_OUTPUT, kUnrecognizedStatement, "");

@@ -12,6 +12,18 @@ namespace corvane {
 /// it (the element letter's code for element lines).
 using StatementHandler = void (*)(TranslationContext& ctx, int target, int code);
 
+/// Makes the statement in hand the one that warnings reject, written to
+/// `target`. Every place that hands a statement to a translator calls it.
+void begin_statement(TranslationContext& ctx, int target);
+
+/// A dot word read without keyword lookup becomes its statement keyword.
+void look_up_statement_keyword(TranslationContext& ctx);
+
+/// Whether the current token starts an element line. An element whose whole
+/// name is a keyword (a resistor named rs, read with keyword lookup) is an
+/// element too; its token becomes a name.
+bool is_element_start(TranslationContext& ctx);
+
 /// Handles one top-level statement on MAIN_OUTPUT.
 void dispatch_statement(TranslationContext& ctx);
 

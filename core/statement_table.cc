@@ -2,7 +2,14 @@
 
 #include <array>
 
+#include "control/analyses.h"
+#include "control/file_statements.h"
+#include "control/library_sections.h"
+#include "control/options.h"
+#include "control/output_requests.h"
+#include "control/parameters.h"
 #include "core/keywords.h"
+#include "models/model_dispatch.h"
 
 namespace corvane {
 namespace {
@@ -13,27 +20,27 @@ using enum StatementAction;
 // null is reported as an unrecognized statement until its translator exists.
 constexpr StatementRow kStatementRows[] = {
     // .model NAME TYPE params          -> model card or wrapper subcircuit
-    {kw(".model"), translate, nullptr, {}},
+    {kw(".model"), translate, translate_model, {}},
     // .param NAME=VALUE ...            -> .param NAME={ VALUE }
-    {kw(".param"), translate, nullptr, {}},
-    {kw(".parameter"), translate, nullptr, {}},
+    {kw(".param"), translate, translate_param, {}},
+    {kw(".parameter"), translate, translate_param, {}},
     // .lib 'FILE' SECTION | .lib SECTION ... .endl
-    {kw(".lib"), translate, nullptr, {}},
+    {kw(".lib"), translate, translate_lib, {}},
     {kw(".end"), end, nullptr, {}},
     {kw(".subckt"), subckt, nullptr, {}},
     {kw(".macro"), subckt, nullptr, {}},
-    {kw(".options"), translate, nullptr, {}},
-    {kw(".option"), translate, nullptr, {}},
-    {kw(".include"), translate, nullptr, {}},
-    {kw(".inc"), translate, nullptr, {}},
-    {kw(".ac"), translate, nullptr, {}},
-    {kw(".dc"), translate, nullptr, {}},
-    {kw(".tran"), translate, nullptr, {}},
-    {kw(".load"), translate, nullptr, {}},
-    {kw(".save"), translate, nullptr, {}},
-    {kw(".global"), translate, nullptr, {}},
-    {kw(".print"), translate, nullptr, {}},
-    {kw(".plot"), translate, nullptr, {}},
+    {kw(".options"), translate, translate_options, {}},
+    {kw(".option"), translate, translate_options, {}},
+    {kw(".include"), translate, translate_include, {}},
+    {kw(".inc"), translate, translate_include, {}},
+    {kw(".ac"), translate, translate_ac, {}},
+    {kw(".dc"), translate, translate_dc, {}},
+    {kw(".tran"), translate, translate_tran, {}},
+    {kw(".load"), translate, translate_load, {}},
+    {kw(".save"), translate, translate_save, {}},
+    {kw(".global"), translate, translate_global, {}},
+    {kw(".print"), translate, translate_print, {}},
+    {kw(".plot"), translate, translate_plot, {}},
     {kw(".noise"), copy, nullptr, {}},
     {kw(".four"), copy, nullptr, {}},
     {kw(".sens"), copy, nullptr, {}},

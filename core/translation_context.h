@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "core/global_names.h"
@@ -69,6 +70,8 @@ struct TranslationContext {
   // Output texts: [MAIN_OUTPUT] and one per `.lib` section, with its name.
   std::vector<std::string> outputs = std::vector<std::string>(1);
   std::vector<std::string> section_names = std::vector<std::string>(1);
+  // The section names given to files so far; no two sections share a file.
+  std::unordered_set<std::string, StringHash, std::equal_to<>> section_file_names;
 
   // Node names read by the element translators.
   std::vector<std::string> output_nodes;

@@ -71,6 +71,8 @@ TEST(Scanner, KeepsCommentLinesAndTellsStarsApart) {
   // After an operator, a keyword or a call a star starts a comment that
   // ends the line; the next line is a statement of its own.
   EXPECT_EQ(token_stream("x = * rest\ny\n", MODE_NO_KEYWORDS), "[^name x][=][^name y][^eof]");
+  EXPECT_EQ(token_stream("x 'a**2' (b) * * c\n", MODE_NO_KEYWORDS),
+            "[^name x]['][name a][*][*][num 2]['][(][name b][)][*][^eof]");
   EXPECT_EQ(token_stream(".ends * q_2a *\nv1 a 0 1\n", MODE_DOT_KEYWORDS),
             "[^kw .ends][^name v1][name a][num 0][num 1][^eof]");
 }

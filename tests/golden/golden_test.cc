@@ -66,16 +66,27 @@ std::string normalise_times(const std::string& log) {
   return std::regex_replace(log, kTime, "$1TIME");
 }
 
-// The files a case expects: everything beside its input that shares its
-// name, but the input and the options.
+// The files a case expects: its own <name>.lib, .err and .out, and the
+// section files <name>_<section>.lib, but never the files of another case
+// whose name starts with this one's.
 std::map<std::string, std::string> expected_files(const fs::path& directory,
                                                   const std::string& name) {
+  std::set<std::string> other_cases;
+  for (const auto& entry : fs::directory_iterator(directory)) {
+    if (entry.path().extension() == ".sp" && entry.path().stem() != name) {
+      other_cases.insert(entry.path().stem().string());
+    }
+  }
   std::map<std::string, std::string> files;
   for (const auto& entry : fs::directory_iterator(directory)) {
     const std::string file = entry.path().filename().string();
-    const bool ours = file.rfind(name + ".", 0) == 0 || file.rfind(name + "_", 0) == 0;
-    if (!ours || file == name + ".sp" || file == name + ".opts") continue;
-    files[file] = read_bytes(entry.path());
+    const std::string stem = entry.path().stem().string();
+    const std::string extension = entry.path().extension().string();
+    const bool own = stem == name && (extension == ".lib" || extension == ".err" ||
+                                      extension == ".out");
+    const bool section = file.rfind(name + "_", 0) == 0 && extension == ".lib" &&
+                         !other_cases.count(stem);
+    if (own || section) files[file] = read_bytes(entry.path());
   }
   return files;
 }

@@ -41,6 +41,5 @@ K1 l1 l2 0.99
 U1 a b c
 W1 a b
 B1 x y i=1
-qx1 a b c
 .end
 .op

@@ -1,0 +1,288 @@
+#include "control/analyses.h"
+
+#include <string>
+
+#include "control/control_tokens.h"
+#include "control/output_requests.h"
+#include "core/diagnostics.h"
+#include "core/output_writer.h"
+#include "core/scanner.h"
+#include "core/token_list.h"
+#include "core/token_stream.h"
+
+namespace corvane {
+namespace {
+
+struct Analysis {
+  std::string_view keyword;
+  std::string_view syntax_error;
+  std::string_view monte_carlo_tail;  // what the ".mc" line analyses
+  bool step_names_parameter;          // ".step param NAME" rather than ".step NAME"
+};
+
+constexpr Analysis kAc{".ac", "Unrecognized syntax when parsing .AC statement",
+                       "ac v(out) list output all", true};
+constexpr Analysis kDc{".dc", "Unrecognized syntax when parsing .DC statement",
+                       "dc v(out) list output all", false};
+constexpr Analysis kTran{".tran", "Unrecognized syntax when parsing .TRAN statement",
+                         "tran v(out) list output all", true};
+
+struct SweepType {
+  std::string_view hspice;
+  std::string_view ondrel;
+};
+
+constexpr SweepType kSweepTypes[] = {
+    {"dec", "dec"}, {"lin", "lin"}, {"oct", "oct"}, {"poi", "list"}};
+constexpr std::string_view kPointList = "list";
+constexpr int kSweepValues = 3;  // points or step, start, stop
+
+// Words of the analysis statements themselves, never parameter values.
+bool is_control_word(std::string_view word) {
+  return word == "sweep" || word == "monte" || word == "start" || word == "uic" ||
+         !sweep_type_word(word).empty();
+}
+
+// Whether the current token can begin a value: a number, a sign, a quoted
+// expression or a parameter name.
+bool at_value(const TranslationContext& ctx) {
+  if (ctx.statement_ended) return false;
+  const int kind = ctx.token_kind;
+  if (is_number_kind(kind) || kind == TOK_QUOTE || kind == TOK_PLUS || kind == TOK_MINUS) {
+    return true;
+  }
+  const std::string_view word = current_word(ctx);
+  return !word.empty() && !is_control_word(word);
+}
+
+bool at_point(const TranslationContext& ctx) { return at_value(ctx) && current_word(ctx).empty(); }
+
+// Reads one value; a number is written as it stands, a parameter name or a
+// quoted expression in braces. False when a name turns out to be a keyword
+// setting (NAME=...), which is no value.
+bool read_analysis_value(TranslationContext& ctx, TokenList& value) {
+  const bool name = !current_word(ctx).empty();
+  read_value(ctx, value);
+  return !(name && !ctx.statement_ended && ctx.token_kind == TOK_EQUALS);
+}
+
+bool write_analysis_value(TranslationContext& ctx, int target) {
+  TokenList value;
+  if (!read_analysis_value(ctx, value)) return false;
+  token_list_write(ctx, target, value);
+  return true;
+}
+
+bool skip_analysis_value(TranslationContext& ctx) {
+  TokenList value;
+  return read_analysis_value(ctx, value);
+}
+
+bool reject(TranslationContext& ctx, int target, const Analysis& analysis) {
+  warn_and_skip(ctx, target, analysis.syntax_error, "");
+  return false;
+}
+
+// The swept name: a word, or a call with its arguments (i(v1)).
+bool read_swept_name(TranslationContext& ctx, std::string& name) {
+  if (!current_word(ctx).empty()) {
+    name.assign(token_text(ctx));
+    next_token(ctx, MODE_ALL_KEYWORDS);
+    return true;
+  }
+  if (!ctx.statement_ended && ctx.token_kind == TOK_CALL) {
+    return read_call_group(ctx, name, MODE_ALL_KEYWORDS);
+  }
+  return false;
+}
+
+// A sweep type after the swept name is written in Ondrel's word and
+// consumed; returns the word, empty when there is none.
+std::string_view write_sweep_type(TranslationContext& ctx, int target) {
+  const std::string_view type = sweep_type_word(current_word(ctx));
+  if (!type.empty()) {
+    write_text(ctx, target, type, true);
+    next_token(ctx, MODE_ALL_KEYWORDS);
+  }
+  return type;
+}
+
+// POI NP P1 ... PN -> list P1 ... PN: the count is no point. The points run
+// to the first token that is no number.
+bool write_point_list(TranslationContext& ctx, int target) {
+  if (!at_value(ctx) || !skip_analysis_value(ctx)) return false;
+  int points = 0;
+  while (at_point(ctx)) {
+    if (!write_analysis_value(ctx, target)) return false;
+    ++points;
+  }
+  return points > 0;
+}
+
+// On the analysis line:
+//   TYPE NP START STOP | NAME [TYPE] START STOP STEP | [NAME] POI NP P1 ... PN
+bool write_sweep(TranslationContext& ctx, int target) {
+  std::string_view type = sweep_type_word(current_word(ctx));
+  if (type.empty()) {
+    std::string name;
+    if (!read_swept_name(ctx, name)) return false;
+    write_text(ctx, target, name, true);
+    type = write_sweep_type(ctx, target);
+  } else {
+    write_text(ctx, target, type, true);
+    next_token(ctx, MODE_ALL_KEYWORDS);
+  }
+  if (type == kPointList) return write_point_list(ctx, target);
+  for (int i = 0; i < kSweepValues; ++i) {
+    if (!at_value(ctx) || !write_analysis_value(ctx, target)) return false;
+  }
+  return true;
+}
+
+// MONTE = COUNT -> .mc COUNT ANALYSIS v(out) list output all
+bool write_monte_carlo(TranslationContext& ctx, int target, const Analysis& analysis) {
+  next_token(ctx, MODE_NO_KEYWORDS);
+  if (!expect_token(ctx, TOK_EQUALS)) return false;
+  next_token(ctx, MODE_NO_KEYWORDS);
+  if (ctx.statement_ended || !is_number_kind(ctx.token_kind)) return reject(ctx, target, analysis);
+  const std::string count(token_text(ctx));
+  write_line(ctx, target, "");
+  write_text(ctx, target, ".mc", true);
+  write_text(ctx, target, count, true);
+  write_text(ctx, target, analysis.monte_carlo_tail, true);
+  next_token(ctx, MODE_ALL_KEYWORDS);
+  return true;
+}
+
+// SWEEP NAME [TYPE] VALUES... -> .step [param] NAME [TYPE] VALUES...
+// SWEEP TEMP ...              -> .step temp ...
+// SWEEP MONTE=COUNT           -> .mc COUNT ...
+bool write_sweep_clause(TranslationContext& ctx, int target, const Analysis& analysis) {
+  next_token(ctx, MODE_NO_KEYWORDS);
+  if (current_word(ctx) == "monte") return write_monte_carlo(ctx, target, analysis);
+  std::string name;
+  if (!read_swept_name(ctx, name)) return reject(ctx, target, analysis);
+  // DATA=, OPTIMIZE= and the like have no Ondrel counterpart.
+  if (!ctx.statement_ended && ctx.token_kind == TOK_EQUALS) return reject(ctx, target, analysis);
+
+  write_line(ctx, target, "");
+  write_text(ctx, target, ".step", true);
+  if (analysis.step_names_parameter && name != "temp") write_text(ctx, target, "param", true);
+  write_text(ctx, target, name, true);
+  if (write_sweep_type(ctx, target) == kPointList && at_value(ctx) && !skip_analysis_value(ctx)) {
+    return reject(ctx, target, analysis);
+  }
+  // The values run to the end of the statement; other tokens are passed over.
+  while (!ctx.statement_ended) {
+    if (!at_value(ctx)) {
+      next_token(ctx, MODE_ALL_KEYWORDS);
+    } else if (!write_analysis_value(ctx, target)) {
+      return reject(ctx, target, analysis);
+    }
+  }
+  return true;
+}
+
+// The rest of an .ac or .dc line: sweeps, one after the other, then SWEEP.
+// A line without any sweep is no analysis.
+void write_sweeps(TranslationContext& ctx, int target, const Analysis& analysis) {
+  int sweeps = 0;
+  while (!ctx.statement_ended) {
+    const std::string_view word = current_word(ctx);
+    if (word == "sweep" && sweeps > 0) {
+      if (!write_sweep_clause(ctx, target, analysis)) return;
+    } else if (word == "sweep" || word == "monte") {
+      reject(ctx, target, analysis);
+      return;
+    } else if (!word.empty() || ctx.token_kind == TOK_CALL) {
+      if (!write_sweep(ctx, target)) {
+        reject(ctx, target, analysis);
+        return;
+      }
+      ++sweeps;
+    } else {
+      next_token(ctx, MODE_ALL_KEYWORDS);
+    }
+  }
+  if (sweeps == 0) {
+    reject(ctx, target, analysis);
+    return;
+  }
+  write_line(ctx, target, "");
+}
+
+}  // namespace
+
+std::string_view sweep_type_word(std::string_view hspice_word) {
+  for (const SweepType& type : kSweepTypes) {
+    if (type.hspice == hspice_word) return type.ondrel;
+  }
+  return {};
+}
+
+// .ac TYPE NP FSTART FSTOP [SWEEP ...]  ->  .ac TYPE NP FSTART FSTOP [.step/.mc line]
+// .ac POI NP F1 ... FN                  ->  .ac list F1 ... FN
+void translate_ac(TranslationContext& ctx, int target, int /*code*/) {
+  next_token(ctx, MODE_NO_KEYWORDS);
+  if (ctx.statement_ended || current_word(ctx) == "monte") {
+    reject(ctx, target, kAc);
+    return;
+  }
+  write_text(ctx, target, kAc.keyword, true);
+  write_sweeps(ctx, target, kAc);
+}
+
+// .dc NAME START STOP STEP [NAME2 START2 STOP2 STEP2] [SWEEP ...]
+//   -> .dc NAME START STOP STEP [NAME2 ...] [.step NAME .../.mc line]
+// .dc TEMP -40 125 5  ->  .dc temp -40 125 5
+void translate_dc(TranslationContext& ctx, int target, int /*code*/) {
+  next_token(ctx, MODE_NO_KEYWORDS);
+  if (ctx.statement_ended) {
+    reject(ctx, target, kDc);
+    return;
+  }
+  write_text(ctx, target, kDc.keyword, true);
+  write_sweeps(ctx, target, kDc);
+}
+
+// .tran TSTEP TSTOP [START=T] [UIC] [SWEEP ...]
+//   -> .tran TSTEP TSTOP [UIC] [.step/.mc line] [.options noictranslate]
+void translate_tran(TranslationContext& ctx, int target, int /*code*/) {
+  next_token(ctx, MODE_NO_KEYWORDS);
+  write_text(ctx, target, kTran.keyword, true);
+  int leading = 0;
+  for (; leading < 2 && at_value(ctx); ++leading) {
+    if (!write_analysis_value(ctx, target)) break;
+  }
+  if (leading == 0 || (!ctx.statement_ended && ctx.token_kind == TOK_EQUALS)) {
+    reject(ctx, target, kTran);
+    return;
+  }
+  bool uic = false;
+  while (!ctx.statement_ended) {
+    const std::string_view word = current_word(ctx);
+    if (word == "sweep") {
+      if (!write_sweep_clause(ctx, target, kTran)) return;
+    } else if (word == "monte") {
+      reject(ctx, target, kTran);
+      return;
+    } else if (word == "start") {
+      // START=T has no Ondrel counterpart: dropped with its value.
+      next_token(ctx, MODE_NO_KEYWORDS);
+      if (!ctx.statement_ended && ctx.token_kind == TOK_EQUALS) {
+        next_token(ctx, MODE_NO_KEYWORDS);
+        if (at_value(ctx)) skip_analysis_value(ctx);
+      }
+    } else if (word == "uic") {
+      write_text(ctx, target, "UIC", true);
+      uic = true;
+      next_token(ctx, MODE_ALL_KEYWORDS);
+    } else {
+      next_token(ctx, MODE_ALL_KEYWORDS);
+    }
+  }
+  write_line(ctx, target, "");
+  if (uic) write_line(ctx, target, ".options noictranslate");
+}
+
+}  // namespace corvane

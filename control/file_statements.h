@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "core/translation_context.h"
+
+namespace corvane {
+
+/// Translate the statements that name files or nodes: `.include`/`.inc` (on
+/// `target`), `.load`, `.save` and `.global`.
+void translate_include(TranslationContext& ctx, int target, int code);
+void translate_load(TranslationContext& ctx, int target, int code);
+void translate_save(TranslationContext& ctx, int target, int code);
+void translate_global(TranslationContext& ctx, int target, int code);
+
+/// The file name in quotes on the current line, in double quotes and
+/// original case (the current token's text when the line has none); the
+/// rest of the line is skipped. A name without its closing quote runs to
+/// the end of the line, less trailing blanks, and is reported.
+std::string read_file_name(TranslationContext& ctx);
+
+}  // namespace corvane

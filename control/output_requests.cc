@@ -1,0 +1,127 @@
+#include "control/output_requests.h"
+
+#include <string_view>
+
+#include "control/control_tokens.h"
+#include "core/diagnostics.h"
+#include "core/output_writer.h"
+#include "core/scanner.h"
+#include "core/token_stream.h"
+
+namespace corvane {
+namespace {
+
+constexpr std::string_view kInvalidRequest = "Invalid syntax found in .print statement";
+constexpr std::string_view kDistoRequest = ".DISTO not supported on.print statement";
+constexpr std::string_view kBadSyntax = "Unrecognized syntax when parsing statement";
+
+struct AnalysisName {
+  std::string_view hspice;
+  std::string_view ondrel;
+};
+
+// The analyses an output request may name, with or without the dot.
+constexpr AnalysisName kAnalysisNames[] = {
+    {".ac", "ac"},     {"ac", "ac"},     {".dc", "dc"},       {"dc", "dc"},
+    {".tran", "tran"}, {"tran", "tran"}, {".noise", "noise"}, {"noise", "noise"},
+};
+
+std::string_view analysis_name(std::string_view word) {
+  for (const AnalysisName& name : kAnalysisNames) {
+    if (name.hspice == word) return name.ondrel;
+  }
+  return {};
+}
+
+// Requests Ondrel can print: voltages (v(, vdb(, vp( ...), currents (i( ...)
+// and noise (n( ...).
+bool is_carried_request(std::string_view call) {
+  return !call.empty() && (call[0] == 'v' || call[0] == 'i' || call[0] == 'n');
+}
+
+// Passes over a call or parenthesis with everything up to the one that
+// closes it.
+void skip_group(TranslationContext& ctx) {
+  int depth = 0;
+  do {
+    if (ctx.token_kind == TOK_CALL || ctx.token_kind == TOK_LPAREN) ++depth;
+    if (ctx.token_kind == TOK_RPAREN) --depth;
+    next_token(ctx, MODE_NO_KEYWORDS);
+  } while (depth > 0 && !ctx.statement_ended);
+}
+
+// .print ANALYSIS REQUEST...  ->  .print ANALYSIS REQUEST ...
+// (.plot alike). REQUEST: v(NODE), v(NODE,NODE), vdb(NODE), i(ELEMENT) ...;
+// requests Ondrel has no counterpart for are passed over.
+void translate_output_request(TranslationContext& ctx, int target, std::string_view keyword) {
+  write_text(ctx, target, keyword, true);
+  next_token(ctx, MODE_ALL_KEYWORDS);
+  const std::string_view word = current_word(ctx);
+  if (word == ".disto" || word == "disto") {
+    warn_and_skip(ctx, target, kDistoRequest, "");
+    return;
+  }
+  const std::string_view analysis = analysis_name(word);
+  if (analysis.empty()) {
+    warn_and_skip(ctx, target, kInvalidRequest, "");
+    return;
+  }
+  write_text(ctx, target, analysis, true);
+
+  int requests = 0;
+  next_token(ctx, MODE_NO_KEYWORDS);
+  while (!ctx.statement_ended) {
+    if (ctx.token_kind == TOK_CALL && is_carried_request(token_text(ctx))) {
+      std::string request;
+      const bool voltage = token_text(ctx)[0] == 'v';
+      if (!read_call_group(ctx, request, MODE_NO_KEYWORDS, voltage)) {
+        warn_and_skip(ctx, target, kBadSyntax, "");
+        return;
+      }
+      write_text(ctx, target, request, true);
+      ++requests;
+    } else if (ctx.token_kind == TOK_CALL || ctx.token_kind == TOK_LPAREN) {
+      skip_group(ctx);
+    } else {
+      next_token(ctx, MODE_NO_KEYWORDS);
+    }
+  }
+  if (requests == 0) {
+    warn_and_skip(ctx, target, kInvalidRequest, "");
+    return;
+  }
+  write_line(ctx, target, "");
+}
+
+}  // namespace
+
+bool read_call_group(TranslationContext& ctx, std::string& text, int mode_after,
+                     bool global_nodes) {
+  text.assign(token_text(ctx));
+  bool first = true;
+  next_token(ctx, MODE_NO_KEYWORDS);
+  while (!ctx.statement_ended && ctx.token_kind != TOK_RPAREN) {
+    const bool name = ctx.token_kind == TOK_NAME;
+    if (!name && !is_number_kind(ctx.token_kind)) return false;
+    if (!first) text += ',';
+    text += global_nodes ? global_node_name(ctx, token_text(ctx)) : std::string(token_text(ctx));
+    first = false;
+    next_token(ctx, MODE_NO_KEYWORDS);
+  }
+  if (ctx.statement_ended) return false;
+  text += ')';
+  next_token(ctx, mode_after);
+  return true;
+}
+
+// .print ANALYSIS REQUEST...  ->  .print ANALYSIS REQUEST ...
+void translate_print(TranslationContext& ctx, int target, int /*code*/) {
+  translate_output_request(ctx, target, ".print");
+}
+
+// .plot ANALYSIS REQUEST...  ->  .plot ANALYSIS REQUEST ...
+void translate_plot(TranslationContext& ctx, int target, int /*code*/) {
+  translate_output_request(ctx, target, ".plot");
+}
+
+}  // namespace corvane

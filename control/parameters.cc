@@ -1,0 +1,137 @@
+#include "control/parameters.h"
+
+#include <string>
+#include <vector>
+
+#include "control/expressions.h"
+#include "core/diagnostics.h"
+#include "core/output_writer.h"
+#include "core/scanner.h"
+#include "core/token_list.h"
+#include "core/token_stream.h"
+
+namespace corvane {
+namespace {
+
+constexpr std::string_view kBadSyntax = "Unrecognized syntax when parsing statement";
+constexpr int kDefinitionsPerLine = 2;
+
+// The output lines of one statement: plain definitions share ".param" lines,
+// two to a line, continued with "+"; a function takes a ".func" line of its
+// own. A line is begun only when a definition is ready for it, so no line is
+// left empty.
+class ParamLines {
+ public:
+  ParamLines(TranslationContext& ctx, int target) : ctx_(ctx), target_(target) {}
+
+  // The next definition stood on a new input line.
+  void note_new_input_line() { new_input_line_ = true; }
+
+  void begin_plain_definition() {
+    if (!open_) {
+      write_text(ctx_, target_, ".param", true);
+      open_ = true;
+      count_ = 0;
+    } else if (count_ >= kDefinitionsPerLine || (new_input_line_ && count_ > 0)) {
+      write_line(ctx_, target_, "");
+      write_text(ctx_, target_, "+", true);
+      count_ = 0;
+    }
+    new_input_line_ = false;
+    ++count_;
+  }
+
+  void begin_function() {
+    close();
+    new_input_line_ = false;
+  }
+
+  void close() {
+    if (open_) write_line(ctx_, target_, "");
+    open_ = false;
+  }
+
+ private:
+  TranslationContext& ctx_;
+  int target_;
+  bool open_ = false;  // a ".param" line is being written
+  int count_ = 0;      // definitions on it
+  bool new_input_line_ = false;
+};
+
+bool read_equals_and_value(TranslationContext& ctx, TokenList& value) {
+  if (ctx.statement_ended || ctx.token_kind != TOK_EQUALS) return false;
+  next_token(ctx, MODE_NO_KEYWORDS);
+  return read_parameter_value(ctx, value) == ValueRead::ok;
+}
+
+// NAME = VALUE
+bool plain_definition(TranslationContext& ctx, int target, ParamLines& lines) {
+  if (ctx.token_kind != TOK_NAME) return false;
+  const std::string name(token_text(ctx));
+  next_token(ctx, MODE_NO_KEYWORDS);
+  TokenList value;
+  if (!read_equals_and_value(ctx, value)) return false;
+  lines.begin_plain_definition();
+  write_text(ctx, target, name, true);
+  write_text(ctx, target, "=", true);
+  token_list_write(ctx, target, value);
+  return true;
+}
+
+// F(A, B) = VALUE  ->  .func F( A , B ) = VALUE
+bool function_definition(TranslationContext& ctx, int target, ParamLines& lines) {
+  std::string call(token_text(ctx));
+  // The scanner gives device calls (c(, d(, r( ...) as their device keyword.
+  if (ctx.token_kind != TOK_CALL) call += '(';
+  std::vector<std::string> arguments;
+  next_token(ctx, MODE_NO_KEYWORDS);
+  while (!ctx.statement_ended && ctx.token_kind == TOK_NAME) {
+    arguments.emplace_back(token_text(ctx));
+    next_token(ctx, MODE_NO_KEYWORDS);
+  }
+  if (ctx.statement_ended || ctx.token_kind != TOK_RPAREN) return false;
+  next_token(ctx, MODE_NO_KEYWORDS);
+  TokenList value;
+  if (!read_equals_and_value(ctx, value)) return false;
+
+  lines.begin_function();
+  write_text(ctx, target, ".func", true);
+  write_text(ctx, target, call, true);
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    if (i > 0) write_text(ctx, target, ",", true);
+    write_text(ctx, target, arguments[i], true);
+  }
+  write_text(ctx, target, ")", true);
+  write_text(ctx, target, "=", true);
+  token_list_write(ctx, target, value);
+  write_line(ctx, target, "");
+  return true;
+}
+
+}  // namespace
+
+// .param NAME=VALUE ... F(A,B)=VALUE ...
+//   -> .param NAME = VALUE NAME = VALUE
+//      + NAME = VALUE
+//      .func F( A , B ) = VALUE
+void translate_param(TranslationContext& ctx, int target, int /*code*/) {
+  ParamLines lines(ctx, target);
+  next_token(ctx, MODE_NO_KEYWORDS);
+  int input_line = ctx.scan.token_line;
+  bool ok = !ctx.statement_ended;
+  while (ok && !ctx.statement_ended) {
+    if (ctx.scan.token_line != input_line) {
+      lines.note_new_input_line();
+      input_line = ctx.scan.token_line;
+    }
+    // Read without keyword lookup, a word is a keyword only as a device call.
+    const bool function = ctx.token_kind == TOK_CALL || is_keyword_code(ctx.token_kind);
+    ok = function ? function_definition(ctx, target, lines) : plain_definition(ctx, target, lines);
+  }
+  // Definitions already complete stay in the output.
+  lines.close();
+  if (!ok) warn_and_skip(ctx, target, kBadSyntax, "");
+}
+
+}  // namespace corvane

@@ -1,0 +1,106 @@
+#include <string>
+
+#include "core/diagnostics.h"
+#include "core/output_writer.h"
+#include "core/scanner.h"
+#include "core/token_stream.h"
+#include "models/parameter_record.h"
+
+namespace corvane {
+namespace {
+
+constexpr std::string_view kBadSyntax = "Unrecognized syntax when parsing statement";
+constexpr std::string_view kBadValue = "Missing or unrecognized model parameter value";
+
+// Parentheses around the list (or stray ones), the "+" of continuation lines
+// and line ends separate parameters.
+void skip_separators(TranslationContext& ctx) {
+  while (!ctx.statement_ended && (ctx.token_kind == TOK_LPAREN || ctx.token_kind == TOK_RPAREN ||
+                                  ctx.token_kind == TOK_EOL || ctx.token_kind == TOK_PLUS)) {
+    next_token(ctx, MODE_ALL_KEYWORDS);
+  }
+}
+
+// value -> number | [-]name | 'expression', with an optional sign. A value
+// may stand on the next "+" line. Returns false for anything else (a bare
+// operator, a call, or nothing before the statement ends).
+bool read_parameter_value(TranslationContext& ctx, TokenList& value) {
+  bool negative = false;
+  if (!ctx.statement_ended && (ctx.token_kind == TOK_PLUS || ctx.token_kind == TOK_MINUS)) {
+    negative = ctx.token_kind == TOK_MINUS;
+    next_token(ctx, MODE_NO_KEYWORDS);
+  }
+  if (ctx.statement_ended) return false;
+  const int kind = ctx.token_kind;
+  if (kind == TOK_NAME || is_number_kind(kind)) {
+    // A name is a parameter of the netlist: Ondrel wants it in braces.
+    if (kind == TOK_NAME) token_list_add(TOK_LBRACE, 0, value);
+    if (negative) token_list_add(TOK_MINUS, 0, value);
+    token_list_add(kind, ctx.token_index, value);
+    if (kind == TOK_NAME) token_list_add(TOK_RBRACE, 0, value);
+    next_token(ctx, MODE_ALL_KEYWORDS);
+    return true;
+  }
+  if (kind == TOK_QUOTE) {
+    TokenList expression;
+    read_value(ctx, expression);
+    if (expression.size() <= 2) return false;  // '' holds no value
+    if (negative) {
+      // -'a+b' negates the whole expression: { -(a+b) }.
+      value.push_back({TOK_LBRACE, 0});
+      value.push_back({TOK_MINUS, 0});
+      value.push_back({TOK_LPAREN, 0});
+      value.insert(value.end(), expression.begin() + 1, expression.end() - 1);
+      value.push_back({TOK_RPAREN, 0});
+      value.push_back({TOK_RBRACE, 0});
+    } else {
+      value = std::move(expression);
+    }
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+// param-list -> [(] { name = value [)] } [)]
+bool read_model_parameters(TranslationContext& ctx, int target, ParameterRecord& record) {
+  next_token(ctx, MODE_ALL_KEYWORDS);
+  skip_separators(ctx);
+  while (!ctx.statement_ended && !ctx.scan.input_ended) {
+    const int code = ctx.token_kind;
+    const std::string word(token_text(ctx));
+    next_token(ctx, MODE_NO_KEYWORDS);
+    if (ctx.statement_ended || ctx.token_kind != TOK_EQUALS) {
+      warn_and_skip(ctx, target, kBadSyntax, "");
+      return false;
+    }
+    next_token(ctx, MODE_NO_KEYWORDS);
+    TokenList value;
+    if (!read_parameter_value(ctx, value)) {
+      warn_and_skip(ctx, target, kBadValue, word);
+      return false;
+    }
+    // A word that is no model parameter has no slot: it is not written.
+    if (is_keyword_code(code)) {
+      std::string text = value_text(ctx, value);
+      record.read(code, std::move(value), std::move(text));
+    }
+    skip_separators(ctx);
+  }
+  return true;
+}
+
+// + name = value
+void write_model_parameters(TranslationContext& ctx, int target, const ParameterRecord& record) {
+  record.for_each_written([&](int, std::string_view name, const TokenList& value) {
+    write_line(ctx, target, "");
+    write_text(ctx, target, "+ ", false);
+    write_text(ctx, target, name, true);
+    write_text(ctx, target, "= ", false);
+    token_list_write(ctx, target, value);
+  });
+  write_line(ctx, target, "");
+}
+
+}  // namespace corvane

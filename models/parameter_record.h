@@ -1,0 +1,147 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/token_list.h"
+#include "core/translation_context.h"
+#include "models/parameter_table.h"
+
+namespace corvane {
+
+/// The parameters of one `.model` card, by keyword code: whether each was
+/// given, the name it is written under and its value. Every code starts
+/// named from the output-name table and not given; the kind translators
+/// rename, drop and rewrite them.
+class ParameterRecord {
+ public:
+  ParameterRecord() = default;
+
+  bool given(int code) const {
+    const Slot* s = find(code);
+    return s != nullptr && s->given;
+  }
+  /// Marks a parameter given (a derived value) or not given (dropped).
+  void set_given(int code, bool given) { slot(code).given = given; }
+
+  std::string_view name(int code) const {
+    const Slot* s = find(code);
+    return s != nullptr ? s->name : parameter_output_name(code);
+  }
+  /// Writes the parameter under `name` (static text); an empty name drops it.
+  void rename(int code, std::string_view name) { slot(code).name = name; }
+
+  /// The value as Ondrel expression pieces; empty when the parameter was not
+  /// given and no translator made one. The reference stays valid while the
+  /// record lives.
+  const TokenList& value(int code) const {
+    const Slot* s = find(code);
+    return s != nullptr ? s->value : kNoValue;
+  }
+  void set_value(int code, TokenList value) { slot(code).value = std::move(value); }
+
+  /// The value as the card wrote it, sign included ("-1", "49", "rsh0"), for
+  /// comparisons such as the level; empty when not given.
+  std::string_view text(int code) const {
+    const Slot* s = find(code);
+    return s != nullptr ? std::string_view(s->text) : std::string_view();
+  }
+  /// True when the parameter was given with exactly this text.
+  bool text_is(int code, std::string_view text) const {
+    return given(code) && this->text(code) == text;
+  }
+
+  /// Records a parameter read from the card; a repeated one keeps its last
+  /// value.
+  void read(int code, TokenList value, std::string text);
+  /// Replaces the value and the text (the level after renumbering).
+  void replace(int code, TokenList value, std::string text);
+
+  /// Calls `visit(code, name, value)` for every given parameter with a name
+  /// from code FIRST_WRITTEN_CODE on, in code order: those that are written.
+  template <typename Visit>
+  void for_each_written(Visit visit) const {
+    for (int code = FIRST_WRITTEN_CODE; code < PARAMETER_CODE_COUNT; ++code) {
+      if (positions_[static_cast<std::size_t>(code)] == 0) continue;
+      const Slot& s = *find(code);
+      if (s.given && !s.name.empty()) visit(code, s.name, s.value);
+    }
+  }
+
+  /// How many parameters the record holds slots for: those read, derived,
+  /// renamed or dropped.
+  int slot_count() const { return slot_count_; }
+
+ private:
+  struct Slot {
+    bool given = false;
+    std::string_view name;
+    TokenList value;
+    std::string text;
+  };
+
+  inline static const TokenList kNoValue;
+
+  // Slots are kept in chunks whose storage is reserved once and never moves,
+  // so references to values stay valid as slots are added. A chunk is small
+  // enough for the allocator's caches of small blocks.
+  static constexpr std::size_t kChunkSize = 12;
+  using Chunk = std::vector<Slot>;
+
+  const Slot* find(int code) const {
+    const std::size_t position = positions_[static_cast<std::size_t>(code)];
+    if (position == 0) return nullptr;
+    return &chunks_[(position - 1) / kChunkSize][(position - 1) % kChunkSize];
+  }
+  Slot* find(int code) {
+    return const_cast<Slot*>(static_cast<const ParameterRecord&>(*this).find(code));
+  }
+  /// The slot of `code`, made (named from the table, not given) on first use.
+  Slot& slot(int code);
+
+  // A card sets a few hundred of the 841 codes at most, so only those get a
+  // slot: a record costs in proportion to its card. positions_ holds each
+  // code's slot number from 1, or 0 when the code has none.
+  std::array<std::uint16_t, PARAMETER_CODE_COUNT> positions_{};
+  std::vector<Chunk> chunks_;
+  int slot_count_ = 0;
+};
+
+/// `token_list_combine` for model values: "{ " and " }" when asked, and
+/// "(" left operator right ")" when parenthesised and both sides have
+/// pieces. A side without pieces drops out, and two such sides give none.
+TokenList combine_values(bool parenthesise, TokenList left, const TokenList& right, bool open_brace,
+                         bool close_brace, int operator_kind);
+
+/// (left op right), or the side that has pieces.
+inline TokenList operate(TokenList left, int operator_kind, const TokenList& right) {
+  return combine_values(true, std::move(left), right, false, false, operator_kind);
+}
+
+/// { value }, or nothing for an empty value.
+inline TokenList braced(TokenList value) {
+  return combine_values(false, std::move(value), {}, true, true, TOK_EOF);
+}
+
+/// A list of one fixed piece: a NODE_ kind or a keyword printed as itself.
+inline TokenList piece(int kind) { return TokenList{{kind, 0}}; }
+
+/// The pieces of a value as plain text, braces left out.
+std::string value_text(const TranslationContext& ctx, const TokenList& value);
+
+/// Reads `param=value` pairs up to the end of the statement into `record`,
+/// from the token after the kind word. Parentheses around the list, "+"
+/// continuation lines and repeated parameters are accepted; words that are
+/// no model parameter are read and passed over. False when the card was
+/// rejected (a missing "=" or value), which has then been reported and
+/// skipped.
+bool read_model_parameters(TranslationContext& ctx, int target, ParameterRecord& record);
+
+/// Writes every given parameter with a name, in code order, one per
+/// "+ name = value " line; ends the last line.
+void write_model_parameters(TranslationContext& ctx, int target, const ParameterRecord& record);
+
+}  // namespace corvane
