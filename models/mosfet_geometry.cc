@@ -20,8 +20,7 @@ class WrapperWriter {
   void text(std::string_view text) { write_text(ctx_, target_, text, false); }
   void line(std::string_view text) { write_line(ctx_, target_, text); }
   void end_line() { write_line(ctx_, target_, ""); }
-  // Values stand inside the wrapper's expressions, so without braces.
-  void value(int code) { token_list_write(ctx_, target_, unbraced(record_.value(code))); }
+  void value(int code) { token_list_write(ctx_, target_, record_.value(code)); }
   bool given(int code) const { return record_.given(code); }
 
   /// `prefix` value `suffix`, only when the parameter is given.
