@@ -1,5 +1,6 @@
 #include "core/statement_reader.h"
 
+#include <algorithm>
 #include <string>
 
 #include "core/diagnostics.h"
@@ -123,6 +124,39 @@ void subckt_body(TranslationContext& ctx, int target) {
   }
 }
 
+// V and I lines read the same in both dialects, but their two nodes get the
+// global prefix that every translated node gets; the rest is copied.
+void copy_independent_source(TranslationContext& ctx, int target) {
+  if (ctx.global_names.names().empty()) {
+    copy_statement(ctx, target, MODE_DOT_KEYWORDS);
+    return;
+  }
+  const std::string_view line = current_line(ctx);
+  constexpr std::string_view kSeparators = " \t,";
+  std::string first;
+  std::size_t p = 0;
+  for (int word = 0; word < 3 && p < line.size(); ++word) {
+    const std::size_t start = line.find_first_not_of(kSeparators, p);
+    if (start == std::string_view::npos) break;
+    std::size_t end = line.find_first_of(kSeparators, start);
+    if (end == std::string_view::npos) end = line.size();
+    first.append(line.substr(p, start - p));
+    std::string text(line.substr(start, end - start));
+    if (word > 0) {
+      std::string lower = text;
+      for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+      if (ctx.global_names.contains(lower)) text = global_node_name(ctx, lower);
+    }
+    first += text;
+    p = end;
+  }
+  first.append(line.substr(std::min(p, line.size())));
+  write_line(ctx, target, first);
+  skip_line(ctx);
+  next_token(ctx, MODE_DOT_KEYWORDS);
+  if (!ctx.statement_ended) copy_statement(ctx, target, MODE_DOT_KEYWORDS);
+}
+
 }  // namespace
 
 void begin_statement(TranslationContext& ctx, int target) {
@@ -213,8 +247,10 @@ void dispatch_element(TranslationContext& ctx, int target) {
   const std::string name(token_text(ctx));
   const int code = first_letter(ctx, name);
   if (code == 0) return;
-  if (code == kw("i") || code == kw("v") || code == kw("k")) {
-    // Independent sources and mutual couplings read the same in both dialects.
+  if (code == kw("i") || code == kw("v")) {
+    copy_independent_source(ctx, target);
+  } else if (code == kw("k")) {
+    // Mutual couplings read the same in both dialects.
     copy_statement(ctx, target, MODE_DOT_KEYWORDS);
   } else if (code == kw("u")) {
     warn_and_skip(ctx, target, "Found U device which will not be translated", "");

@@ -9,6 +9,7 @@
 #include "control/output_requests.h"
 #include "control/parameters.h"
 #include "core/keywords.h"
+#include "elements/element_translators.h"
 #include "models/model_dispatch.h"
 
 namespace corvane {
@@ -84,12 +85,23 @@ struct ElementRow {
 // Element translators by letter. Letters without a row, or with a null
 // handler, have no translator yet.
 constexpr ElementRow kElementRows[] = {
-    {kw("c"), nullptr}, {kw("r"), nullptr}, {kw("l"), nullptr},  // passive elements
-    {kw("d"), nullptr}, {kw("j"), nullptr}, {kw("m"), nullptr},  // semiconductors
-    {kw("q"), nullptr},                                          //
-    {kw("e"), nullptr}, {kw("f"), nullptr}, {kw("g"), nullptr},  // controlled sources
-    {kw("h"), nullptr},                                          //
-    {kw("t"), nullptr}, {kw("x"), nullptr},                      // lines and instances
+    // passive elements
+    {kw("c"), translate_c},
+    {kw("r"), translate_r},
+    {kw("l"), translate_l},
+    // semiconductors
+    {kw("d"), translate_d},
+    {kw("j"), translate_j},
+    {kw("m"), translate_m},
+    {kw("q"), translate_q},
+    // controlled sources
+    {kw("e"), translate_efgh},
+    {kw("f"), translate_efgh},
+    {kw("g"), translate_efgh},
+    {kw("h"), translate_efgh},
+    // lines and instances
+    {kw("t"), translate_t},
+    {kw("x"), translate_x},
 };
 
 }  // namespace

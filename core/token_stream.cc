@@ -61,8 +61,10 @@ constexpr std::array<SourceKindWord, 22> kSourceKindWords = {{
     {"nl", kw("nl")},
 }};
 
-// Reads one node name; false when the current token cannot be one.
+// Reads one node name; false when the current token cannot be one (or
+// already starts the next statement).
 bool read_node(TranslationContext& ctx, std::string& name, int mode_after) {
+  if (ctx.statement_ended) return false;
   if (ctx.token_kind == TOK_NAME) {
     name.assign(token_text(ctx));
     next_token(ctx, MODE_NO_KEYWORDS);
@@ -114,13 +116,20 @@ int next_token(TranslationContext& ctx, int mode) {
   }
   // A new line: it continues the statement when it starts with "+". One line
   // with nothing to scan is passed over; a second one starts a statement.
-  const int first_mode = s.after_skip ? mode : MODE_DOT_KEYWORDS;
+  int first_mode = s.after_skip ? mode : MODE_DOT_KEYWORDS;
   s.after_skip = false;
-  int kind = scan_token(ctx, first_mode);
-  if (kind == TOK_EOL) kind = scan_token(ctx, MODE_DOT_KEYWORDS);
-  if (kind == TOK_PLUS) return scan_token(ctx, mode);
-  start_statement(ctx);
-  return kind;
+  for (;;) {
+    int kind = scan_token(ctx, first_mode);
+    if (kind == TOK_EOL) kind = scan_token(ctx, MODE_DOT_KEYWORDS);
+    if (kind != TOK_PLUS) {
+      start_statement(ctx);
+      return kind;
+    }
+    kind = scan_token(ctx, mode);
+    if (kind != TOK_EOL) return kind;
+    // A "+" with nothing after it: the statement may go on on the next line.
+    first_mode = MODE_DOT_KEYWORDS;
+  }
 }
 
 bool expect_token(TranslationContext& ctx, int kind) {
@@ -195,6 +204,7 @@ bool read_controlling_nodes(TranslationContext& ctx, int count, std::string_view
 }
 
 void read_value(TranslationContext& ctx, TokenList& list) {
+  if (ctx.statement_ended) return;  // the value is missing; leave the next statement alone
   int sign = 0;
   if (ctx.token_kind == TOK_PLUS || ctx.token_kind == TOK_MINUS) {
     sign = ctx.token_kind;

@@ -81,6 +81,9 @@ TEST(Scanner, ContinuationLinesAndStatementStarts) {
   // + continues; one blank line is passed over; two make an empty statement.
   EXPECT_EQ(token_stream("r1 a\n+ 1k\n   \nr2 c\n \n\t\nr3\n", MODE_NO_KEYWORDS),
             "[^name r1][name a][num 1k][^name r2][name c][^eol][^name r3][^eof]");
+  // A "+" with nothing after it continues onto the next line.
+  EXPECT_EQ(token_stream("r1 a\n+\n+ $ note\n+ 1k\nr2\n", MODE_NO_KEYWORDS),
+            "[^name r1][name a][num 1k][^name r2][^eof]");
   // Line ends of every kind, a lone dot, control bytes and bytes from 128 on.
   EXPECT_EQ(token_stream("a\r\nb\rc\n\n\nd . \x01 e\0f\n", MODE_NO_KEYWORDS),
             "[^name a][^name b][^name c][^name d][name e][^eof]");

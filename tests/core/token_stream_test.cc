@@ -79,6 +79,21 @@ TEST(ReadOutputNodes, RejectsAMissingNode) {
   EXPECT_EQ(token_text(ctx), "v1");
 }
 
+TEST(ReadOutputNodes, StopsAtTheNextStatement) {
+  testing::ScanFixture fixture("R1 a\nR2 c d 2\n");
+  TranslationContext& ctx = fixture.ctx;
+  next_token(ctx, MODE_DOT_KEYWORDS);
+  ctx.dispatched_serial = ctx.statement_serial;
+  next_token(ctx, MODE_NO_KEYWORDS);
+  EXPECT_FALSE(read_output_nodes(ctx, 2, "r1"));
+  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT], "**** R1 a\n");
+  EXPECT_EQ(token_text(ctx), "r2");  // the next statement is left alone
+  TokenList list;
+  read_value(ctx, list);
+  EXPECT_TRUE(list.empty());
+  EXPECT_EQ(token_text(ctx), "r2");
+}
+
 TEST(TokenList, CombinesWithBracesAndParentheses) {
   testing::ScanFixture fixture("a b\n");
   TranslationContext& ctx = fixture.ctx;

@@ -1,0 +1,192 @@
+// Lossless transmission lines and subcircuit instances.
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/keywords.h"
+#include "core/output_writer.h"
+#include "core/scanner.h"
+#include "core/token_stream.h"
+#include "elements/element_reading.h"
+#include "elements/element_translators.h"
+
+namespace corvane {
+namespace {
+
+constexpr std::string_view kBadLine = "Unrecognized syntax when parsing T statement";
+constexpr std::string_view kBadInstance = "Unrecognized syntax when parsing X statement";
+
+struct LineValues {
+  OptionalList l, f, td, z0, nl;
+  std::vector<TokenList> ic;  // port 1 voltage and current, port 2 voltage and current
+};
+
+constexpr std::array<KeywordField<LineValues>, 5> kLineKeywords = {{
+    {kw("l"), &LineValues::l},
+    {kw("f"), &LineValues::f},
+    {kw("td"), &LineValues::td},
+    {kw("z0"), &LineValues::z0},
+    {kw("nl"), &LineValues::nl},
+}};
+
+// The electrical length at frequency f when "nl" is not given: a quarter
+// wave.
+constexpr std::string_view kQuarterWave = "0.25";
+
+// .ic v(signal[,reference]) =V: the port voltage is across the port.
+void write_port_voltage(TranslationContext& ctx, int target, const std::string& signal,
+                        const std::string& reference, const TokenList& voltage) {
+  std::string text = ".ic v(" + global_node_name(ctx, signal);
+  if (reference != "0") text += "," + global_node_name(ctx, reference);
+  text += ") =";
+  write_joined(ctx, target, text, voltage);
+  write_line(ctx, target, "");
+}
+
+// Clears `instance_mode` however an instance line ends.
+class InstanceModeScope {
+ public:
+  explicit InstanceModeScope(TranslationContext& ctx) : ctx_(ctx) { ctx_.instance_mode = true; }
+  ~InstanceModeScope() { ctx_.instance_mode = false; }
+  InstanceModeScope(const InstanceModeScope&) = delete;
+  InstanceModeScope& operator=(const InstanceModeScope&) = delete;
+
+ private:
+  TranslationContext& ctx_;
+};
+
+struct InstanceParameter {
+  std::string name;
+  TokenList value;
+};
+
+// "=" and the value of the parameter just named; false when the statement
+// was rejected.
+bool read_instance_value(TranslationContext& ctx, int target, const std::string& element,
+                         std::vector<InstanceParameter>& parameters, std::string name) {
+  next_element_token(ctx, MODE_NO_KEYWORDS);
+  if (!starts_value(ctx)) return reject(ctx, target, kBadInstance, element);
+  TokenList value;
+  read_value(ctx, value);
+  if (value.empty()) return reject(ctx, target, kBadInstance, element);
+  parameters.push_back({std::move(name), std::move(value)});
+  return true;
+}
+
+// Reads the parameters after the first "="; false when the statement was
+// rejected.
+bool read_instance_parameters(TranslationContext& ctx, int target, const std::string& element,
+                              std::string first, std::vector<InstanceParameter>& parameters) {
+  if (!read_instance_value(ctx, target, element, parameters, std::move(first))) return false;
+  while (!ctx.statement_ended && ctx.token_kind != TOK_EOF) {
+    if (ctx.token_kind != TOK_NAME && !is_number_kind(ctx.token_kind)) {
+      return reject(ctx, target, kBadInstance, element);
+    }
+    std::string name(token_text(ctx));
+    next_element_token(ctx, MODE_NO_KEYWORDS);
+    if (ctx.statement_ended || ctx.token_kind != TOK_EQUALS) {
+      return reject(ctx, target, "Unrecognized syntax when parsing statement", "");
+    }
+    if (!read_instance_value(ctx, target, element, parameters, std::move(name))) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+// T name in+ in- out+ out- [z0=|zo= td= l= f= nl= ic=v1,i1,v2,i2]
+//   -> name in+ in- out+ out- z0= td=
+//      [.ic v(in+[,in-]) =v1] [.ic v(out+[,out-]) =v2]
+void translate_t(TranslationContext& ctx, int target, int /*code*/) {
+  const std::string name(token_text(ctx));
+  next_element_token(ctx, MODE_NO_KEYWORDS);
+  if (!read_element_nodes(ctx, target, 4, name)) return;
+  LineValues v;
+  while (!ctx.statement_ended && ctx.token_kind != TOK_EOF) {
+    if (ctx.token_kind == kw("ic")) {
+      if (!read_keyword_sequence(ctx, target, v.ic, kBadLine, name)) return;
+      if (v.ic.size() > 4) {
+        reject(ctx, target, kBadLine, name);
+        return;
+      }
+      continue;
+    }
+    OptionalList* field = find_keyword_field<LineValues>(ctx, kLineKeywords, v);
+    if (field == nullptr) {
+      reject(ctx, target, kBadLine, name);
+      return;
+    }
+    if (!read_keyword_value(ctx, target, *field, kBadLine, name)) return;
+  }
+
+  if (v.l && v.td) {
+    fold_factor(v.td, *v.l, TOK_STAR, false);
+  } else if (!v.td && v.f) {
+    // nl is the line's length in wavelengths at f: the delay is nl/f.
+    v.td = v.nl ? *v.nl : TokenList{{TOK_NUMBER, ctx.constants.enter(kQuarterWave, TOK_NUMBER)}};
+    fold_factor(v.td, *v.f, TOK_SLASH, false);
+  }
+
+  write_element_start(ctx, target, name, ctx.output_nodes);
+  write_joined_if(ctx, target, "z0=", v.z0);
+  write_joined_if(ctx, target, "td=", v.td);
+  write_line(ctx, target, "");
+  if (!v.ic.empty()) {
+    write_port_voltage(ctx, target, ctx.output_nodes[0], ctx.output_nodes[1], v.ic[0]);
+  }
+  if (v.ic.size() > 2) {
+    write_port_voltage(ctx, target, ctx.output_nodes[2], ctx.output_nodes[3], v.ic[2]);
+  }
+}
+
+// X name node... subckt [param=value ...]
+//   -> xname node... subckt [params: param=value ...]
+void translate_x(TranslationContext& ctx, int target, int /*code*/) {
+  // Parameter names are never keywords on an instance line.
+  InstanceModeScope scope(ctx);
+  const std::string name(token_text(ctx));
+  next_element_token(ctx, MODE_NO_KEYWORDS);
+  std::vector<std::string> words;
+  std::vector<InstanceParameter> parameters;
+  while (!ctx.statement_ended && ctx.token_kind != TOK_EOF && ctx.token_kind != TOK_EQUALS) {
+    if (ctx.token_kind == TOK_NAME) {
+      std::string word(token_text(ctx));
+      next_element_token(ctx, MODE_NO_KEYWORDS);
+      words.push_back(with_polarity_suffix(ctx, std::move(word), MODE_NO_KEYWORDS));
+    } else if (is_number_kind(ctx.token_kind)) {
+      words.emplace_back(token_text(ctx));
+      next_element_token(ctx, MODE_NO_KEYWORDS);
+    } else {
+      reject(ctx, target, kBadInstance, name);
+      return;
+    }
+  }
+  const bool has_parameters = !ctx.statement_ended && ctx.token_kind == TOK_EQUALS;
+  // Before the first "=" stand the nodes, the subcircuit name and, with
+  // parameters, the first parameter's name.
+  if (words.size() < (has_parameters ? 2U : 1U)) {
+    reject(ctx, target, kBadInstance, name);
+    return;
+  }
+  if (has_parameters) {
+    std::string first = std::move(words.back());
+    words.pop_back();
+    if (!read_instance_parameters(ctx, target, name, std::move(first), parameters)) return;
+  }
+
+  const std::string subcircuit = std::move(words.back());
+  words.pop_back();
+  write_element_start(ctx, target, name, words);
+  write_piece(ctx, target, subcircuit);
+  if (!parameters.empty()) {
+    write_piece(ctx, target, "params:");
+    for (const InstanceParameter& parameter : parameters) {
+      write_joined(ctx, target, parameter.name + "=", parameter.value);
+    }
+  }
+  write_line(ctx, target, "");
+}
+
+}  // namespace corvane

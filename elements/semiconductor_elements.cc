@@ -1,0 +1,392 @@
+// Diode, bipolar transistor, JFET/MESFET and MOSFET lines. Diode, JFET and
+// MOSFET models are translated into wrapper subcircuits that take the
+// instance geometry as parameters, so those elements become instances.
+
+#include <array>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/keywords.h"
+#include "core/output_writer.h"
+#include "core/scanner.h"
+#include "core/token_stream.h"
+#include "elements/element_reading.h"
+#include "elements/element_translators.h"
+
+namespace corvane {
+namespace {
+
+constexpr std::string_view kBadDiode = "Unrecognized syntax when parsing D statement";
+constexpr std::string_view kBadBipolar = "Unrecognized syntax when parsing Q statement";
+constexpr std::string_view kBadJfet = "Unrecognized syntax when parsing J statement";
+constexpr std::string_view kBadMosfet = "Unrecognized syntax when parsing M statement";
+
+// Reads the element name and its nodes; false when the statement was
+// rejected.
+bool read_name_and_nodes(TranslationContext& ctx, int target, int count, std::string& name) {
+  name.assign(token_text(ctx));
+  next_element_token(ctx, MODE_NO_KEYWORDS);
+  return read_element_nodes(ctx, target, count, name);
+}
+
+// Reads "ic=" values into at most `slots.size()` lists; false when the
+// statement was rejected.
+bool read_initial_conditions(TranslationContext& ctx, int target, std::span<OptionalList*> slots,
+                             std::string_view message, const std::string& name) {
+  std::vector<TokenList> values;
+  if (!read_keyword_sequence(ctx, target, values, message, name)) return false;
+  if (values.size() > slots.size()) return reject(ctx, target, message, name);
+  for (std::size_t i = 0; i < values.size(); ++i) *slots[i] = std::move(values[i]);
+  return true;
+}
+
+// Writes "params:" joined with each present item; an empty item list still
+// writes the keyword when `always`.
+struct ParamItem {
+  std::string_view prefix;
+  const OptionalList* value;
+};
+
+void write_params(TranslationContext& ctx, int target, std::span<const ParamItem> items,
+                  bool always) {
+  bool any = false;
+  for (const ParamItem& item : items) any = any || item.value->has_value();
+  if (!any && !always) return;
+  write_text(ctx, target, "params:", !any);
+  for (const ParamItem& item : items) write_joined_if(ctx, target, item.prefix, *item.value);
+}
+
+struct DiodeValues {
+  OptionalList area, scale, m, l, w, lm, lp, wm, wp, dtemp, dropped;
+};
+
+constexpr std::array<KeywordField<DiodeValues>, 10> kDiodeKeywords = {{
+    {kw("scale"), &DiodeValues::scale},
+    {kw("m"), &DiodeValues::m},
+    {kw("l"), &DiodeValues::l},
+    {kw("w"), &DiodeValues::w},
+    {kw("lm"), &DiodeValues::lm},
+    {kw("lp"), &DiodeValues::lp},
+    {kw("wm"), &DiodeValues::wm},
+    {kw("wp"), &DiodeValues::wp},
+    {kw("dtemp"), &DiodeValues::dtemp},
+    {kw("ic"), &DiodeValues::dropped},
+}};
+
+struct BipolarValues {
+  OptionalList area, m, ic1, ic2, dropped;
+  std::vector<TokenList> ic;
+};
+
+constexpr std::array<KeywordField<BipolarValues>, 6> kBipolarKeywords = {{
+    {kw("scale"), &BipolarValues::dropped},
+    {kw("dtemp"), &BipolarValues::dropped},
+    {kw("m"), &BipolarValues::m},
+    {kw("area"), &BipolarValues::area},
+    {kw("vbe"), &BipolarValues::ic1},
+    {kw("vce"), &BipolarValues::ic2},
+}};
+
+struct JfetValues {
+  OptionalList area, l, m, w, dtemp, ic1, ic2;
+};
+
+constexpr std::array<KeywordField<JfetValues>, 7> kJfetKeywords = {{
+    {kw("area"), &JfetValues::area},
+    {kw("l"), &JfetValues::l},
+    {kw("m"), &JfetValues::m},
+    {kw("w"), &JfetValues::w},
+    {kw("dtemp"), &JfetValues::dtemp},
+    {kw("vbe"), &JfetValues::ic1},
+    {kw("vce"), &JfetValues::ic2},
+}};
+
+struct MosfetValues {
+  OptionalList l, w, scale, m, rdc, rsc, delvto, geo, nrs, nrd, dtemp, as, ad, ps, pd;
+  OptionalList ic1, ic2, ic3;
+};
+
+constexpr std::array<KeywordField<MosfetValues>, 15> kMosfetKeywords = {{
+    {kw("l"), &MosfetValues::l},
+    {kw("w"), &MosfetValues::w},
+    {kw("scale"), &MosfetValues::scale},
+    {kw("m"), &MosfetValues::m},
+    {kw("rdc"), &MosfetValues::rdc},
+    {kw("rsc"), &MosfetValues::rsc},
+    {kw("delvto"), &MosfetValues::delvto},
+    {kw("geo"), &MosfetValues::geo},
+    {kw("nrs"), &MosfetValues::nrs},
+    {kw("nrd"), &MosfetValues::nrd},
+    {kw("dtemp"), &MosfetValues::dtemp},
+    {kw("as"), &MosfetValues::as},
+    {kw("ad"), &MosfetValues::ad},
+    {kw("ps"), &MosfetValues::ps},
+    {kw("pd"), &MosfetValues::pd},
+}};
+
+// l=, w=, ad=, as= given: a plain MOSFET. Source and drain areas scale
+// with the square of the factor.
+void write_plain_mosfet(TranslationContext& ctx, int target, const std::string& name,
+                        const std::string& model, MosfetValues& v) {
+  const bool perimeters = v.pd && v.ps;
+  if (v.scale) {
+    fold_factor(v.l, *v.scale, TOK_STAR, false);
+    fold_factor(v.w, *v.scale, TOK_STAR, false);
+    if (perimeters) {
+      fold_factor(v.pd, *v.scale, TOK_STAR, false);
+      fold_factor(v.ps, *v.scale, TOK_STAR, false);
+    }
+    for (OptionalList* area : {&v.as, &v.ad}) {
+      fold_factor(*area, *v.scale, TOK_STAR, false);
+      fold_factor(*area, *v.scale, TOK_STAR, false);
+    }
+  }
+  write_element_start(ctx, target, name, ctx.output_nodes);
+  write_piece(ctx, target, model);
+  write_joined(ctx, target, "l=", *v.l);
+  write_joined(ctx, target, "w=", *v.w);
+  write_joined_if(ctx, target, "m=", v.m);
+  write_joined(ctx, target, "ad=", *v.ad);
+  write_joined(ctx, target, "as=", *v.as);
+  if (perimeters) {
+    write_joined(ctx, target, "pd=", *v.pd);
+    write_joined(ctx, target, "ps=", *v.ps);
+  }
+  if (v.nrd && v.nrs) {
+    write_joined(ctx, target, "nrd=", *v.nrd);
+    write_joined(ctx, target, "nrs=", *v.nrs);
+  }
+  if (v.ic1) {
+    write_joined(ctx, target, "ic=", *v.ic1);
+    write_joined_if(ctx, target, ",", v.ic2);
+    write_joined_if(ctx, target, ",", v.ic3);
+  }
+  write_line(ctx, target, "");
+}
+
+}  // namespace
+
+// D name n+ n- model [area] [scale= m= l= w= lm= lp= wm= wp= dtemp= ic=]
+//   -> xname n+ n- model [params:area= lm= lp= wm= wp= dtemp=]
+void translate_d(TranslationContext& ctx, int target, int /*code*/) {
+  std::string name;
+  if (!read_name_and_nodes(ctx, target, 2, name)) return;
+  if (ctx.statement_ended || ctx.token_kind != TOK_NAME) {
+    reject(ctx, target, kBadDiode, name);
+    return;
+  }
+  const std::string model(token_text(ctx));
+  next_element_token(ctx, MODE_ALL_KEYWORDS);
+  DiodeValues v;
+  if (!ctx.statement_ended && is_number_kind(ctx.token_kind)) read_positional_value(ctx, v.area);
+  while (!ctx.statement_ended && ctx.token_kind != TOK_EOF) {
+    OptionalList* field = find_keyword_field<DiodeValues>(ctx, kDiodeKeywords, v);
+    if (field == nullptr) {
+      reject(ctx, target, kBadDiode, name);
+      return;
+    }
+    if (!read_keyword_value(ctx, target, *field, kBadDiode, name)) return;
+  }
+
+  // The junction area of a W by L diode is their product.
+  if (!v.area && v.l && v.w) {
+    v.area = *v.w;
+    fold_factor(v.area, *v.l, TOK_STAR, false);
+  }
+  fold_factor_if(v.area, v.scale, TOK_STAR, false);
+  fold_factor_if(v.area, v.m, TOK_STAR, false);
+
+  write_element_start(ctx, target, prefix_x(name), ctx.output_nodes);
+  write_piece(ctx, target, model);
+  const std::array<ParamItem, 6> items = {{{"area=", &v.area},
+                                           {"lm=", &v.lm},
+                                           {"lp=", &v.lp},
+                                           {"wm=", &v.wm},
+                                           {"wp=", &v.wp},
+                                           {"dtemp=", &v.dtemp}}};
+  write_params(ctx, target, items, false);
+  write_line(ctx, target, "");
+}
+
+// Q name c b e [s] model [area] [scale= dtemp= m= area= vbe= vce= ic=]
+//   -> name c b e [s] model [area] [ic=vbe,vce]
+void translate_q(TranslationContext& ctx, int target, int /*code*/) {
+  std::string name;
+  if (!read_name_and_nodes(ctx, target, 4, name)) return;
+  std::size_t node_count = 4;
+  std::string model;
+  if (!ctx.statement_ended && ctx.token_kind == TOK_NAME) {
+    model.assign(token_text(ctx));
+    next_element_token(ctx, MODE_ALL_KEYWORDS);
+  } else {
+    // Three nodes: the word read as the fourth is the model name.
+    node_count = 3;
+    model = ctx.output_nodes[3];
+  }
+  BipolarValues v;
+  if (!ctx.statement_ended && is_number_kind(ctx.token_kind)) read_positional_value(ctx, v.area);
+  while (!ctx.statement_ended && ctx.token_kind != TOK_EOF) {
+    if (ctx.token_kind == kw("ic")) {
+      if (!read_keyword_sequence(ctx, target, v.ic, kBadBipolar, name)) return;
+      continue;
+    }
+    OptionalList* field = find_keyword_field<BipolarValues>(ctx, kBipolarKeywords, v);
+    if (field == nullptr) {
+      reject(ctx, target, kBadBipolar, name);
+      return;
+    }
+    if (!read_keyword_value(ctx, target, *field, kBadBipolar, name)) return;
+  }
+
+  fold_factor_if(v.area, v.m, TOK_STAR, false);
+  write_element_start(ctx, target, name, std::span(ctx.output_nodes).first(node_count));
+  write_piece(ctx, target, model);
+  if (v.area) token_list_write(ctx, target, *v.area);
+  if (!v.ic.empty()) {
+    TokenList combined;
+    for (const TokenList& value : v.ic) {
+      if (!combined.empty()) token_list_add(TOK_COMMA, 0, combined);
+      combined.insert(combined.end(), value.begin(), value.end());
+    }
+    write_joined(ctx, target, "ic=", combined);
+  } else if (v.ic1) {
+    write_joined(ctx, target, "ic=", *v.ic1);
+    write_joined_if(ctx, target, ",", v.ic2);
+  }
+  write_line(ctx, target, "");
+}
+
+// J name d g s [b] model [area] [area= l= m= w= dtemp= vbe= vce= ic=]
+//   -> xname d g s model params: l= w= m= [dtemp=]   (geometry given)
+//   -> name d g s model [area] [ic=vbe,vce]          (otherwise)
+void translate_j(TranslationContext& ctx, int target, int /*code*/) {
+  std::string name;
+  if (!read_name_and_nodes(ctx, target, 3, name)) return;
+  std::string model;
+  if (!ctx.statement_ended && ctx.token_kind == TOK_NAME) {
+    model.assign(token_text(ctx));
+    next_element_token(ctx, MODE_ALL_KEYWORDS);
+  } else if (!ctx.statement_ended && is_number_kind(ctx.token_kind)) {
+    // A fourth node given as a number is not written; the name after it is
+    // the model name.
+    next_element_token(ctx, MODE_NO_KEYWORDS);
+    if (!ctx.statement_ended && ctx.token_kind == TOK_NAME) {
+      model.assign(token_text(ctx));
+      next_element_token(ctx, MODE_ALL_KEYWORDS);
+    }
+  }
+  if (model.empty()) {
+    reject(ctx, target, kBadJfet, name);
+    return;
+  }
+  JfetValues v;
+  std::string second_name;
+  if (!ctx.statement_ended && is_number_kind(ctx.token_kind)) {
+    read_positional_value(ctx, v.area);
+  } else if (!ctx.statement_ended && ctx.token_kind == TOK_NAME) {
+    // Either an area given by a parameter name or, when the first name was
+    // a fourth node, the model name.
+    second_name.assign(token_text(ctx));
+    read_positional_value(ctx, v.area);
+  }
+  while (!ctx.statement_ended && ctx.token_kind != TOK_EOF) {
+    const int kind = ctx.token_kind;
+    if (kind == kw("ic")) {
+      std::array<OptionalList*, 2> slots = {&v.ic1, &v.ic2};
+      if (!read_initial_conditions(ctx, target, slots, kBadJfet, name)) return;
+      continue;
+    }
+    OptionalList* field = find_keyword_field<JfetValues>(ctx, kJfetKeywords, v);
+    if (field == nullptr) {
+      reject(ctx, target, kBadJfet, name);
+      return;
+    }
+    if (!read_keyword_value(ctx, target, *field, kBadJfet, name)) return;
+    if (kind == kw("w")) {
+      v.area.reset();
+      if (!second_name.empty()) model = second_name;
+    }
+  }
+
+  if (!v.area && (v.l || v.w)) {
+    write_element_start(ctx, target, prefix_x(name), ctx.output_nodes);
+    write_piece(ctx, target, model);
+    if (v.l || v.w || v.m) write_piece(ctx, target, "params:");
+    write_joined_if(ctx, target, "l=", v.l);
+    write_joined_if(ctx, target, "w=", v.w);
+    write_joined_if(ctx, target, "m=", v.m);
+    write_joined_if(ctx, target, "dtemp=", v.dtemp);
+  } else {
+    fold_factor_if(v.area, v.m, TOK_STAR, false);
+    write_element_start(ctx, target, name, ctx.output_nodes);
+    write_piece(ctx, target, model);
+    if (v.area) token_list_write(ctx, target, *v.area);
+    if (v.ic1) {
+      write_joined(ctx, target, "ic=", *v.ic1);
+      write_joined_if(ctx, target, ",", v.ic2);
+    }
+  }
+  write_line(ctx, target, "");
+}
+
+// M name d g s b model [l [w]] [l= w= scale= m= rdc= rsc= delvto= geo= nrs=
+//   nrd= dtemp= as= ad= ps= pd= ic=]
+//   -> name d g s b model l= w= [m=] ad= as= [pd= ps=] [nrd= nrs=] [ic=]
+//      (l, w, as and ad given)
+//   -> xname d g s b model params:l= w= m= rdc= rsc= nrs= nrd= geo= delvto=
+//      scale= dtemp=   (otherwise)
+void translate_m(TranslationContext& ctx, int target, int /*code*/) {
+  std::string name;
+  if (!read_name_and_nodes(ctx, target, 4, name)) return;
+  if (ctx.statement_ended || ctx.token_kind != TOK_NAME) {
+    reject(ctx, target, "Missing model name on M statement", name);
+    return;
+  }
+  const std::string model(token_text(ctx));
+  next_element_token(ctx, MODE_ALL_KEYWORDS);
+  MosfetValues v;
+  while (!ctx.statement_ended && ctx.token_kind != TOK_EOF) {
+    const int kind = ctx.token_kind;
+    if (kind == TOK_NAME || is_number_kind(kind)) {
+      read_positional_value(ctx, v.l);
+      if (starts_plain_value(ctx)) read_positional_value(ctx, v.w);
+      continue;
+    }
+    if (kind == kw("ic")) {
+      std::array<OptionalList*, 3> slots = {&v.ic1, &v.ic2, &v.ic3};
+      if (!read_initial_conditions(ctx, target, slots, kBadMosfet, name)) return;
+      continue;
+    }
+    OptionalList* field = find_keyword_field<MosfetValues>(ctx, kMosfetKeywords, v);
+    if (field == nullptr) {
+      reject(ctx, target, kBadMosfet, name);
+      return;
+    }
+    if (!read_keyword_value(ctx, target, *field, kBadMosfet, name)) return;
+  }
+
+  if (v.l && v.w && v.as && v.ad) {
+    write_plain_mosfet(ctx, target, name, model, v);
+    return;
+  }
+  // The wrapper subcircuit derives the areas and perimeters itself.
+  write_element_start(ctx, target, prefix_x(name), ctx.output_nodes);
+  write_piece(ctx, target, model);
+  const std::array<ParamItem, 11> items = {{{"l=", &v.l},
+                                            {"w=", &v.w},
+                                            {"m=", &v.m},
+                                            {"rdc=", &v.rdc},
+                                            {"rsc=", &v.rsc},
+                                            {"nrs=", &v.nrs},
+                                            {"nrd=", &v.nrd},
+                                            {"geo=", &v.geo},
+                                            {"delvto=", &v.delvto},
+                                            {"scale=", &v.scale},
+                                            {"dtemp=", &v.dtemp}}};
+  write_params(ctx, target, items, true);
+  write_line(ctx, target, "");
+}
+
+}  // namespace corvane

@@ -1,0 +1,238 @@
+#include "elements/element_reading.h"
+
+#include <gtest/gtest.h>
+
+#include "core/keywords.h"
+#include "core/scanner.h"
+#include "core/token_stream.h"
+#include "element_test_support.h"
+
+namespace corvane {
+namespace {
+
+using testing::ElementFixture;
+
+// Reads the element name and `nodes` nodes of the fixture's first line.
+void skip_to_slot(ElementFixture& fixture, int nodes) {
+  next_token(fixture.ctx, MODE_NO_KEYWORDS);
+  ASSERT_TRUE(read_element_nodes(fixture.ctx, MAIN_OUTPUT, nodes, "e"));
+}
+
+std::string written(TranslationContext& ctx, const TokenList& list) {
+  ctx.outputs[MAIN_OUTPUT].clear();
+  token_list_write(ctx, MAIN_OUTPUT, list);
+  return ctx.outputs[MAIN_OUTPUT];
+}
+
+TEST(ReadModelSlot, LastItemOfItsLineIsAValue) {
+  struct Case {
+    const char* line;
+    bool is_value;
+  };
+  const Case cases[] = {
+      {"C1 a b cval\n", true},
+      {"C1 a b cval", true},                 // no final line end
+      {"C1 a b cval   \n", true},            // trailing blanks
+      {"C1 a b cval\t$ load\n", true},       // a comment after it
+      {"C1 a b cmod 1p\n", false},           // something follows on the line
+      {"C1 a b cmod l=1u w=1u\r\n", false},  // keywords follow
+      {"C1 a b cval\nC2 a b 1p\n", true},    // the next statement
+      {"C1 a b cval\n+ m=2\n", true},        // a "+" line follows
+  };
+  for (const Case& c : cases) {
+    ElementFixture fixture(c.line);
+    skip_to_slot(fixture, 2);
+    const ModelSlot slot = read_model_slot(fixture.ctx);
+    EXPECT_EQ(slot.is_value, c.is_value) << c.line;
+    EXPECT_EQ(slot.name, c.is_value ? "cval" : "cmod") << c.line;
+  }
+}
+
+TEST(ReadModelSlot, LooksUpKeywordsOnTheNextLine) {
+  ElementFixture fixture("C1 a b cval\n+ m=2\n");
+  skip_to_slot(fixture, 2);
+  read_model_slot(fixture.ctx);
+  EXPECT_FALSE(fixture.ctx.statement_ended);
+  EXPECT_EQ(fixture.ctx.token_kind, kw("m"));
+}
+
+TEST(ReadModelSlot, LeavesTheSlotEmptyWithoutAName) {
+  ElementFixture fixture("R1 a b 1k\n");
+  skip_to_slot(fixture, 2);
+  const ModelSlot slot = read_model_slot(fixture.ctx);
+  EXPECT_TRUE(slot.name.empty());
+  EXPECT_TRUE(is_number_kind(fixture.ctx.token_kind));
+}
+
+TEST(ReadElementNodes, NeverTakesANodeFromTheNextStatement) {
+  ElementFixture fixture("R1 a\nR2 c d 2\n");
+  next_token(fixture.ctx, MODE_NO_KEYWORDS);
+  EXPECT_FALSE(read_element_nodes(fixture.ctx, MAIN_OUTPUT, 2, "r1"));
+  EXPECT_TRUE(fixture.ctx.statement_ended);
+  EXPECT_EQ(token_text(fixture.ctx), "r2");
+  ASSERT_EQ(fixture.sink.messages.size(), 1U);
+  EXPECT_EQ(fixture.sink.messages[0], "WARNING: Incorrect number of output nodes: (r1)");
+  EXPECT_EQ(fixture.ctx.outputs[MAIN_OUTPUT], "**** R1 a\n");
+}
+
+TEST(ReadElementNodes, RecodesTheKindWordAfterTheNodes) {
+  struct Case {
+    const char* line;
+    int nodes;
+    int keyword;
+  };
+  const Case cases[] = {
+      {"E1 a b vcvs c d 2\n", 2, kw("vcvs")}, {"E1 a b trans c d 2\n", 2, kw("transformer")},
+      {"T1 a 0 b 0 zo=50\n", 4, kw("z0")},    {"T1 a 0 b 0 nl=1\n", 4, kw("nl")},
+      {"R1 a b r=1k\n", 2, kw("r")},          {"G1 a b vccap pwl(1)\n", 2, kw("vccap")},
+  };
+  for (const Case& c : cases) {
+    ElementFixture fixture(c.line);
+    skip_to_slot(fixture, c.nodes);
+    EXPECT_EQ(fixture.ctx.token_kind, c.keyword) << c.line;
+  }
+  // Other words stay names: they may be nodes or model names.
+  ElementFixture fixture("E1 a b m 0 2\n");
+  skip_to_slot(fixture, 2);
+  EXPECT_EQ(fixture.ctx.token_kind, TOK_NAME);
+}
+
+TEST(ReadElementNodes, AppendsPolarityOfTouchingSigns) {
+  ElementFixture fixture("E1 out+ out- in+ in -2\n");
+  skip_to_slot(fixture, 2);
+  std::string node;
+  ASSERT_TRUE(read_node(fixture.ctx, node, MODE_NO_KEYWORDS));
+  EXPECT_EQ(node, "inp");
+  ASSERT_TRUE(read_node(fixture.ctx, node, MODE_ALL_KEYWORDS));
+  EXPECT_EQ(node, "in");  // the minus is the gain's sign
+  EXPECT_EQ(fixture.ctx.output_nodes, (std::vector<std::string>{"outp", "outn"}));
+  EXPECT_EQ(fixture.ctx.token_kind, TOK_MINUS);
+}
+
+TEST(NextElementToken, PassesOverEmptyContinuationLines) {
+  ElementFixture fixture("X1 a\n+\n+   $ nothing here\n+ b sub\n");
+  next_element_token(fixture.ctx, MODE_NO_KEYWORDS);
+  next_element_token(fixture.ctx, MODE_NO_KEYWORDS);
+  EXPECT_FALSE(fixture.ctx.statement_ended);
+  EXPECT_EQ(token_text(fixture.ctx), "b");
+}
+
+TEST(ReadValueSequence, TakesEveryNumberAndSignedValuesAfterCommas) {
+  ElementFixture fixture("Q1 0.5,0,-0.2, vx 7 m=2\n");
+  next_token(fixture.ctx, MODE_NO_KEYWORDS);
+  const std::vector<TokenList> values = read_value_sequence(fixture.ctx);
+  ASSERT_EQ(values.size(), 5U);
+  EXPECT_EQ(written(fixture.ctx, values[2]), "-0.2 ");
+  EXPECT_EQ(written(fixture.ctx, values[3]), "{ vx } ");
+  EXPECT_EQ(written(fixture.ctx, values[4]), "7 ");
+  EXPECT_EQ(fixture.ctx.token_kind, kw("m"));
+}
+
+TEST(ReadValueSequence, StopsAtASignAfterABlank) {
+  ElementFixture fixture("Q1 1 -2\n");
+  next_token(fixture.ctx, MODE_NO_KEYWORDS);
+  EXPECT_EQ(read_value_sequence(fixture.ctx).size(), 1U);
+  EXPECT_EQ(fixture.ctx.token_kind, TOK_MINUS);
+}
+
+TEST(ReadKeywordValue, ReportsAMissingEqualsAndAMissingValue) {
+  {
+    ElementFixture fixture("R1 m 2\nR2 a b 1\n");
+    next_token(fixture.ctx, MODE_ALL_KEYWORDS);
+    OptionalList value;
+    EXPECT_FALSE(read_keyword_value(fixture.ctx, MAIN_OUTPUT, value, "bad R", "r1"));
+    EXPECT_FALSE(value.has_value());
+    EXPECT_EQ(fixture.sink.messages.back(),
+              "WARNING: Unrecognized syntax when parsing statement ()");
+    EXPECT_EQ(token_text(fixture.ctx), "r2");
+  }
+  {
+    ElementFixture fixture("R1 m=\nR2 a b 1\n");
+    next_token(fixture.ctx, MODE_ALL_KEYWORDS);
+    OptionalList value;
+    EXPECT_FALSE(read_keyword_value(fixture.ctx, MAIN_OUTPUT, value, "bad R", "r1"));
+    EXPECT_EQ(fixture.sink.messages.back(), "WARNING: bad R (r1)");
+    EXPECT_EQ(token_text(fixture.ctx), "r2");  // the next statement is left alone
+  }
+}
+
+TEST(StartsValue, KnowsWhatCanBeginAValue) {
+  ElementFixture fixture("R1 zz 1 -x 'e' ( m\n");
+  TranslationContext& ctx = fixture.ctx;
+  next_token(ctx, MODE_ALL_KEYWORDS);
+  EXPECT_TRUE(starts_plain_value(ctx));  // zz
+  next_token(ctx, MODE_ALL_KEYWORDS);
+  EXPECT_TRUE(starts_plain_value(ctx));  // 1
+  next_token(ctx, MODE_ALL_KEYWORDS);
+  EXPECT_TRUE(starts_plain_value(ctx));  // -
+  next_token(ctx, MODE_ALL_KEYWORDS);
+  next_token(ctx, MODE_ALL_KEYWORDS);
+  EXPECT_TRUE(starts_plain_value(ctx));  // '
+  next_token(ctx, MODE_ALL_KEYWORDS);
+  next_token(ctx, MODE_ALL_KEYWORDS);
+  next_token(ctx, MODE_ALL_KEYWORDS);
+  EXPECT_FALSE(starts_plain_value(ctx));  // (
+  EXPECT_FALSE(starts_value(ctx));
+  next_token(ctx, MODE_ALL_KEYWORDS);
+  EXPECT_FALSE(starts_plain_value(ctx));  // the keyword m
+  EXPECT_TRUE(starts_value(ctx));
+  next_token(ctx, MODE_ALL_KEYWORDS);
+  EXPECT_TRUE(ctx.statement_ended);
+  EXPECT_FALSE(starts_value(ctx));
+}
+
+TEST(FoldFactor, WritesTheDocumentedForms) {
+  ElementFixture fixture("R1 2 3 s\n");
+  TranslationContext& ctx = fixture.ctx;
+  next_token(ctx, MODE_NO_KEYWORDS);
+  OptionalList value;
+  read_positional_value(ctx, value);
+  OptionalList factor;
+  read_positional_value(ctx, factor);
+  OptionalList name;
+  read_positional_value(ctx, name);
+
+  OptionalList braced = value;
+  fold_factor(braced, *factor, TOK_STAR, true);
+  EXPECT_EQ(written(ctx, *braced), "{ (2*3) } ");
+  fold_factor(braced, *name, TOK_SLASH, true);
+  EXPECT_EQ(written(ctx, *braced), "{ ({ (2*3) }/{ s }) } ");
+
+  OptionalList plain = value;
+  fold_factor_if(plain, factor, TOK_STAR, false);
+  EXPECT_EQ(written(ctx, *plain), "(2*3) ");
+  fold_factor_if(plain, OptionalList(), TOK_STAR, false);
+  EXPECT_EQ(written(ctx, *plain), "(2*3) ");
+
+  // An absent value becomes the factor alone.
+  OptionalList absent;
+  fold_factor(absent, *factor, TOK_STAR, false);
+  EXPECT_EQ(written(ctx, *absent), "3 ");
+}
+
+TEST(TextList, KeepsLongTextsWhole) {
+  ElementFixture fixture("E1\n");
+  const std::string text = "v(a_rather_long_node,another_long_node)";
+  EXPECT_EQ(written(fixture.ctx, text_list(fixture.ctx, text, TOK_NAME)), text + " ");
+}
+
+struct Fields {
+  OptionalList first, second;
+};
+
+TEST(FindKeywordField, FindsTheFieldOfTheCurrentKeyword) {
+  constexpr KeywordField<Fields> kTable[] = {{kw("m"), &Fields::first},
+                                             {kw("scale"), &Fields::second}};
+  ElementFixture fixture("R1 scale m w\n");
+  TranslationContext& ctx = fixture.ctx;
+  Fields fields;
+  next_token(ctx, MODE_ALL_KEYWORDS);
+  EXPECT_EQ(find_keyword_field<Fields>(ctx, kTable, fields), &fields.second);
+  next_token(ctx, MODE_ALL_KEYWORDS);
+  EXPECT_EQ(find_keyword_field<Fields>(ctx, kTable, fields), &fields.first);
+  next_token(ctx, MODE_ALL_KEYWORDS);
+  EXPECT_EQ(find_keyword_field<Fields>(ctx, kTable, fields), nullptr);
+}
+
+}  // namespace
+}  // namespace corvane
