@@ -95,6 +95,7 @@ TokenList control_expression(TranslationContext& ctx, const ControlledSource& s)
       inputs.push_back(text_list(ctx, text, TOK_NAME));
     }
   }
+  if (inputs.empty()) return {};  // no controlling input was read
   if (!is_gate(s.form)) return inputs.front();
   const bool smallest = s.form == SourceForm::and_gate || s.form == SourceForm::nand_gate;
   const TokenList call = call_list(ctx, smallest ? "min(" : "max(");
