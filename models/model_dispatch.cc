@@ -4,7 +4,11 @@
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
+#include "models/bipolar_models.h"
+#include "models/diode_models.h"
+#include "models/jfet_models.h"
 #include "models/mosfet_models.h"
+#include "models/wire_models.h"
 
 namespace corvane {
 namespace {
@@ -14,19 +18,18 @@ struct ModelKindRow {
   ModelTranslator translate;
 };
 
-// The translator of each kind word. A row with a null translator is a kind
-// whose cards are reported like an unknown kind until it is translated.
+// The translator of each kind word.
 constexpr ModelKindRow kModelKinds[] = {
     {kw("nmos"), translate_mosfet_model},  // .model NAME nmos|pmos -> wrapper subcircuit and card
     {kw("pmos"), translate_mosfet_model},
-    {kw("npn"), nullptr},  // bipolar transistors
-    {kw("pnp"), nullptr},
-    {kw("d"), nullptr},    // diodes
-    {kw("njf"), nullptr},  // JFETs and MESFETs
-    {kw("pjf"), nullptr},
-    {kw("r"), nullptr},  // wire resistors, capacitors and inductors
-    {kw("c"), nullptr},
-    {kw("l"), nullptr},
+    {kw("npn"), translate_bipolar_model},  // -> one card, lpnp for a lateral pnp
+    {kw("pnp"), translate_bipolar_model},
+    {kw("d"), translate_diode_model},   // -> wrapper subcircuit and card
+    {kw("njf"), translate_jfet_model},  // -> wrapper subcircuit and JFET or GaAs FET card
+    {kw("pjf"), translate_jfet_model},
+    {kw("r"), translate_passive_model},  // -> NAME, NAME_1 and NAME_2 cards
+    {kw("c"), translate_passive_model},  // -> NAME_2 and NAME_1 cards
+    {kw("l"), translate_passive_model},  // read, nothing written
 };
 
 }  // namespace

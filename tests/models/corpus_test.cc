@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "model_fixture.h"
 
@@ -80,6 +82,95 @@ TEST(Corpus, TranslatesTheMosfetsOfACourseLibrary) {
   // The pmos card ends in one ")" too many, which is passed over.
   EXPECT_EQ(count_of(out.text, "\n.model pmos214 pmos \n"), 1);
   EXPECT_EQ(out.steps, 2);
+}
+
+// The main text and every section's, one after the other.
+std::string all_text(const std::string& input, std::vector<std::string>* messages = nullptr) {
+  RecordingSink sink;
+  const TranslationOutput out = translate_text(input, TranslationOptions{}, sink);
+  std::string text = out.main_text;
+  for (const OutputSection& section : out.sections) text += section.text;
+  if (messages != nullptr) *messages = sink.messages;
+  return text;
+}
+
+TEST(Corpus, TranslatesTheBipolarAndDiodeCardsOfACourseLibrary) {
+  const std::string input = corpus_file("ee214_hspice_murmann.sp");
+  if (input.empty()) GTEST_SKIP() << "no corpus at " << corpus_models();
+  const testing::Translated out = testing::translate(input);
+  EXPECT_NE(out.text.find("\n.model npn214 npn \n+ t_measured = 25 \n+ level = 1 \n"
+                          "+ is = .032f \n+ bf = 300 \n"),
+            std::string::npos);
+  for (const char* line : {"+ isr = 10.5m ", "+ nk = 0.9 ", "+ rc = 60 ", "+ xtf = 200 "}) {
+    EXPECT_NE(out.text.find(std::string("\n") + line + "\n"), std::string::npos) << line;
+  }
+  EXPECT_NE(out.text.find("\n.model npnideal npn \n+ is = .032f \n+ bf = 300 \n"),
+            std::string::npos);
+  EXPECT_NE(out.text.find("\n.model pnpideal pnp \n"), std::string::npos);
+  EXPECT_NE(out.text.find("\n.subckt dwell a c  params:area=1 m=1 lm=1f wm=1f lp=1f wp=1f \n"
+                          "D a c dwell { area*m }\n.ends\n.model dwell d \n+ is = 1e-5 \n"
+                          "+ m = 0.5 \n"),
+            std::string::npos);
+  EXPECT_EQ(count_of(out.text, "****"), 0);
+}
+
+TEST(Corpus, TranslatesTheJunctionDiodesAndVerticalPnpsOfAFoundryLibrary) {
+  const std::string input = corpus_file("../libs/cic018_virtual_018um.l");
+  if (input.empty()) GTEST_SKIP() << "no corpus at " << corpus_models();
+  std::vector<std::string> messages;
+  const std::string text = all_text(input, &messages);
+  // Level-3 junction diodes: the sidewall junction and the perimeter go.
+  EXPECT_EQ(count_of(text,
+                     "\n.subckt dn a c  params:area=8e-09 m=1 lm=1f wm=1f lp=1f wp=1f \n"
+                     "D a c dn { area *m }\n"),
+            1);
+  EXPECT_EQ(count_of(text, "\n.model dp d \n"), 1);
+  EXPECT_NE(text.find("\n+ vj = { 0.026*1.03*{ sqrt(1*1230)*0.026*1.03*2.92e-07 } } \n"),
+            std::string::npos);
+  for (const char* card : {"\n.model dn d ", "\n.model dp d "}) {
+    const std::size_t start = text.find(card);
+    ASSERT_NE(start, std::string::npos) << card;
+    const std::string lines = text.substr(start, text.find("\n\n", start) - start);
+    for (const char* name : {"pb", "pbsw", "cjsw", "mjsw", "jsw", "level", "eg", "area"}) {
+      EXPECT_EQ(count_of(lines, std::string("\n+ ") + name + " = "), 0) << card << name;
+    }
+  }
+  EXPECT_EQ(
+      std::count(messages.begin(), messages.end(),
+                 "WARNING: Metal and poly capacitances in diode model will not be translated"),
+      2);
+  // Vertical PNPs keep their emission coefficient and reverse Early voltage.
+  EXPECT_EQ(count_of(text, "\n.model pnp_v50x50 pnp \n"), 1);
+  EXPECT_EQ(count_of(text, "\n.model pnp_v100x100 pnp \n"), 1);
+  EXPECT_EQ(count_of(text, "\n+ nf = 1.054 \n"), 1);
+  EXPECT_EQ(count_of(text, "\n+ var = 55 \n"), 2);
+  EXPECT_EQ(count_of(text, "\n+ nfs = "), 0);
+}
+
+TEST(Corpus, TranslatesTheWireModelOfEachCorner) {
+  const std::string input = corpus_file("hp800_nModels_level13_wiremodel.lib");
+  if (input.empty()) GTEST_SKIP() << "no corpus at " << corpus_models();
+  const std::string text = all_text(input);
+  EXPECT_EQ(count_of(text, "\n.model pc1_du1 res r= "), 6);
+  EXPECT_EQ(count_of(text, "\n.model pc1_du1_1 res r= 1 \n"), 6);
+  EXPECT_EQ(count_of(text, "\n+ dw = 0 \n+ w = 0 \n"), 6);
+  EXPECT_NE(text.find("\n.model pc1_du1 res r= 1.99 \n.model pc1_du1_1 res r= 1 \n"
+                      ".model pc1_du1_2 cap c= 0.00012 \n+ dw = 0 \n+ w = 0 \n"),
+            std::string::npos);
+}
+
+TEST(Corpus, TranslatesTheDiodeAndJfetOfAnOpampMacromodel) {
+  const std::string input = corpus_file("ti_lf411c_boyle_macromodel.mod");
+  if (input.empty()) GTEST_SKIP() << "no corpus at " << corpus_models();
+  const testing::Translated out = testing::translate(input);
+  EXPECT_NE(out.text.find("\n.subckt dx a c  params:area=1 m=1 lm=1f wm=1f lp=1f wp=1f \n"
+                          "D a c dx { area*m }\n.ends\n.model dx d \n+ is = 800.0e-18 \n"),
+            std::string::npos);
+  EXPECT_NE(out.text.find("\n.subckt jx d g s params:area=1 m=1\nJ d g1 s jx { area *m }\n"
+                          "R g g1 .1m\n.ends\n.model jx pjf \n+ is = 12.50e-12 \n"
+                          "+ vto = -1 \n+ beta = 250.1e-6 \n"),
+            std::string::npos);
+  EXPECT_TRUE(out.messages.empty());
 }
 
 }  // namespace

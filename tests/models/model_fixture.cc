@@ -27,4 +27,17 @@ Translated translate(const std::string& text, bool single_subckt) {
   return {std::move(output.main_text), std::move(sink.messages), sink.steps};
 }
 
+bool has_line(const std::string& text, const std::string& line) {
+  return ("\n" + text).find("\n" + line + "\n") != std::string::npos;
+}
+
+int count_of(const std::string& text, const std::string& piece) {
+  int count = 0;
+  for (std::size_t at = text.find(piece); at != std::string::npos;
+       at = text.find(piece, at + piece.size())) {
+    ++count;
+  }
+  return count;
+}
+
 }  // namespace corvane::testing

@@ -25,4 +25,10 @@ struct Translated {
 };
 Translated translate(const std::string& text, bool single_subckt = true);
 
+/// True when `text` holds `line` as a whole line.
+bool has_line(const std::string& text, const std::string& line);
+
+/// How often `piece` occurs in `text`.
+int count_of(const std::string& text, const std::string& piece);
+
 }  // namespace corvane::testing

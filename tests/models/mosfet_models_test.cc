@@ -4,8 +4,12 @@
 #include <vector>
 
 #include "model_fixture.h"
+#include "models/bipolar_models.h"
+#include "models/diode_models.h"
+#include "models/jfet_models.h"
 #include "models/model_dispatch.h"
 #include "models/mosfet_models.h"
+#include "models/wire_models.h"
 
 namespace corvane {
 namespace {
@@ -30,11 +34,18 @@ constexpr std::string_view kBsim3v3 = "INFO: BSIM3v3 MOSFET found and will be tr
 constexpr std::string_view kUnsupported =
     "ERROR: Unsupported MOSFET Level found and will not be translated...";
 
-TEST(ModelDispatch, HasTranslatorsForMosfetsOnly) {
+TEST(ModelDispatch, HasATranslatorForEachKindWord) {
   EXPECT_EQ(find_model_translator(kw("nmos")), &translate_mosfet_model);
   EXPECT_EQ(find_model_translator(kw("pmos")), &translate_mosfet_model);
-  for (int kind : {kw("npn"), kw("pnp"), kw("d"), kw("njf"), kw("pjf"), kw("r"), kw("c"), kw("l"),
-                   kw("level"), TOK_NAME}) {
+  EXPECT_EQ(find_model_translator(kw("npn")), &translate_bipolar_model);
+  EXPECT_EQ(find_model_translator(kw("pnp")), &translate_bipolar_model);
+  EXPECT_EQ(find_model_translator(kw("d")), &translate_diode_model);
+  EXPECT_EQ(find_model_translator(kw("njf")), &translate_jfet_model);
+  EXPECT_EQ(find_model_translator(kw("pjf")), &translate_jfet_model);
+  for (int kind : {kw("r"), kw("c"), kw("l")}) {
+    EXPECT_EQ(find_model_translator(kind), &translate_passive_model) << kind;
+  }
+  for (int kind : {kw("level"), kw("diode"), kw(".model"), TOK_NAME}) {
     EXPECT_EQ(find_model_translator(kind), nullptr) << kind;
   }
 }
@@ -255,9 +266,9 @@ TEST(ModelDispatch, ReportsUnknownKindsAndMissingNames) {
   EXPECT_EQ(unknown.messages,
             std::vector<std::string>{"WARNING: Unrecognized model statement (foo)"});
   EXPECT_EQ(unknown.steps, 0);
-  const Translated bipolar = translate("\n.model q1 npn bf=100\n");
-  EXPECT_EQ(bipolar.messages,
-            std::vector<std::string>{"WARNING: Unrecognized model statement (npn)"});
+  const Translated element_word = translate("\n.model q1 diode bf=100\n");
+  EXPECT_EQ(element_word.messages,
+            std::vector<std::string>{"WARNING: Unrecognized model statement (diode)"});
   const Translated nameless = translate("\n.model\n.model m nmos\n");
   EXPECT_EQ(nameless.messages[0], "WARNING: Unrecognized syntax when parsing statement ()");
   EXPECT_TRUE(has_line(nameless.text, ".model m nmos "));

@@ -1,0 +1,36 @@
+#include "models/bipolar_models.h"
+
+#include <string_view>
+
+#include "models/card_writer.h"
+
+namespace corvane {
+
+bool read_bipolar_parameters(TranslationContext& ctx, int target, ParameterRecord& record) {
+  if (!read_model_parameters(ctx, target, record)) return false;
+  // With the quasi-saturation model the collector resistance is the
+  // epitaxial region's.
+  if (record.given(kw("qco"))) record.rename(kw("rc"), "rco");
+  record.rename(kw("tref"), "t_measured");
+  // The forward emission coefficient and the reverse Early voltage: the
+  // shared table names these words after a MOSFET and a diode parameter.
+  record.rename(kw("nf"), "nf");
+  record.rename(kw("var"), "var");
+  return true;
+}
+
+// .model NAME npn|pnp params  ->  .model NAME npn|pnp|lpnp params
+void translate_bipolar_model(TranslationContext& ctx, int target, int kind, const std::string& name,
+                             ParameterRecord& record) {
+  if (!read_bipolar_parameters(ctx, target, record)) return;
+  // HSPICE selects the lateral geometry with subs=-1. The text keeps its
+  // sign, so only "-1" itself selects it.
+  std::string_view ondrel_kind = "npn ";
+  if (kind == kw("pnp")) ondrel_kind = record.text_is(kw("subs"), "-1") ? "lpnp " : "pnp ";
+  CardWriter out(ctx, target, record);
+  out.text(".model " + name + " ");
+  out.text(ondrel_kind);
+  out.parameters();
+}
+
+}  // namespace corvane

@@ -1,0 +1,93 @@
+#include "models/wire_models.h"
+
+#include "core/output_writer.h"
+#include "models/card_writer.h"
+
+namespace corvane {
+namespace {
+
+// .model NAME_2 cap c= COX, its line left open for the parameters.
+void write_unit_capacitance(CardWriter& out, const std::string& name) {
+  out.text(".model " + name + "_2 cap c= ");
+  out.value_or(kw("cox"), "1 ");
+}
+
+// .model NAME res r= RSH / .model NAME_1 res r= L * RSH / W / .model NAME_2 cap c= COX
+void write_resistor_cards(CardWriter& out, const std::string& name) {
+  out.text(".model " + name + " res r= ");
+  out.value_or(kw("rsh"), "1 ");
+  out.end_line();
+  out.text(".model " + name + "_1 res r= ");
+  if (out.given(kw("l")) && out.given(kw("w"))) {
+    // Without a sheet resistance the value counts squares.
+    out.value(kw("l"));
+    out.text("* ");
+    out.value_or(kw("rsh"), "1 ");
+    out.text("/ ");
+    out.value(kw("w"));
+  } else {
+    out.value_or(kw("res"), "1 ");
+  }
+  out.end_line();
+  write_unit_capacitance(out, name);
+}
+
+// .model NAME_2 cap c= COX / .model NAME_1 cap c= L * W * COX + 2 *( L + W ) * CAPSW
+void write_capacitor_cards(CardWriter& out, const std::string& name) {
+  write_unit_capacitance(out, name);
+  out.end_line();
+  out.text(".model " + name + "_1 cap c= ");
+  if (out.given(kw("l")) && out.given(kw("w"))) {
+    const bool area = out.given(kw("cox"));
+    const bool sidewall = out.given(kw("capsw"));
+    // Without either capacitance the area counts with a unit capacitance,
+    // as on the NAME_2 card.
+    if (area || !sidewall) {
+      out.value(kw("l"));
+      out.text("* ");
+      out.value(kw("w"));
+      out.text("* ");
+      out.value_or(kw("cox"), "1 ");
+    }
+    if (sidewall) {
+      if (area) out.text("+ ");
+      out.text("2 *( ");
+      out.value(kw("l"));
+      out.text("+ ");
+      out.value(kw("w"));
+      out.text(") * ");
+      out.value(kw("capsw"));
+    }
+  } else {
+    out.value_or(kw("cap"), "1");
+  }
+}
+
+}  // namespace
+
+bool read_passive_parameters(TranslationContext& ctx, int target, ParameterRecord& record) {
+  if (!read_model_parameters(ctx, target, record)) return false;
+  record.rename(kw("tref"), "t_measured");
+  record.rename(kw("l"), "");
+  record.rename(kw("rsh"), "");
+  write_line(ctx, target, "");
+  return true;
+}
+
+// .model NAME r params  ->  .model NAME res ... / NAME_1 res ... / NAME_2 cap ... params
+// .model NAME c params  ->  .model NAME_2 cap ... / NAME_1 cap ... params
+// .model NAME l params  ->  (nothing)
+void translate_passive_model(TranslationContext& ctx, int target, int kind, const std::string& name,
+                             ParameterRecord& record) {
+  if (!read_passive_parameters(ctx, target, record)) return;
+  if (kind == kw("l")) return;
+  CardWriter out(ctx, target, record);
+  if (kind == kw("r")) {
+    write_resistor_cards(out, name);
+  } else {
+    write_capacitor_cards(out, name);
+  }
+  out.parameters();
+}
+
+}  // namespace corvane
