@@ -4,7 +4,9 @@ set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config git
           libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev
+          # corvane-gui, and a font for its widget tests' offscreen drawing
+          qt6-base-dev fonts-dejavu-core)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")

@@ -1,0 +1,25 @@
+// corvane-gui: the translate dialog. Closing it ends the program.
+
+#include <QApplication>
+
+#include "app/gui/desktop_services.h"
+#include "app/gui/icons.h"
+#include "app/gui/translate_dialog.h"
+#include "core/host_file_system.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setOrganizationName("Tarno");
+  QApplication::setApplicationName("Corvane");
+  QApplication::setWindowIcon(corvane::application_icon());
+
+  corvane::MessageBoxes boxes;
+  corvane::QtFileDialogs file_dialogs;
+  corvane::DesktopViewer viewer;
+  corvane::SettingsChoiceStore choices;
+  corvane::RealFileSystem file_system;
+  corvane::TranslateDialog dialog(
+      corvane::DialogServices{boxes, boxes, file_dialogs, viewer, choices, file_system});
+  dialog.exec();
+  return 0;
+}

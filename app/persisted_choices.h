@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/translation_run.h"
+
+namespace corvane {
+
+/// Where the choices of the last translated row are kept: the registry key
+/// SOFTWARE\Tarno\Corvane on Windows, the platform's settings store
+/// elsewhere. Only written; nothing reads it back.
+class ChoiceStore {
+ public:
+  virtual ~ChoiceStore() = default;
+  /// Stores `value` as the string value `name`; false when that failed.
+  virtual bool write_text(std::string_view name, std::string_view value) = 0;
+};
+
+/// Writes the row being translated after each file: "hspFile" (the input
+/// files text), "odlFile" (the output files text) and "subckt" ("y" when
+/// the single-subckt option is on, else "n"). A failed write is not
+/// reported and does not keep the other values from being written.
+class PersistedChoices : public ChoiceRecorder {
+ public:
+  explicit PersistedChoices(ChoiceStore& store) : store_(store) {}
+  void save_choices(const TranslationRequest& request) override;
+
+ private:
+  ChoiceStore& store_;
+};
+
+}  // namespace corvane

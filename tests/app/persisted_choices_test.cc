@@ -1,0 +1,47 @@
+#include "app/persisted_choices.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <utility>
+#include <vector>
+
+namespace corvane {
+namespace {
+
+class RecordingStore : public ChoiceStore {
+ public:
+  bool write_text(std::string_view name, std::string_view value) override {
+    writes.emplace_back(std::string(name), std::string(value));
+    return !failing;
+  }
+  std::vector<std::pair<std::string, std::string>> writes;
+  bool failing = false;
+};
+
+using Writes = std::vector<std::pair<std::string, std::string>>;
+
+TEST(PersistedChoices, WritesTheRowsTextsAndTheOption) {
+  RecordingStore store;
+  PersistedChoices choices(store);
+  choices.save_choices(
+      TranslationRequest{"\"/m/a.sp\" \"/m/b.sp\"", "\"/o/a.lib\" \"/o/b.lib\"", true, nullptr});
+  choices.save_choices(TranslationRequest{"\"x.sp\"", "\"x.lib\"", false, nullptr});
+  EXPECT_EQ(store.writes, (Writes{{"hspFile", "\"/m/a.sp\" \"/m/b.sp\""},
+                                  {"odlFile", "\"/o/a.lib\" \"/o/b.lib\""},
+                                  {"subckt", "y"},
+                                  {"hspFile", "\"x.sp\""},
+                                  {"odlFile", "\"x.lib\""},
+                                  {"subckt", "n"}}));
+}
+
+TEST(PersistedChoices, AFailingStoreIsNotReportedAndEveryValueIsTried) {
+  RecordingStore store;
+  store.failing = true;
+  PersistedChoices choices(store);
+  choices.save_choices(TranslationRequest{"\"a.sp\"", "\"a.lib\"", true, nullptr});
+  EXPECT_EQ(store.writes.size(), 3u);
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QLineEdit>
+#include <QString>
+#include <QTest>
+#include <QToolButton>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/gui/desktop_services.h"
+#include "app/gui/file_list_view.h"
+#include "app/gui/inline_row_editor.h"
+#include "app/gui/translate_dialog.h"
+#include "app_fakes.h"
+#include "core/host_file_system.h"
+#include "dialog_fakes.h"
+
+namespace corvane::testing {
+
+/// Records what Help asks the desktop to show.
+class FakeViewer : public DocumentViewer {
+ public:
+  bool open(const QString& path) override {
+    opened.push_back(path);
+    return true;
+  }
+  std::vector<QString> opened;
+};
+
+/// Keeps the recorded choices in memory.
+class FakeChoiceStore : public ChoiceStore {
+ public:
+  bool write_text(std::string_view name, std::string_view value) override {
+    values.emplace_back(std::string(name), std::string(value));
+    return true;
+  }
+  std::vector<std::pair<std::string, std::string>> values;
+};
+
+/// A translate dialog on the real file system and settings store, with
+/// message boxes and file dialogs answered by the test.
+struct DialogRig {
+  DialogRig() {
+    dialog.show();
+    dialog.activateWindow();
+    active = QTest::qWaitForWindowActive(&dialog);
+  }
+
+  std::string write_input(const std::string& name, const std::string& text) {
+    const std::string path = scratch.file(name);
+    std::ofstream(path) << text;
+    return path;
+  }
+  FileListView* list(ListSide side) { return dialog.list_view(side); }
+  QLineEdit* field(ListSide side) { return dialog.row_editor(side)->edit_field(); }
+  QString row_text(ListSide side, int row) {
+    return list(side)->model()->index(row, 0).data().toString();
+  }
+  QColor row_colour(ListSide side, int row) {
+    return list(side)->model()->index(row, 0).data(FileListModel::ColourRole).value<QColor>();
+  }
+  int row_count() { return list(ListSide::input)->model()->rowCount(); }
+  void click_row(ListSide side, int row) {
+    const QRect rect = list(side)->visualRect(list(side)->model()->index(row, 0));
+    QTest::mouseClick(list(side)->viewport(), Qt::LeftButton, {}, rect.center());
+  }
+  /// Opens the editor on the empty row, types `text` and presses Enter.
+  void add_row(const std::string& text) {
+    QTest::mouseClick(dialog.new_button(), Qt::LeftButton);
+    QTest::keyClicks(field(ListSide::input), QString::fromStdString(text));
+    QTest::keyClick(field(ListSide::input), Qt::Key_Return);
+  }
+
+  bool active = false;
+  ScratchDirectory scratch;
+  FakePrompts run_prompts;
+  FakeDialogPrompts dialog_prompts;
+  FakeFileDialogs file_dialogs;
+  FakeViewer viewer;
+  SettingsChoiceStore choices;
+  RealFileSystem file_system;
+  TranslateDialog dialog{
+      DialogServices{dialog_prompts, run_prompts, file_dialogs, viewer, choices, file_system}};
+};
+
+}  // namespace corvane::testing
