@@ -38,7 +38,7 @@ void BM_Writer(benchmark::State& state) {
       write_text(ctx, MAIN_OUTPUT, "=", true);
       write_line(ctx, MAIN_OUTPUT, "0.3694<x>");
     }
-    benchmark::DoNotOptimize(ctx.outputs[MAIN_OUTPUT].data());
+    benchmark::DoNotOptimize(ctx.outputs[MAIN_OUTPUT].take());
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * 200000 * 19);
 }

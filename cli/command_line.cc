@@ -51,8 +51,10 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
       "Each INPUT pairs with the -o OUTPUT in the same position. A missing OUTPUT, or one that\n"
       "names a directory, is that directory (or the input's) with the input's base name and\n"
       "\".lib\". Each pair also gets a log beside its output, with the extension \".err\".\n"
-      "Exit status: 0 when every pair was translated, 1 for a fatal condition, 2 for a usage\n"
-      "error or a missing input.");
+      "A --report FILE is written when the run ends, also when it is cancelled or stopped by a\n"
+      "fatal condition; it holds the pairs done.\n"
+      "Exit status: 0 when every pair was translated, 1 for a fatal condition or a report that\n"
+      "cannot be written, 2 for a usage error or a missing input.");
   CommandLine command;
   std::vector<std::string> outputs;
   bool no_subckt = false;
@@ -63,6 +65,10 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
   app.add_option("-j,--jobs", command.jobs, "Translate up to N pairs at once")
       ->check(CLI::PositiveNumber);
   app.add_flag("-q,--quiet", command.quiet, "No summary lines and no progress bar");
+  app.add_option("--report", command.report,
+                 "Write a JSON report of the run to FILE: messages by statement, model "
+                 "parameters dropped")
+      ->option_text("FILE");
   app.add_option("INPUT", command.inputs, "HSPICE input files")->required();
 
   try {
@@ -86,6 +92,13 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
     }
   }
   command.single_subckt = !no_subckt;
+  if (!command.report.empty()) {
+    if (names_directory(command.report)) {
+      std::cerr << "corvane: the report " << command.report << " is a directory\n";
+      return {std::nullopt, 2};
+    }
+    command.report = absolute_path(command.report);
+  }
   for (std::size_t i = 0; i < command.inputs.size(); ++i) {
     command.outputs.push_back(
         derive_output_path(command.inputs[i], i < outputs.size() ? outputs[i] : std::string()));

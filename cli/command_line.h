@@ -13,6 +13,7 @@ struct CommandLine {
   bool single_subckt = true;
   int jobs = 1;
   bool quiet = false;
+  std::string report;  // the JSON report file; empty for none
 };
 
 /// The result of parsing: the command line, or the exit status to end with

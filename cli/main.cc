@@ -1,5 +1,6 @@
-// corvane [--no-subckt] [-o OUTPUT]... [-j N] [-q] INPUT...
-// Translates each INPUT into its OUTPUT with a ".err" log beside it.
+// corvane [--no-subckt] [-o OUTPUT]... [-j N] [-q] [--report FILE] INPUT...
+// Translates each INPUT into its OUTPUT with a ".err" log beside it; the
+// report, when asked for, is written once the run ends.
 
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include "cli/interrupt_watcher.h"
 #include "cli/terminal_front_end.h"
 #include "core/host_file_system.h"
+#include "core/report_json.h"
 #include "core/translation_run.h"
 
 namespace {
@@ -48,6 +50,7 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts) {
   request.mos_family_single_subckt = command.single_subckt;
 
   RunServices services{environment, progress, nullptr, {}, command.jobs};
+  services.collect_reports = !command.report.empty();
   services.pair_done = [&](const PairReport& report) {
     std::cout << report.console << std::flush;
     progress.file_done();
@@ -57,6 +60,10 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts) {
     }
   };
   const RunResult result = translate_libraries(request, services);
+  // The report holds the pairs done, whatever ended the run.
+  const bool report_failed =
+      !command.report.empty() && !write_file_atomically(command.report, run_report_json(result));
+  if (report_failed) std::cerr << "corvane: cannot write the report " << command.report << '\n';
   if (result.fatal) {
     std::ostream& stream = result.fatal->stream == StandardStream::output ? std::cout : std::cerr;
     stream << result.fatal->text << std::flush;
@@ -68,7 +75,7 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts) {
               << " not translated\n";
     return kCancelledStatus;
   }
-  return 0;
+  return report_failed ? 1 : 0;
 }
 
 }  // namespace

@@ -27,14 +27,22 @@ std::string temporary_name_beside(const std::string& path) {
   return name;
 }
 
-void write_file_atomically(const std::string& path, std::string_view first,
-                           std::string_view second) {
+using TextPieces = std::vector<std::string_view>;
+
+void add_pieces(TextPieces& pieces, std::string_view text) { pieces.push_back(text); }
+
+void add_pieces(TextPieces& pieces, const OutputText& text) {
+  text.for_each_block([&pieces](std::string_view block) { pieces.push_back(block); });
+}
+
+void write_file_atomically(const std::string& path, const TextPieces& pieces) {
   const std::string temporary = temporary_name_beside(path);
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out) cannot_create_output();
-    out.write(first.data(), static_cast<std::streamsize>(first.size()));
-    out.write(second.data(), static_cast<std::streamsize>(second.size()));
+    for (std::string_view piece : pieces) {
+      out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+    }
     out.close();
     if (!out) {
       std::remove(temporary.c_str());
@@ -69,20 +77,43 @@ std::string section_output_file(std::string_view output_path, std::string_view s
   return result;
 }
 
+namespace {
+
+// One file, or one per section holding the main text followed by the
+// section's text.
+template <typename Output>
+std::vector<std::string> write_texts(const Output& output, std::string_view output_path,
+                                     std::string_view input_path) {
+  std::vector<std::string> written;
+  TextPieces pieces;
+  if (output.sections.empty()) {
+    written.push_back(main_output_file(output_path, input_path));
+    add_pieces(pieces, output.main_text);
+    write_file_atomically(written.back(), pieces);
+    return written;
+  }
+  for (const auto& section : output.sections) {
+    written.push_back(section_output_file(output_path, section.name));
+    pieces.clear();
+    add_pieces(pieces, output.main_text);
+    add_pieces(pieces, section.text);
+    write_file_atomically(written.back(), pieces);
+  }
+  return written;
+}
+
+}  // namespace
+
 std::vector<std::string> write_output_files(const TranslationOutput& output,
                                             std::string_view output_path,
                                             std::string_view input_path) {
-  std::vector<std::string> written;
-  if (output.sections.empty()) {
-    written.push_back(main_output_file(output_path, input_path));
-    write_file_atomically(written.back(), output.main_text, {});
-    return written;
-  }
-  for (const OutputSection& section : output.sections) {
-    written.push_back(section_output_file(output_path, section.name));
-    write_file_atomically(written.back(), output.main_text, section.text);
-  }
-  return written;
+  return write_texts(output, output_path, input_path);
+}
+
+std::vector<std::string> write_output_files(const TranslatedBlocks& output,
+                                            std::string_view output_path,
+                                            std::string_view input_path) {
+  return write_texts(output, output_path, input_path);
 }
 
 std::string read_input_file(const std::string& path) {

@@ -24,6 +24,9 @@ std::string section_output_file(std::string_view output_path, std::string_view s
 std::vector<std::string> write_output_files(const TranslationOutput& output,
                                             std::string_view output_path,
                                             std::string_view input_path);
+std::vector<std::string> write_output_files(const TranslatedBlocks& output,
+                                            std::string_view output_path,
+                                            std::string_view input_path);
 
 /// Reads a whole file; throws FatalError (as the run reports an input that
 /// cannot be opened) when it cannot be read.

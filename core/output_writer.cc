@@ -13,45 +13,46 @@ constexpr std::array<bool, 256> make_special_table() {
 
 constexpr std::array<bool, 256> kSpecial = make_special_table();
 
-void append_stripped(std::string& out, std::string_view text) {
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (kSpecial[static_cast<unsigned char>(text[i])]) {
-      out.append(text, start, i - start);
-      start = i + 1;
-    }
+// Copies the text into the output's free end, leaving out the special
+// characters: one pass, no call per piece.
+void append_stripped(OutputText& out, std::string_view text) {
+  char* const start = out.tail(text.size());
+  char* end = start;
+  for (char c : text) {
+    *end = c;
+    end += kSpecial[static_cast<unsigned char>(c)] ? 0 : 1;
   }
-  out.append(text, start, text.size() - start);
+  out.advance(static_cast<std::size_t>(end - start));
 }
 
-std::string& output(TranslationContext& ctx, int target) {
+OutputText& output(TranslationContext& ctx, int target) {
   return ctx.outputs[static_cast<std::size_t>(target)];
 }
 
 }  // namespace
 
 void write_text(TranslationContext& ctx, int target, std::string_view text, bool blank) {
-  std::string& out = output(ctx, target);
+  OutputText& out = output(ctx, target);
   append_stripped(out, text);
-  if (blank) out += ' ';
+  if (blank) out.push_back(' ');
 }
 
 void write_line(TranslationContext& ctx, int target, std::string_view text) {
-  std::string& out = output(ctx, target);
+  OutputText& out = output(ctx, target);
   append_stripped(out, text);
-  out += '\n';
+  out.push_back('\n');
 }
 
 void write_comment(TranslationContext& ctx, int target, std::string_view text) {
-  std::string& out = output(ctx, target);
+  OutputText& out = output(ctx, target);
   std::size_t p = 0;
   while (p < text.size()) {
     while (p < text.size() && text[p] == '*') ++p;
     const std::size_t start = p;
     while (p < text.size() && text[p] != '*') ++p;
     if (p > start) {
-      out += '*';
-      out.append(text, start, p - start);
+      out.push_back('*');
+      out.append(text.substr(start, p - start));
     }
   }
 }
@@ -59,7 +60,9 @@ void write_comment(TranslationContext& ctx, int target, std::string_view text) {
 std::string strip_special(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  append_stripped(out, text);
+  for (char c : text) {
+    if (!kSpecial[static_cast<unsigned char>(c)]) out += c;
+  }
   return out;
 }
 
@@ -79,9 +82,7 @@ std::string prefix_x(std::string_view text) {
 }
 
 void drop_unfinished_line(TranslationContext& ctx, int target) {
-  std::string& out = output(ctx, target);
-  const std::size_t last_newline = out.rfind('\n');
-  out.resize(last_newline == std::string::npos ? 0 : last_newline + 1);
+  output(ctx, target).drop_unfinished_line();
 }
 
 int open_section(TranslationContext& ctx, std::string_view name) {

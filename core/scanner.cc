@@ -1,6 +1,8 @@
 #include "core/scanner.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <string>
 
 #include "control/expressions.h"
@@ -34,6 +36,22 @@ void scanner_warning(TranslationContext& ctx, std::string_view text) {
   throw FatalError(StandardStream::output, ctx.console);
 }
 
+// Where the line from `start` ends: its first "\n" or "\r", or the input's
+// end. memchr finds a whole line's end in a few steps.
+std::size_t line_end(std::string_view input, std::size_t start) {
+  const char* begin = input.data() + start;
+  const std::size_t length = input.size() - start;
+  const void* newline = std::memchr(begin, '\n', length);
+  const std::size_t searched =
+      newline != nullptr ? static_cast<std::size_t>(static_cast<const char*>(newline) - begin)
+                         : length;
+  const void* carriage_return = std::memchr(begin, '\r', searched);
+  if (carriage_return != nullptr) {
+    return start + static_cast<std::size_t>(static_cast<const char*>(carriage_return) - begin);
+  }
+  return start + searched;
+}
+
 // Reads the next physical line that holds more than its line end. Lines end
 // at "\n", "\r\n" or a lone "\r".
 bool read_line(TranslationContext& ctx) {
@@ -41,8 +59,7 @@ bool read_line(TranslationContext& ctx) {
   const std::string_view input = s.input;
   while (s.next_line_start < input.size()) {
     const std::size_t start = s.next_line_start;
-    std::size_t end = start;
-    while (end < input.size() && input[end] != '\n' && input[end] != '\r') ++end;
+    std::size_t end = line_end(input, start);
     std::size_t next = end;
     if (end < input.size()) {
       next = end + 1;
@@ -133,11 +150,23 @@ std::size_t number_end(std::string_view line, std::size_t p, int& kind) {
   return p;
 }
 
-void lower_into(std::string& dst, std::string_view text) {
-  dst.assign(text);
-  for (char& c : dst) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+constexpr std::array<char, 256> make_lower_case_table() {
+  std::array<char, 256> table{};
+  for (int c = 0; c < 256; ++c) {
+    table[static_cast<std::size_t>(c)] =
+        static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
   }
+  return table;
+}
+
+constexpr std::array<char, 256> kLowerCase = make_lower_case_table();
+
+// Copies and lowers in one pass; `dst` keeps its capacity from token to
+// token.
+void lower_into(std::string& dst, std::string_view text) {
+  dst.resize(text.size());
+  char* out = dst.data();
+  for (char c : text) *out++ = kLowerCase[static_cast<unsigned char>(c)];
 }
 
 bool looks_up_keywords(int mode, std::string_view text) {
@@ -198,6 +227,16 @@ void scanner_open(TranslationContext& ctx, std::string_view input) {
 void scanner_reset_tables(TranslationContext& ctx) {
   ctx.symbols.reset();
   ctx.constants.reset();
+}
+
+void keep_current_constant(TranslationContext& ctx) {
+  if (!is_number_kind(ctx.token_kind)) {
+    ctx.constants.reset();
+    return;
+  }
+  std::string text = ctx.constants[ctx.token_index].text;
+  ctx.constants.reset();
+  ctx.token_index = ctx.constants.enter(text, ctx.token_kind);
 }
 
 int scan_token(TranslationContext& ctx, int mode) {

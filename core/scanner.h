@@ -12,6 +12,9 @@ void scanner_open(TranslationContext& ctx, std::string_view input);
 
 /// Empties both tables and loads the keywords.
 void scanner_reset_tables(TranslationContext& ctx);
+/// Empties the constant table but for the current token, which may be a
+/// number that starts the next statement.
+void keep_current_constant(TranslationContext& ctx);
 
 /// Forms the next token of the input, reading a new physical line when the
 /// last token ended one. Sets `token_kind` and `token_index`. Comment lines

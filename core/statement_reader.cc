@@ -16,7 +16,6 @@ namespace {
 constexpr std::string_view kUnrecognizedStatement =
     "Unrecognized statement type found in circuit file";
 
-
 void run_handler(TranslationContext& ctx, StatementHandler handler, int target, int code) {
   if (handler == nullptr) {
     warn_and_skip(ctx, target, kUnrecognizedStatement, "");
@@ -33,17 +32,14 @@ bool subckt_header(TranslationContext& ctx, int target, const std::string& name)
   std::string first_parameter;
   while (!ctx.statement_ended && ctx.token_kind != TOK_EQUALS) {
     if (ctx.token_kind == TOK_NAME) {
-      std::string candidate(token_text(ctx));
-      next_token(ctx, MODE_NO_KEYWORDS);
-      candidate = with_polarity_suffix(ctx, std::move(candidate), MODE_NO_KEYWORDS);
+      std::string candidate = with_polarity_suffix(ctx, read_name(ctx), MODE_NO_KEYWORDS);
       if (ctx.token_kind == TOK_EQUALS && !ctx.statement_ended) {
         first_parameter = std::move(candidate);
         break;
       }
       write_text(ctx, target, candidate, true);
     } else if (is_number_kind(ctx.token_kind)) {
-      write_text(ctx, target, token_text(ctx), true);
-      next_token(ctx, MODE_NO_KEYWORDS);
+      write_text(ctx, target, read_name(ctx), true);
     } else {
       warn_and_skip(ctx, target, kBadHeader, name);
       return false;
@@ -162,6 +158,8 @@ void copy_independent_source(TranslationContext& ctx, int target) {
 void begin_statement(TranslationContext& ctx, int target) {
   ctx.dispatched_serial = ctx.statement_serial;
   ctx.statement_target = target;
+  // The statement before has been written; its numbers are not needed.
+  keep_current_constant(ctx);
 }
 
 void look_up_statement_keyword(TranslationContext& ctx) {
@@ -268,10 +266,15 @@ void subckt_statement(TranslationContext& ctx, int target) {
     warn_and_skip(ctx, target, "Unrecognized syntax when parsing .subckt statement", "");
     return;
   }
-  const std::string name(token_text(ctx));
+  // The name is joined as instance lines join it (ada4077-2).
+  std::string name(token_text(ctx));
+  if (ctx.token_kind == TOK_NAME || is_number_kind(ctx.token_kind)) {
+    name = read_name(ctx);
+  } else {
+    next_token(ctx, MODE_NO_KEYWORDS);
+  }
   write_text(ctx, target, ".subckt", true);
   write_text(ctx, target, name, true);
-  next_token(ctx, MODE_NO_KEYWORDS);
   if (!subckt_header(ctx, target, name)) {
     echo_rejected_body(ctx, target);
     return;

@@ -9,7 +9,13 @@ namespace {
 
 struct KeywordTable {
   std::vector<SymbolTable::Entry> entries;
-  StringMap<int> index;  // a repeated text keeps its first code
+  TextIndex index;  // a repeated text keeps its first code
+
+  int find(std::string_view text, std::uint64_t h) const {
+    return index.find(text, h, [this](int i) -> std::string_view {
+      return entries[static_cast<std::size_t>(i)].text;
+    });
+  }
 };
 
 const KeywordTable& keyword_table() {
@@ -19,7 +25,8 @@ const KeywordTable& keyword_table() {
     for (int i = 0; i < KEYWORD_COUNT; ++i) {
       const std::string_view word = kKeywords[static_cast<std::size_t>(i)];
       built.entries.push_back({std::string(word), KEYWORD_FIRST_CODE + i});
-      built.index.try_emplace(std::string(word), i);
+      const std::uint64_t h = TextIndex::hash(word);
+      if (built.find(word, h) < 0) built.index.insert(h, i);
     }
     return built;
   }();
@@ -33,20 +40,26 @@ void SymbolTable::reset() {
   index_.clear();
 }
 
+int SymbolTable::find_hashed(std::string_view text, std::uint64_t h) const {
+  const int keyword = keyword_table().find(text, h);
+  if (keyword >= 0) return keyword;
+  const int name = index_.find(text, h, [this](int i) -> std::string_view {
+    return names_[static_cast<std::size_t>(i)].text;
+  });
+  return name < 0 ? -1 : KEYWORD_COUNT + name;
+}
+
 int SymbolTable::enter(std::string_view text, int kind) {
-  const int found = find(text);
+  const std::uint64_t h = TextIndex::hash(text);
+  const int found = find_hashed(text, h);
   if (found >= 0) return found;
-  const int index = size();
+  index_.insert(h, static_cast<int>(names_.size()));
   names_.push_back({std::string(text), kind});
-  index_.emplace(std::string(text), index);
-  return index;
+  return KEYWORD_COUNT + static_cast<int>(names_.size()) - 1;
 }
 
 int SymbolTable::find(std::string_view text) const {
-  const StringMap<int>& keywords = keyword_table().index;
-  if (auto keyword = keywords.find(text); keyword != keywords.end()) return keyword->second;
-  auto found = index_.find(text);
-  return found == index_.end() ? -1 : found->second;
+  return find_hashed(text, TextIndex::hash(text));
 }
 
 const SymbolTable::Entry& SymbolTable::operator[](int index) const {
@@ -56,19 +69,9 @@ const SymbolTable::Entry& SymbolTable::operator[](int index) const {
 
 int SymbolTable::size() const { return KEYWORD_COUNT + static_cast<int>(names_.size()); }
 
-void ConstantTable::reset() {
-  entries_.clear();
-  plain_index_.clear();
-  exponent_index_.clear();
-}
-
 int ConstantTable::enter(std::string_view text, int kind) {
-  StringMap<int>& index = kind == TOK_NUMBER_EXP ? exponent_index_ : plain_index_;
-  if (auto found = index.find(text); found != index.end()) return found->second;
-  int position = size();
   entries_.push_back({std::string(text), kind});
-  index.emplace(std::string(text), position);
-  return position;
+  return size() - 1;
 }
 
 }  // namespace corvane

@@ -7,6 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/text_index.h"
+
 namespace corvane {
 
 struct StringHash {
@@ -38,12 +40,17 @@ class SymbolTable {
   int size() const;
 
  private:
+  int find_hashed(std::string_view text, std::uint64_t h) const;
+
   // The keyword entries are the same for every file: built once, shared.
   std::vector<Entry> names_;  // entries from index 820 on
-  StringMap<int> index_;      // names only
+  TextIndex index_;           // names only, by their number in names_
 };
 
-/// Number texts met in a file; one entry per distinct (kind, text).
+/// Number texts of the statement in hand. Numbers are nearly all distinct
+/// and no statement refers to another's, so the table is emptied at each
+/// statement start (see `keep_current_constant`) and never searched: a large
+/// model library then costs neither a hash per number nor memory per number.
 class ConstantTable {
  public:
   struct Entry {
@@ -51,15 +58,13 @@ class ConstantTable {
     int kind;
   };
 
-  void reset();
+  void reset() { entries_.clear(); }
   int enter(std::string_view text, int kind);
-  const Entry& operator[](int index) const { return entries_[static_cast<std::size_t>(index)]; }
+  const Entry& operator[](int index) const { return entries_.at(static_cast<std::size_t>(index)); }
   int size() const { return static_cast<int>(entries_.size()); }
 
  private:
   std::vector<Entry> entries_;
-  StringMap<int> plain_index_;     // TOK_NUMBER
-  StringMap<int> exponent_index_;  // TOK_NUMBER_EXP
 };
 
 }  // namespace corvane

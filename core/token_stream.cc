@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "core/char_class.h"
 #include "core/diagnostics.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
@@ -15,6 +16,8 @@ namespace {
 void start_statement(TranslationContext& ctx) {
   ++ctx.statement_serial;
   ctx.statement_ended = true;
+  ctx.previous_statement_start = ctx.statement_start;
+  ctx.statement_start = {ctx.scan.token_line, ctx.scan.line};
   ctx.previous_statement_lines.swap(ctx.statement_lines);
   ctx.statement_lines.clear();
   if (!ctx.scan.input_ended && !ctx.previous_statement_lines.empty()) {
@@ -66,18 +69,41 @@ constexpr std::array<SourceKindWord, 22> kSourceKindWords = {{
 bool read_node(TranslationContext& ctx, std::string& name, int mode_after) {
   if (ctx.statement_ended) return false;
   if (ctx.token_kind == TOK_NAME) {
-    name.assign(token_text(ctx));
-    next_token(ctx, MODE_NO_KEYWORDS);
-    name = with_polarity_suffix(ctx, std::move(name), mode_after);
+    name = with_polarity_suffix(ctx, read_name(ctx), mode_after);
     return true;
   }
   if (is_number_kind(ctx.token_kind)) {
-    name.assign(token_text(ctx));
-    next_token(ctx, mode_after);
+    name = read_name(ctx);
+    look_up_word(ctx, mode_after);
     return true;
   }
   return false;
 }
+
+// A token that can be a piece of a name.
+bool is_name_piece(int kind) { return is_name_like(kind) || is_number_kind(kind); }
+
+// Where the run of characters of the class "extra" (< > [ ] ...) from `p`
+// ends. Inside a word they belong to it, so they do not part two pieces.
+std::size_t skip_extra(std::string_view line, std::size_t p) {
+  while (p < line.size() && char_class(line[p]) == CharClass::extra) ++p;
+  return p;
+}
+
+// The current token, a "/", "-" or "+", joins two pieces of a name: another
+// piece starts right after it (a[0]->b: the "->" joins).
+bool joins_name_pieces(const TranslationContext& ctx) {
+  const int kind = ctx.token_kind;
+  if (kind != TOK_SLASH && kind != TOK_MINUS && kind != TOK_PLUS) return false;
+  const std::string_view line = ctx.scan.line;
+  const std::size_t p = skip_extra(line, ctx.scan.pos);
+  if (p >= line.size()) return false;
+  const CharClass next = char_class(line[p]);
+  return next == CharClass::letter || next == CharClass::e || next == CharClass::digit ||
+         next == CharClass::dot;
+}
+
+char lower_case(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 void read_quoted_expression(TranslationContext& ctx, TokenList& list) {
   token_list_add(TOK_LBRACE, 0, list);
@@ -125,6 +151,10 @@ int next_token(TranslationContext& ctx, int mode) {
       start_statement(ctx);
       return kind;
     }
+    // Continuation lines before any statement are a statement of their own.
+    if (ctx.statement_serial == 0 && ctx.statement_start.line == 0) {
+      ctx.statement_start = {ctx.scan.token_line, ctx.scan.line};
+    }
     kind = scan_token(ctx, mode);
     if (kind != TOK_EOL) return kind;
     // A "+" with nothing after it: the statement may go on on the next line.
@@ -153,6 +183,37 @@ void copy_statement(TranslationContext& ctx, int target, int mode) {
     skip_line(ctx);
     next_token(ctx, mode);
   } while (!ctx.statement_ended);
+}
+
+std::string read_name(TranslationContext& ctx) {
+  std::string name(token_text(ctx));
+  const std::string_view line = ctx.scan.line;
+  const std::size_t start = ctx.scan.token_start;
+  const int line_number = ctx.scan.token_line;
+  std::size_t end = ctx.scan.pos;
+  bool joined = false;
+  next_token(ctx, MODE_NO_KEYWORDS);
+  // Only tokens on the name's own line join it: the first token after a "+"
+  // of a continuation line touches that "+", not the name.
+  while (!ctx.statement_ended && ctx.scan.token_line == line_number &&
+         skip_extra(line, end) == ctx.scan.token_start &&
+         (is_name_piece(ctx.token_kind) || joins_name_pieces(ctx))) {
+    end = ctx.scan.pos;
+    joined = true;
+    next_token(ctx, MODE_NO_KEYWORDS);
+  }
+  if (joined && end <= line.size()) {
+    name.clear();
+    for (const char c : line.substr(start, end - start)) name += lower_case(c);
+  }
+  return name;
+}
+
+void look_up_word(TranslationContext& ctx, int mode) {
+  if (mode == MODE_NO_KEYWORDS || ctx.statement_ended || ctx.token_kind != TOK_NAME) return;
+  if (ctx.token_index >= KEYWORD_COUNT) return;
+  if (mode == MODE_DOT_KEYWORDS && !token_text(ctx).starts_with('.')) return;
+  ctx.token_kind = KEYWORD_FIRST_CODE + ctx.token_index;
 }
 
 std::string with_polarity_suffix(TranslationContext& ctx, std::string name, int mode) {

@@ -50,6 +50,19 @@ std::string global_node_name(const TranslationContext& ctx, std::string_view nam
 /// no quote; the rest of the line is skipped.
 std::string read_quoted_text(TranslationContext& ctx);
 
+/// Reads the name at the current token (a name or a number) and moves on to
+/// the token after it, read without keyword lookup. HSPICE node and instance
+/// names may hold "/", "-" and "+" (n_xi1/mm8_d, ada4077-2), which the
+/// scanner splits off: the pieces that touch each other on the line are
+/// joined again, and such a name is its source text in lower case, whole. A
+/// sign with a blank or the line end after it is left current for
+/// `with_polarity_suffix`.
+std::string read_name(TranslationContext& ctx);
+
+/// Looks the current word, read without lookup, up as a keyword as `mode`
+/// would have.
+void look_up_word(TranslationContext& ctx, int mode);
+
 /// `name` with "p" or "n" appended when a "+" or "-" touches it; consumes the
 /// sign. The caller has read the token after the name.
 std::string with_polarity_suffix(TranslationContext& ctx, std::string name, int mode);

@@ -1,10 +1,13 @@
 #include "core/translate_file.h"
 
+#include <optional>
+
 #include "core/diagnostics.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/statement_reader.h"
 #include "core/token_stream.h"
+#include "core/translation_report.h"
 
 namespace corvane {
 namespace {
@@ -35,7 +38,8 @@ void write_title(TranslationContext& ctx) {
 }  // namespace
 
 void translate_file(TranslationContext& ctx) {
-  ctx.outputs.assign(1, std::string());
+  ctx.outputs.clear();
+  ctx.outputs.emplace_back();
   ctx.section_names.assign(1, std::string());
   next_token(ctx, MODE_DOT_KEYWORDS);
   if (starts_title(ctx)) write_title(ctx);
@@ -55,23 +59,42 @@ void translate_file(TranslationContext& ctx) {
   flush_comments(ctx);
 }
 
-TranslationOutput translate_text(std::string_view input, const TranslationOptions& options,
-                                 MessageSink& log) {
+TranslatedBlocks translate_to_blocks(std::string_view input, const TranslationOptions& options,
+                                     MessageSink& log) {
   TranslationContext ctx;
   ctx.mos_family_single_subckt = options.mos_family_single_subckt;
   ctx.log = &log;
+  // A report, when asked for, records every message on its way to `log`.
+  std::optional<ReportingSink> reporting;
+  if (options.report != nullptr) {
+    ctx.report = options.report;
+    ctx.log = &reporting.emplace(ctx, log, *options.report);
+  }
   ctx.global_names = GlobalNames(options.global_names);
   scanner_open(ctx, input);
   scanner_reset_tables(ctx);
   translate_file(ctx);
 
-  TranslationOutput result;
+  TranslatedBlocks result;
   result.main_text = std::move(ctx.outputs[MAIN_OUTPUT]);
   for (std::size_t i = 1; i < ctx.outputs.size(); ++i) {
     result.sections.push_back({std::move(ctx.section_names[i]), std::move(ctx.outputs[i])});
   }
   result.console = std::move(ctx.console);
   result.global_names = ctx.global_names.names();
+  return result;
+}
+
+TranslationOutput translate_text(std::string_view input, const TranslationOptions& options,
+                                 MessageSink& log) {
+  TranslatedBlocks blocks = translate_to_blocks(input, options, log);
+  TranslationOutput result;
+  result.main_text = blocks.main_text.take();
+  for (TranslatedBlocks::Section& section : blocks.sections) {
+    result.sections.push_back({std::move(section.name), section.text.take()});
+  }
+  result.console = std::move(blocks.console);
+  result.global_names = std::move(blocks.global_names);
   return result;
 }
 

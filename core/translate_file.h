@@ -15,6 +15,8 @@ struct TranslationOptions {
   bool mos_family_single_subckt = true;
   /// Node names declared global by the files translated before this one.
   std::vector<std::string> global_names;
+  /// Where to record messages and dropped model parameters; none when null.
+  TranslationReport* report = nullptr;
 };
 
 struct OutputSection {
@@ -34,10 +36,27 @@ struct TranslationOutput {
   std::vector<std::string> global_names;
 };
 
+/// A translation's texts as it built them, in blocks: the run writes them to
+/// their files as they stand, without joining a large text into one string.
+struct TranslatedBlocks {
+  struct Section {
+    std::string name;
+    OutputText text;
+  };
+  OutputText main_text;
+  std::vector<Section> sections;
+  std::string console;
+  std::vector<std::string> global_names;
+};
+
 /// Translates HSPICE text into Ondrel text in memory; messages go to `log`.
 /// Throws FatalError for a number literal longer than 20 characters.
 TranslationOutput translate_text(std::string_view input, const TranslationOptions& options,
                                  MessageSink& log);
+
+/// `translate_text` with the texts left in blocks.
+TranslatedBlocks translate_to_blocks(std::string_view input, const TranslationOptions& options,
+                                     MessageSink& log);
 
 /// Translates the opened input of `ctx` into its output texts.
 void translate_file(TranslationContext& ctx);

@@ -7,6 +7,7 @@
 
 #include "core/global_names.h"
 #include "core/message_sink.h"
+#include "core/output_text.h"
 #include "core/symbol_tables.h"
 #include "core/token_kinds.h"
 
@@ -34,6 +35,14 @@ struct ScannerState {
   bool input_ended = false;
   std::string token_text;  // current token, lower case
   int warning_count = 0;
+};
+
+class TranslationReport;
+
+/// Where a statement starts: the number and text of its first line.
+struct StatementStart {
+  int line = 0;
+  std::string_view text;
 };
 
 /// Everything one file's translation reads and changes. Configuration is set
@@ -68,7 +77,7 @@ struct TranslationContext {
   int statement_target = 0;
 
   // Output texts: [MAIN_OUTPUT] and one per `.lib` section, with its name.
-  std::vector<std::string> outputs = std::vector<std::string>(1);
+  std::vector<OutputText> outputs = std::vector<OutputText>(1);
   std::vector<std::string> section_names = std::vector<std::string>(1);
   // The section names given to files so far; no two sections share a file.
   std::unordered_set<std::string, StringHash, std::equal_to<>> section_file_names;
@@ -79,6 +88,12 @@ struct TranslationContext {
 
   // Text for the standard output stream (scanner diagnostics).
   std::string console;
+
+  // Where the statement in hand and the one before it start, so a report can
+  // place its messages; and the report to fill, when one was asked for.
+  StatementStart statement_start;
+  StatementStart previous_statement_start;
+  TranslationReport* report = nullptr;
 };
 
 /// The number of `.lib` sections met so far.

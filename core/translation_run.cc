@@ -27,19 +27,24 @@ struct PairJob {
   std::string input_path;
   std::string output_path;
   std::vector<std::string> globals_used;
-  TranslationOutput output;
+  TranslatedBlocks output;
   RecordingSink messages;
+  TranslationReport report;  // filled only when the run collects reports
   std::optional<FatalReport> fatal;
   bool done = false;
 };
 
-void translate_pair(PairJob& job, bool single_subckt, std::vector<std::string> globals) {
+void translate_pair(PairJob& job, bool single_subckt, bool collect_report,
+                    std::vector<std::string> globals) {
   job.globals_used = std::move(globals);
   job.messages = RecordingSink();
+  job.report = TranslationReport();
   job.fatal.reset();
   try {
     const std::string text = read_input_file(job.input_path);
-    job.output = translate_text(text, {single_subckt, job.globals_used}, job.messages);
+    job.output = translate_to_blocks(
+        text, {single_subckt, job.globals_used, collect_report ? &job.report : nullptr},
+        job.messages);
   } catch (const FatalError& error) {
     job.fatal = FatalReport{error.stream(), error.what()};
   }
@@ -49,8 +54,8 @@ void translate_pair(PairJob& job, bool single_subckt, std::vector<std::string> g
 // with the global names committed so far; the commit checks them.
 class PairWorkers {
  public:
-  PairWorkers(std::vector<PairJob>& jobs, bool single_subckt, int count)
-      : jobs_(jobs), single_subckt_(single_subckt) {
+  PairWorkers(std::vector<PairJob>& jobs, bool single_subckt, bool collect_reports, int count)
+      : jobs_(jobs), single_subckt_(single_subckt), collect_reports_(collect_reports) {
     for (int i = 0; i < count; ++i) threads_.emplace_back([this] { work(); });
   }
   ~PairWorkers() {
@@ -86,7 +91,7 @@ class PairWorkers {
         index = next_++;
         globals = globals_;
       }
-      translate_pair(jobs_[index], single_subckt_, std::move(globals));
+      translate_pair(jobs_[index], single_subckt_, collect_reports_, std::move(globals));
       {
         std::lock_guard lock(mutex_);
         jobs_[index].done = true;
@@ -97,6 +102,7 @@ class PairWorkers {
 
   std::vector<PairJob>& jobs_;
   const bool single_subckt_;
+  const bool collect_reports_;
   std::mutex mutex_;
   std::condition_variable done_;
   std::vector<std::string> globals_;
@@ -207,7 +213,7 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
   }
   std::optional<PairWorkers> workers;
   if (services.jobs > 1 && jobs.size() > 1) {
-    workers.emplace(jobs, request.mos_family_single_subckt,
+    workers.emplace(jobs, request.mos_family_single_subckt, services.collect_reports,
                     std::min<int>(services.jobs, static_cast<int>(jobs.size())));
   }
 
@@ -244,7 +250,7 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
 
     if (workers) workers->wait_for(i);
     if (!workers || job.globals_used != globals) {
-      translate_pair(job, request.mos_family_single_subckt, globals);
+      translate_pair(job, request.mos_family_single_subckt, services.collect_reports, globals);
     }
     for (const std::string& message : job.messages.messages) log.post_status(message);
     log.step(job.messages.steps);
@@ -260,6 +266,8 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
     if (job.fatal) log.post(MessageCategory::STATUS, single_line(job.fatal->text));
     report.translated = true;
     report.console = std::move(job.output.console);
+    report.translation_report = std::move(job.report);
+    if (job.fatal) report.translation_report.set_fatal(single_line(job.fatal->text));
     count_messages(job.messages.messages, report);
 
     progress.step(kProgressRange);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/fatal_error.h"
+#include "core/translation_report.h"
 #include "core/translation_request.h"
 
 namespace corvane {
@@ -31,6 +32,8 @@ struct PairReport {
   int errors = 0;
   StatusColour colour = StatusColour::neutral;
   std::string console;  // scanner diagnostics for the standard output stream
+  /// The file's messages and dropped model parameters, when collected.
+  TranslationReport translation_report;
 };
 
 struct FatalReport {
@@ -56,6 +59,9 @@ struct RunServices {
   /// Pairs translated at once; results are committed in pair order, so files
   /// and logs are the same for any number.
   int jobs = 1;
+  /// Collect each pair's `translation_report` (messages by statement, model
+  /// parameters dropped); it costs memory and time, so it is asked for.
+  bool collect_reports = false;
 };
 
 /// Translates every input/output pair of the request, each with its ".err"

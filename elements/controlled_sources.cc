@@ -64,8 +64,8 @@ bool read_source_names(TranslationContext& ctx, int target, ControlledSource& s,
     if (ctx.statement_ended || (ctx.token_kind != TOK_NAME && !is_number_kind(ctx.token_kind))) {
       return reject(ctx, target, kBadControl, s.name);
     }
-    s.source_names.emplace_back(token_text(ctx));
-    next_element_token(ctx, i + 1 == count ? MODE_ALL_KEYWORDS : MODE_NO_KEYWORDS);
+    s.source_names.push_back(read_element_name(ctx));
+    if (i + 1 == count) look_up_word(ctx, MODE_ALL_KEYWORDS);
   }
   return true;
 }
@@ -333,10 +333,9 @@ bool takes_data(SourceForm form) {
 //   -> eNAME|gNAME n+ n- laplace { X } = { H(s) } | freq { X } = (f,a,p) ...
 void translate_efgh(TranslationContext& ctx, int target, int code) {
   ControlledSource s;
-  s.name.assign(token_text(ctx));
+  s.name = read_element_name(ctx);
   s.current_controlled = code == kw("f") || code == kw("h");
   s.current_output = code == kw("f") || code == kw("g");
-  next_element_token(ctx, MODE_NO_KEYWORDS);
   if (!read_element_nodes(ctx, target, 2, s.name)) return;
   while (!ctx.statement_ended && ctx.token_kind != TOK_EOF) {
     if (!read_source_item(ctx, target, s)) return;

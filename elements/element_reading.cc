@@ -147,18 +147,25 @@ ModelSlot read_model_slot(TranslationContext& ctx) {
   return slot;
 }
 
+std::string read_element_name(TranslationContext& ctx) {
+  std::string name = read_name(ctx);
+  while (!ctx.statement_ended && ctx.token_kind == TOK_EOL)
+    next_element_token(ctx, MODE_NO_KEYWORDS);
+  return name;
+}
+
 bool read_node(TranslationContext& ctx, std::string& name, int mode_after) {
   if (ctx.statement_ended) return false;
   if (ctx.token_kind == TOK_NAME) {
-    name.assign(token_text(ctx));
-    next_element_token(ctx, MODE_NO_KEYWORDS);
+    name = read_element_name(ctx);
     name = with_polarity_suffix(ctx, std::move(name), mode_after);
     while (!ctx.statement_ended && ctx.token_kind == TOK_EOL) next_element_token(ctx, mode_after);
     return true;
   }
   if (is_number_kind(ctx.token_kind)) {
-    name.assign(token_text(ctx));
-    next_element_token(ctx, mode_after);
+    name = read_name(ctx);
+    while (!ctx.statement_ended && ctx.token_kind == TOK_EOL) next_element_token(ctx, mode_after);
+    look_up_word(ctx, mode_after);
     return true;
   }
   return false;

@@ -87,6 +87,10 @@ ModelSlot read_model_slot(TranslationContext& ctx);
 bool read_element_nodes(TranslationContext& ctx, int target, int count,
                         std::string_view element_name);
 
+/// Reads the element name at the current token, joined as `read_name` joins
+/// a node name (mxi1/mm8), and moves on to the token after it.
+std::string read_element_name(TranslationContext& ctx);
+
 /// Reads one node name at the current token into `name`: a name takes "p"
 /// or "n" for a sign that touches it; the token after the node is read with
 /// `mode_after`. False when the token cannot be a node.

@@ -100,8 +100,7 @@ bool read_instance_parameters(TranslationContext& ctx, int target, const std::st
 //   -> name in+ in- out+ out- z0= td=
 //      [.ic v(in+[,in-]) =v1] [.ic v(out+[,out-]) =v2]
 void translate_t(TranslationContext& ctx, int target, int /*code*/) {
-  const std::string name(token_text(ctx));
-  next_element_token(ctx, MODE_NO_KEYWORDS);
+  const std::string name = read_element_name(ctx);
   if (!read_element_nodes(ctx, target, 4, name)) return;
   LineValues v;
   while (!ctx.statement_ended && ctx.token_kind != TOK_EOF) {
@@ -146,18 +145,15 @@ void translate_t(TranslationContext& ctx, int target, int /*code*/) {
 void translate_x(TranslationContext& ctx, int target, int /*code*/) {
   // Parameter names are never keywords on an instance line.
   InstanceModeScope scope(ctx);
-  const std::string name(token_text(ctx));
-  next_element_token(ctx, MODE_NO_KEYWORDS);
+  const std::string name = read_element_name(ctx);
   std::vector<std::string> words;
   std::vector<InstanceParameter> parameters;
   while (!ctx.statement_ended && ctx.token_kind != TOK_EOF && ctx.token_kind != TOK_EQUALS) {
     if (ctx.token_kind == TOK_NAME) {
-      std::string word(token_text(ctx));
-      next_element_token(ctx, MODE_NO_KEYWORDS);
+      std::string word = read_element_name(ctx);
       words.push_back(with_polarity_suffix(ctx, std::move(word), MODE_NO_KEYWORDS));
     } else if (is_number_kind(ctx.token_kind)) {
-      words.emplace_back(token_text(ctx));
-      next_element_token(ctx, MODE_NO_KEYWORDS);
+      words.push_back(read_element_name(ctx));
     } else {
       reject(ctx, target, kBadInstance, name);
       return;

@@ -33,8 +33,7 @@ struct PassiveStart {
 };
 
 bool read_passive_start(TranslationContext& ctx, int target, PassiveStart& start) {
-  start.name.assign(token_text(ctx));
-  next_element_token(ctx, MODE_NO_KEYWORDS);
+  start.name = read_element_name(ctx);
   if (!read_element_nodes(ctx, target, 2, start.name)) return false;
   start.slot = read_model_slot(ctx);
   return true;

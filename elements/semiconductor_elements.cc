@@ -26,8 +26,7 @@ constexpr std::string_view kBadMosfet = "Unrecognized syntax when parsing M stat
 // Reads the element name and its nodes; false when the statement was
 // rejected.
 bool read_name_and_nodes(TranslationContext& ctx, int target, int count, std::string& name) {
-  name.assign(token_text(ctx));
-  next_element_token(ctx, MODE_NO_KEYWORDS);
+  name = read_element_name(ctx);
   return read_element_nodes(ctx, target, count, name);
 }
 

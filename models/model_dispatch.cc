@@ -4,6 +4,7 @@
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
+#include "core/translation_report.h"
 #include "models/bipolar_models.h"
 #include "models/diode_models.h"
 #include "models/jfet_models.h"
@@ -47,7 +48,8 @@ ModelTranslator find_model_translator(int kind) {
 void translate_model(TranslationContext& ctx, int target, int /*code*/) {
   ParameterRecord record;
   next_token(ctx, MODE_NO_KEYWORDS);
-  if (ctx.statement_ended || ctx.token_kind != TOK_NAME) {
+  // A model name may begin with a digit (2n2222), which scans as a number.
+  if (ctx.statement_ended || (ctx.token_kind != TOK_NAME && !is_number_kind(ctx.token_kind))) {
     warn_and_skip(ctx, target, "Unrecognized syntax when parsing statement", "");
     return;
   }
@@ -60,6 +62,10 @@ void translate_model(TranslationContext& ctx, int target, int /*code*/) {
     warn_and_skip(ctx, target, "Unrecognized model statement", word);
   } else {
     translate(ctx, target, ctx.token_kind, name, record);
+    // What shaped the output was not lost, though no line carries it.
+    if (ctx.report != nullptr) {
+      record.for_each_used([&ctx](int used) { ctx.report->note_parameter_used(used); });
+    }
   }
   // A card ends with its line ended; this leaves one empty line after it.
   write_line(ctx, target, "");

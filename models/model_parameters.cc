@@ -4,6 +4,7 @@
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
+#include "core/translation_report.h"
 #include "models/parameter_record.h"
 
 namespace corvane {
@@ -65,6 +66,7 @@ bool read_parameter_value(TranslationContext& ctx, TokenList& value) {
 
 // param-list -> [(] { name = value [)] } [)]
 bool read_model_parameters(TranslationContext& ctx, int target, ParameterRecord& record) {
+  if (ctx.report != nullptr) ctx.report->begin_card(ctx, token_text(ctx));
   next_token(ctx, MODE_ALL_KEYWORDS);
   skip_separators(ctx);
   while (!ctx.statement_ended && !ctx.scan.input_ended) {
@@ -85,6 +87,9 @@ bool read_model_parameters(TranslationContext& ctx, int target, ParameterRecord&
     if (is_keyword_code(code)) {
       std::string text = value_text(ctx, value);
       record.read(code, std::move(value), std::move(text));
+      if (ctx.report != nullptr) ctx.report->note_parameter_read(code);
+    } else if (ctx.report != nullptr) {
+      ctx.report->note_unknown_parameter(word);
     }
     skip_separators(ctx);
   }
@@ -93,7 +98,9 @@ bool read_model_parameters(TranslationContext& ctx, int target, ParameterRecord&
 
 // + name = value
 void write_model_parameters(TranslationContext& ctx, int target, const ParameterRecord& record) {
-  record.for_each_written([&](int, std::string_view name, const TokenList& value) {
+  if (ctx.report != nullptr) ctx.report->note_card_written();
+  record.for_each_written([&](int code, std::string_view name, const TokenList& value) {
+    if (ctx.report != nullptr) ctx.report->note_parameter_written(code);
     write_line(ctx, target, "");
     write_text(ctx, target, "+ ", false);
     write_text(ctx, target, name, true);

@@ -1,8 +1,40 @@
 #include "models/parameter_record.h"
 
+#include <charconv>
+#include <cmath>
+#include <system_error>
 #include <utility>
 
 namespace corvane {
+
+std::string whole_number_text(std::string text) {
+  // digits [. digits] [e [sign] digits], nothing else
+  std::size_t p = 0;
+  const auto digits = [&] {
+    const std::size_t start = p;
+    while (p < text.size() && text[p] >= '0' && text[p] <= '9') ++p;
+    return p - start;
+  };
+  std::size_t mantissa_digits = digits();
+  if (p < text.size() && text[p] == '.') {
+    ++p;
+    mantissa_digits += digits();
+  }
+  if (mantissa_digits == 0) return text;
+  if (p < text.size() && (text[p] == 'e' || text[p] == 'E')) {
+    ++p;
+    if (p < text.size() && (text[p] == '+' || text[p] == '-')) ++p;
+    if (digits() == 0) return text;
+  }
+  if (p != text.size()) return text;
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return text;
+  // Levels are small whole numbers; anything else keeps its text.
+  constexpr double kLargestWhole = 1e6;
+  if (value > kLargestWhole || value != std::floor(value)) return text;
+  return std::to_string(static_cast<long>(value));
+}
 
 ParameterRecord::Slot& ParameterRecord::slot(int code) {
   if (Slot* existing = find(code)) return *existing;
@@ -20,7 +52,7 @@ void ParameterRecord::read(int code, TokenList value, std::string text) {
   Slot& s = slot(code);
   s.given = true;
   s.value = std::move(value);
-  s.text = std::move(text);
+  s.text = code == kw("level") ? whole_number_text(std::move(text)) : std::move(text);
 }
 
 void ParameterRecord::replace(int code, TokenList value, std::string text) {

@@ -39,7 +39,9 @@ class ParameterRecord {
   /// record lives.
   const TokenList& value(int code) const {
     const Slot* s = find(code);
-    return s != nullptr ? s->value : kNoValue;
+    if (s == nullptr) return kNoValue;
+    s->used = true;
+    return s->value;
   }
   void set_value(int code, TokenList value) { slot(code).value = std::move(value); }
 
@@ -47,7 +49,9 @@ class ParameterRecord {
   /// comparisons such as the level; empty when not given.
   std::string_view text(int code) const {
     const Slot* s = find(code);
-    return s != nullptr ? std::string_view(s->text) : std::string_view();
+    if (s == nullptr) return {};
+    s->used = true;
+    return s->text;
   }
   /// True when the parameter was given with exactly this text.
   bool text_is(int code, std::string_view text) const {
@@ -71,6 +75,18 @@ class ParameterRecord {
     }
   }
 
+  /// Calls `visit(code)` for every given parameter whose value or text a
+  /// translator consulted: one that shaped the output (a wrapper's scalm, a
+  /// diode's area, the subs that chose lpnp) even when no line carries it.
+  template <typename Visit>
+  void for_each_used(Visit visit) const {
+    for (int code = 0; code < PARAMETER_CODE_COUNT; ++code) {
+      if (positions_[static_cast<std::size_t>(code)] == 0) continue;
+      const Slot& s = *find(code);
+      if (s.given && s.used) visit(code);
+    }
+  }
+
   /// How many parameters the record holds slots for: those read, derived,
   /// renamed or dropped.
   int slot_count() const { return slot_count_; }
@@ -78,6 +94,7 @@ class ParameterRecord {
  private:
   struct Slot {
     bool given = false;
+    mutable bool used = false;  // value or text consulted (see for_each_used)
     std::string_view name;
     TokenList value;
     std::string text;
@@ -109,6 +126,11 @@ class ParameterRecord {
   std::vector<Chunk> chunks_;
   int slot_count_ = 0;
 };
+
+/// `text` as a whole number without fraction or exponent when it is a plain
+/// number of whole value ("4.9000E+01" -> "49", "2.0" -> "2"); otherwise
+/// unchanged. Cards write the level in either form.
+std::string whole_number_text(std::string text);
 
 /// `token_list_combine` for model values: "{ " and " }" when asked, and
 /// "(" left operator right ")" when parenthesised and both sides have

@@ -6,7 +6,9 @@ packages=(build-essential cmake ninja-build pkg-config git
           libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
           clang libclang-rt-14-dev
           # corvane-gui, and a font for its widget tests' offscreen drawing
-          qt6-base-dev fonts-dejavu-core)
+          qt6-base-dev fonts-dejavu-core
+          # bench/run.sh
+          bc time)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")

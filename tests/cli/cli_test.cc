@@ -186,5 +186,117 @@ TEST_F(Cli, ASecondInterruptEndsAtOnce) {
   EXPECT_FALSE(fs::exists(path("stuck.lib")));
 }
 
+// The log without its time stamps.
+std::string log_without_times(const std::string& log) {
+  std::string text;
+  std::size_t start = 0;
+  while (start < log.size()) {
+    std::size_t end = log.find('\n', start);
+    if (end == std::string::npos) end = log.size();
+    std::string line = log.substr(start, end - start);
+    const std::size_t at = line.find(" at ");
+    if (line.starts_with("STATUS: Translator s") && at != std::string::npos) line.resize(at);
+    text += line + '\n';
+    start = end + 1;
+  }
+  return text;
+}
+
+bool contains(const std::string& text, const std::string& piece) {
+  return text.find(piece) != std::string::npos;
+}
+
+constexpr const char* kLibrary =
+    "* models\n"
+    ".model d1 d (is=1e-14 cjo=1p)\n"
+    ".probe v(a)\n";
+
+TEST_F(Cli, ReportIsWrittenAndTheLogStaysAsItWas) {
+  write("lib.sp", kLibrary);
+  fs::create_directory(path("plain"));
+  fs::create_directory(path("reported"));
+  ASSERT_EQ(run({"-q", "-o", path("plain/"), path("lib.sp")}).status, 0);
+  const Outcome outcome =
+      run({"-q", "--report", path("report.json"), "-o", path("reported/"), path("lib.sp")});
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(outcome.err, "");
+  EXPECT_EQ(log_without_times(read_file(path("reported/lib.err"))),
+            log_without_times(read_file(path("plain/lib.err"))));
+  EXPECT_EQ(read_file(path("reported/lib.lib")), read_file(path("plain/lib.lib")));
+  const std::string report = read_file(path("report.json"));
+  EXPECT_TRUE(contains(report, "\"input\": \"" + path("lib.sp") + "\""));
+  EXPECT_TRUE(contains(report, "\"files_written\": [\"" + path("reported/lib.lib") + "\"]"));
+  EXPECT_TRUE(contains(report, "{\"line\": 3, \"kind\": \".probe\", \"severity\": \"warning\""));
+  EXPECT_TRUE(contains(report,
+                       "\"name\": \"d1\", \"kind\": \"d\", \"written\": true, "
+                       "\"dropped\": 1, \"unknown\": [\"cjo\"]"));
+  EXPECT_FALSE(fs::exists(path("report.json.tmp")));
+}
+
+TEST_F(Cli, ReportIsTheSameForOneAndTwoJobs) {
+  std::vector<std::string> inputs;
+  for (int i = 0; i < 3; ++i) {
+    const std::string name = "in" + std::to_string(i) + ".sp";
+    write(name, std::string(kLibrary) + ".model d" + std::to_string(i) +
+                    " d cj0=" + std::to_string(i) + "\n");
+    inputs.push_back(path(name));
+  }
+  std::vector<std::string> serial = {"-q", "--report", path("serial.json")};
+  std::vector<std::string> parallel = {"-q", "-j", "2", "--report", path("parallel.json")};
+  serial.insert(serial.end(), inputs.begin(), inputs.end());
+  parallel.insert(parallel.end(), inputs.begin(), inputs.end());
+  ASSERT_EQ(run(serial).status, 0);
+  ASSERT_EQ(run(parallel).status, 0);
+  const std::string report = read_file(path("serial.json"));
+  EXPECT_TRUE(contains(report, "\"files\": 3,"));
+  EXPECT_TRUE(contains(report, "\"cj0\": 1"));
+  EXPECT_EQ(read_file(path("parallel.json")), report);
+}
+
+TEST_F(Cli, AReportThatCannotBeWrittenEndsWithStatusOne) {
+  write("a.sp", "title\n.op\n");
+  const Outcome outcome = run({"-q", "--report", path("missing/report.json"), path("a.sp")});
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_TRUE(
+      contains(outcome.err, "corvane: cannot write the report " + path("missing/report.json")));
+  EXPECT_TRUE(fs::exists(path("a.lib")));  // the translation itself stands
+  fs::create_directory(path("dir"));
+  EXPECT_EQ(run({"-q", "--report", path("dir"), path("a.sp")}).status, 2);
+}
+
+TEST_F(Cli, AFatalConditionStillWritesTheReport) {
+  write("a.sp", kLibrary);
+  write("long.sp", "title\n.subckt x 123456789012345678901234\n.ends\n");
+  write("never.sp", "title\n.op\n");
+  const Outcome outcome =
+      run({"-q", "--report", path("report.json"), path("a.sp"), path("long.sp"), path("never.sp")});
+  EXPECT_EQ(outcome.status, 1);
+  const std::string report = read_file(path("report.json"));
+  EXPECT_TRUE(contains(report,
+                       "\"fatal\": \"2: [Error]  Number literal greater than 20 "
+                       "characters Fatal Error: Too many errors\""));
+  EXPECT_TRUE(contains(report, "\"files\": 2,"));
+  EXPECT_FALSE(contains(report, "never.sp"));
+}
+
+TEST_F(Cli, AnInterruptedRunReportsThePairsDone) {
+  ASSERT_EQ(mkfifo(path("slow.sp").c_str(), 0600), 0);
+  write("next.sp", "title\n.op\n");
+  const Outcome outcome =
+      run_corvane({"--report", path("report.json"), path("slow.sp"), path("next.sp")},
+                  scratch.directory(), [&](pid_t pid) {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+                    kill(pid, SIGINT);
+                    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                    std::ofstream(path("slow.sp")) << "title\n.probe v(a)\n";
+                  });
+  EXPECT_EQ(outcome.status, 130);
+  const std::string report = read_file(path("report.json"));
+  EXPECT_TRUE(contains(report, "\"cancelled\": true"));
+  EXPECT_TRUE(contains(report, "\"input\": \"" + path("slow.sp") + "\""));
+  EXPECT_TRUE(contains(report, "Found PROBE statement"));
+  EXPECT_FALSE(contains(report, "next.sp"));
+}
+
 }  // namespace
 }  // namespace corvane

@@ -32,7 +32,7 @@ ValueResult read_value_of(const std::string& value) {
   ValueResult result;
   result.read = read_parameter_value(ctx, list);
   token_list_write(ctx, MAIN_OUTPUT, list);
-  result.written = ctx.outputs[MAIN_OUTPUT];
+  result.written = ctx.outputs[MAIN_OUTPUT].str();
   result.next_token = token_text(ctx);
   return result;
 }

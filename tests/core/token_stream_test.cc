@@ -19,7 +19,7 @@ std::string value_after(const std::string& line, int skip) {
   TokenList list;
   read_value(ctx, list);
   token_list_write(ctx, MAIN_OUTPUT, list);
-  return ctx.outputs[MAIN_OUTPUT];
+  return ctx.outputs[MAIN_OUTPUT].str();
 }
 
 TEST(ReadValue, WritesNumbersNamesAndExpressions) {
@@ -73,7 +73,7 @@ TEST(ReadOutputNodes, RejectsAMissingNode) {
   ctx.dispatched_serial = ctx.statement_serial;
   next_token(ctx, MODE_NO_KEYWORDS);
   EXPECT_FALSE(read_output_nodes(ctx, 2, "e1"));
-  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT], "**** E1 out = 1\n");
+  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT].str(), "**** E1 out = 1\n");
   EXPECT_EQ(fixture.sink.messages,
             std::vector<std::string>{"WARNING: Incorrect number of output nodes: (e1)"});
   EXPECT_EQ(token_text(ctx), "v1");
@@ -86,7 +86,7 @@ TEST(ReadOutputNodes, StopsAtTheNextStatement) {
   ctx.dispatched_serial = ctx.statement_serial;
   next_token(ctx, MODE_NO_KEYWORDS);
   EXPECT_FALSE(read_output_nodes(ctx, 2, "r1"));
-  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT], "**** R1 a\n");
+  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT].str(), "**** R1 a\n");
   EXPECT_EQ(token_text(ctx), "r2");  // the next statement is left alone
   TokenList list;
   read_value(ctx, list);
@@ -103,7 +103,7 @@ TEST(TokenList, CombinesWithBracesAndParentheses) {
     token_list_combine(paren, left, right, open, close, TOK_STAR);
     ctx.outputs[MAIN_OUTPUT].clear();
     token_list_write(ctx, MAIN_OUTPUT, left);
-    return ctx.outputs[MAIN_OUTPUT];
+    return ctx.outputs[MAIN_OUTPUT].str();
   };
   EXPECT_EQ(combined(a, b, true, true, true), "{ (1*2) } ");
   EXPECT_EQ(combined(a, b, false, false, false), "1*2 ");
@@ -123,7 +123,7 @@ TEST(TokenList, WritesEveryFixedPiece) {
       {NODE_1E_6, 0}, {NODE_VT, 0},     {NODE_HALF, 0},      {NODE_SQRT_ONE, 0}, {NODE_NRB, 0},
       {NODE_NRG, 0},  {NODE_PWR, 0},    {TOK_COMMA, 0},      {kw("level"), 0}};
   token_list_write(ctx, MAIN_OUTPUT, list);
-  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT],
+  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT].str(),
             "0m area nrsnrdw { exp(-sddt( table( 1e6 12-13.453e-111e-101e-60.0260.5sqrt(1nrbnrg"
             "pwr( , ");
 }
@@ -134,10 +134,10 @@ TEST(OutputWriter, StripsSpecialCharactersAndSplitsComments) {
   write_text(ctx, MAIN_OUTPUT, "a<b>#&;?[]^~@c\n", true);
   write_line(ctx, MAIN_OUTPUT, "");
   write_comment(ctx, MAIN_OUTPUT, "*** note\n**\n* a * b\n");
-  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT], "abc \n* note\n*\n* a * b\n");
+  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT].str(), "abc \n* note\n*\n* a * b\n");
   write_text(ctx, MAIN_OUTPUT, "partial", true);
   drop_unfinished_line(ctx, MAIN_OUTPUT);
-  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT], "abc \n* note\n*\n* a * b\n");
+  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT].str(), "abc \n* note\n*\n* a * b\n");
   EXPECT_EQ(strip_dots("nch.1.a"), "nch1a");
   EXPECT_EQ(prefix_x("m1"), "xm1");
 }

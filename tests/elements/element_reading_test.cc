@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "core/keywords.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
@@ -21,7 +24,61 @@ void skip_to_slot(ElementFixture& fixture, int nodes) {
 std::string written(TranslationContext& ctx, const TokenList& list) {
   ctx.outputs[MAIN_OUTPUT].clear();
   token_list_write(ctx, MAIN_OUTPUT, list);
-  return ctx.outputs[MAIN_OUTPUT];
+  return ctx.outputs[MAIN_OUTPUT].str();
+}
+
+// Reads the element name of the fixture's line (its first token is
+// current), then up to `count` nodes.
+std::vector<std::string> name_and_nodes(ElementFixture& fixture, int count) {
+  std::vector<std::string> words{read_element_name(fixture.ctx)};
+  for (int i = 0; i < count; ++i) {
+    std::string node;
+    if (!read_node(fixture.ctx, node, MODE_NO_KEYWORDS)) break;
+    words.push_back(node);
+  }
+  return words;
+}
+
+TEST(ReadNode, JoinsPiecesThatTouch) {
+  struct Case {
+    const char* line;
+    std::vector<std::string> words;
+  };
+  const Case cases[] = {
+      {"mXI1/MM8 N_XI1/NET08_d 0\n", {"mxi1/mm8", "n_xi1/net08_d", "0"}},
+      {"XU1 a ADA4077-2\n", {"xu1", "a", "ada4077-2"}},
+      {"X1 sram[0]->out b\n", {"x1", "sram[0]->out", "b"}},
+      {"R1 1/2 3-a\n", {"r1", "1/2", "3-a"}},
+      // A sign with a blank or the line end after it is a polarity suffix.
+      {"E1 out+ out-\n", {"e1", "outp", "outn"}},
+      {"E1 a-b- c\n", {"e1", "a-bn", "c"}},
+      // A blank parts two names; a sign after a blank is no piece.
+      {"R1 a /b\n", {"r1", "a"}},
+      {"R1 a -1\n", {"r1", "a"}},
+      // Joined names are kept whole beyond the length of a name.
+      {"c1 N_XI999/NET08_XI999/MM8_d 0\n", {"c1", "n_xi999/net08_xi999/mm8_d", "0"}},
+  };
+  for (const Case& c : cases) {
+    ElementFixture fixture(c.line);
+    EXPECT_EQ(name_and_nodes(fixture, 2), c.words) << c.line;
+  }
+}
+
+TEST(ReadNode, DoesNotJoinTheNextLine) {
+  ElementFixture fixture("R1 a/b\n+c/d 10\n");
+  EXPECT_EQ(name_and_nodes(fixture, 2), (std::vector<std::string>{"r1", "a/b", "c/d"}));
+  EXPECT_EQ(token_text(fixture.ctx), "10");
+}
+
+TEST(ReadNode, LooksUpTheWordAfterANumberNodeAsAsked) {
+  ElementFixture fixture("E1 1/2 0 vcvs\n");
+  read_element_name(fixture.ctx);
+  std::string node;
+  ASSERT_TRUE(read_node(fixture.ctx, node, MODE_NO_KEYWORDS));
+  EXPECT_EQ(node, "1/2");
+  ASSERT_TRUE(read_node(fixture.ctx, node, MODE_ALL_KEYWORDS));
+  EXPECT_EQ(node, "0");
+  EXPECT_EQ(fixture.ctx.token_kind, kw("vcvs"));
 }
 
 TEST(ReadModelSlot, LastItemOfItsLineIsAValue) {
@@ -72,7 +129,7 @@ TEST(ReadElementNodes, NeverTakesANodeFromTheNextStatement) {
   EXPECT_EQ(token_text(fixture.ctx), "r2");
   ASSERT_EQ(fixture.sink.messages.size(), 1U);
   EXPECT_EQ(fixture.sink.messages[0], "WARNING: Incorrect number of output nodes: (r1)");
-  EXPECT_EQ(fixture.ctx.outputs[MAIN_OUTPUT], "**** R1 a\n");
+  EXPECT_EQ(fixture.ctx.outputs[MAIN_OUTPUT].str(), "**** R1 a\n");
 }
 
 TEST(ReadElementNodes, RecodesTheKindWordAfterTheNodes) {

@@ -57,6 +57,19 @@ TEST(ModelKinds, ReadEachCardTheSameHoweverItIsWritten) {
   }
 }
 
+TEST(ModelKinds, ReadALevelByItsValue) {
+  for (const char* kind : {"d", "njf"}) {
+    const std::string plain = std::string("\n.model x1 ") + kind + " level=1 is=1e-14\n";
+    for (const char* level : {"1.0", "1.000E+00", "10e-1"}) {
+      const std::string card =
+          std::string("\n.model x1 ") + kind + " level=" + level + " is=1e-14\n";
+      const Translated out = translate(card);
+      EXPECT_EQ(out.text, translate(plain).text) << card;
+      EXPECT_TRUE(out.messages.empty()) << card;
+    }
+  }
+}
+
 TEST(ModelKinds, RefuseEveryOtherLevelWithTheEchoOfTheCard) {
   struct Refusal {
     const char* kind;
@@ -68,7 +81,7 @@ TEST(ModelKinds, RefuseEveryOtherLevelWithTheEchoOfTheCard) {
       {"pjf", "Found Level 2 JFET which will not be translated"},
   };
   for (const Refusal& refusal : kRefusals) {
-    for (const char* level : {"0", "2", "4", "1.0", "3.0", "lv", "'1+2'"}) {
+    for (const char* level : {"0", "2", "4", "1.5", "2.0", "lv", "'1+2'"}) {
       const std::string card =
           std::string(".model x2 ") + refusal.kind + " level=" + level + " is=1e-14";
       const Translated out = translate("\n" + card + "\n+ n=2\n.model next npn\n");
@@ -127,10 +140,10 @@ TEST(JfetReader, ScalesTheDrawnLengthsByScalm) {
 
 TEST(WireReader, EndsTheOutputLineBeforeTheCards) {
   ModelFixture fixture(".model rw r rsh=50\n");
-  fixture.ctx.outputs[MAIN_OUTPUT] = "* open line";
+  fixture.ctx.outputs[MAIN_OUTPUT].append("* open line");
   ParameterRecord record;
   ASSERT_TRUE(read_passive_parameters(fixture.ctx, MAIN_OUTPUT, record));
-  EXPECT_EQ(fixture.ctx.outputs[MAIN_OUTPUT], "* open line\n");
+  EXPECT_EQ(fixture.ctx.outputs[MAIN_OUTPUT].str(), "* open line\n");
   EXPECT_TRUE(record.given(kw("rsh")));
   EXPECT_EQ(record.name(kw("rsh")), "");
   EXPECT_EQ(record.name(kw("l")), "");

@@ -115,7 +115,7 @@ TEST(MosfetModel, RenumbersEachLevelFamily) {
 }
 
 TEST(MosfetModel, RefusesEveryOtherLevelWithoutWritingIt) {
-  for (std::string level : {"4", "5", "6", "7", "8", "54", "49.0", "-1", "'1+1'"}) {
+  for (std::string level : {"4", "5", "6", "7", "8", "54", "49.5", "-1", "'1+1'"}) {
     const Translated out = translate("\n.model bad nmos level=" + level + " vto=0.7\n");
     EXPECT_EQ(out.text, "**** .model bad nmos level=" + level + " vto=0.7\n\n") << level;
     EXPECT_EQ(out.messages, (std::vector<std::string>{
@@ -123,6 +123,15 @@ TEST(MosfetModel, RefusesEveryOtherLevelWithoutWritingIt) {
                                 "WARNING: badUnsupported MOS level will not be translated"}))
         << level;
     EXPECT_EQ(out.steps, 1);
+  }
+}
+
+TEST(MosfetModel, ReadsALevelWrittenWithAFractionOrAnExponent) {
+  const Translated plain = translate("\n.model m nmos level=49 vth0=0.4\n");
+  for (std::string level : {"49.0", "4.9000E+01", "4.9e1"}) {
+    const Translated out = translate("\n.model m nmos level=" + level + " vth0=0.4\n");
+    EXPECT_EQ(out.text, plain.text) << level;
+    EXPECT_EQ(out.messages, plain.messages) << level;
   }
 }
 
@@ -272,8 +281,14 @@ TEST(ModelDispatch, ReportsUnknownKindsAndMissingNames) {
   const Translated nameless = translate("\n.model\n.model m nmos\n");
   EXPECT_EQ(nameless.messages[0], "WARNING: Unrecognized syntax when parsing statement ()");
   EXPECT_TRUE(has_line(nameless.text, ".model m nmos "));
-  const Translated number = translate("\n.model 2n2222 npn\n");
-  EXPECT_EQ(number.messages,
+  // A name that begins with a digit scans as a number; it is a name all the
+  // same.
+  const Translated number = translate("\n.model 2N2222 npn bf=100\n");
+  EXPECT_TRUE(number.messages.empty());
+  EXPECT_TRUE(has_line(number.text, ".model 2n2222 npn "));
+  EXPECT_TRUE(has_line(number.text, "+ bf = 100 "));
+  const Translated quoted = translate("\n.model '2n2222' npn\n");
+  EXPECT_EQ(quoted.messages,
             std::vector<std::string>{"WARNING: Unrecognized syntax when parsing statement ()"});
 }
 

@@ -14,11 +14,11 @@ using testing::ModelFixture;
 
 // A value list as the writer prints it.
 std::string printed(TranslationContext& ctx, const TokenList& list) {
-  std::string saved = std::move(ctx.outputs[MAIN_OUTPUT]);
+  std::string saved = ctx.outputs[MAIN_OUTPUT].take();
   ctx.outputs[MAIN_OUTPUT].clear();
   token_list_write(ctx, MAIN_OUTPUT, list);
-  std::string text = std::move(ctx.outputs[MAIN_OUTPUT]);
-  ctx.outputs[MAIN_OUTPUT] = std::move(saved);
+  std::string text = ctx.outputs[MAIN_OUTPUT].take();
+  ctx.outputs[MAIN_OUTPUT].append(saved);
   return text;
 }
 
@@ -146,7 +146,7 @@ TEST(ReadModelParameters, RejectsACardWithoutEquals) {
   ASSERT_EQ(card.fixture.sink.messages.size(), 1u);
   EXPECT_EQ(card.fixture.sink.messages[0],
             "WARNING: Unrecognized syntax when parsing statement ()");
-  EXPECT_EQ(card.fixture.ctx.outputs[MAIN_OUTPUT],
+  EXPECT_EQ(card.fixture.ctx.outputs[MAIN_OUTPUT].str(),
             "**** .model m nmos vto 0.5 kp=1\n**** + gamma=0.4\n");
   EXPECT_EQ(token_text(card.fixture.ctx), "r1");
 }
@@ -167,7 +167,7 @@ TEST(ReadModelParameters, ReportsAValueMissingAtTheEndOfTheCard) {
   ReadCard card(".model m nmos kp=2e-5 vto=\nr1 a b 1k\n");
   EXPECT_FALSE(card.ok);
   ASSERT_EQ(card.fixture.sink.messages.size(), 1u);
-  EXPECT_EQ(card.fixture.ctx.outputs[MAIN_OUTPUT], "**** .model m nmos kp=2e-5 vto=\n");
+  EXPECT_EQ(card.fixture.ctx.outputs[MAIN_OUTPUT].str(), "**** .model m nmos kp=2e-5 vto=\n");
   // The statement after the card is not skipped.
   EXPECT_TRUE(card.fixture.ctx.statement_ended);
   EXPECT_EQ(token_text(card.fixture.ctx), "r1");
@@ -188,7 +188,31 @@ TEST(WriteModelParameters, WritesGivenNamedParametersInCodeOrder) {
   card.record.set_given(kw("u0"), false);
   TranslationContext& ctx = card.fixture.ctx;
   write_model_parameters(ctx, MAIN_OUTPUT, card.record);
-  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT], "\n+ vth0 = 0.5 \n+ lev = 2 \n+ cj = 2e-4 \n+ cj = 1e-4 \n");
+  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT].str(),
+            "\n+ vth0 = 0.5 \n+ lev = 2 \n+ cj = 2e-4 \n+ cj = 1e-4 \n");
+}
+
+TEST(WholeNumberText, WritesAWholeValueAsAnInteger) {
+  EXPECT_EQ(whole_number_text("4.9000E+01"), "49");
+  EXPECT_EQ(whole_number_text("2.0000e+00"), "2");
+  EXPECT_EQ(whole_number_text("49.0"), "49");
+  EXPECT_EQ(whole_number_text("3."), "3");
+  EXPECT_EQ(whole_number_text("490e-1"), "49");
+  EXPECT_EQ(whole_number_text("54"), "54");
+}
+
+TEST(WholeNumberText, KeepsAnythingElse) {
+  for (const char* text : {"49.5", "1k", "lev", "-1", "1e", "1e+", ".", "", "2e7", "1.0.0"}) {
+    EXPECT_EQ(whole_number_text(text), text) << text;
+  }
+}
+
+TEST(ReadModelParameters, ComparesTheLevelByItsValue) {
+  ReadCard card(".model m nmos level=4.9000E+01 vth0=0.4\n");
+  ASSERT_TRUE(card.ok);
+  EXPECT_TRUE(card.record.text_is(kw("level"), "49"));
+  // Other parameters keep their text.
+  EXPECT_EQ(card.record.text(kw("vth0")), "0.4");
 }
 
 }  // namespace

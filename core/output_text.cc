@@ -1,0 +1,55 @@
+#include "core/output_text.h"
+
+#include <algorithm>
+
+namespace corvane {
+namespace {
+
+// Blocks start small, as most texts are (a section of a few lines), and
+// double up to a megabyte.
+constexpr std::size_t kFirstBlock = 256;
+constexpr std::size_t kLargestBlock = std::size_t{1} << 20;
+
+}  // namespace
+
+void OutputText::add_block(std::size_t at_least) {
+  std::size_t capacity = kFirstBlock;
+  if (!blocks_.empty()) capacity = std::min(2 * blocks_.back().capacity, kLargestBlock);
+  capacity = std::max(capacity, at_least);
+  // The bytes are written before they are read, so they are left
+  // uninitialised: a large text's pages are touched once.
+  blocks_.push_back({std::unique_ptr<char[]>(new char[capacity]), 0, capacity});
+}
+
+void OutputText::drop_unfinished_line() {
+  while (!blocks_.empty()) {
+    Block& last = blocks_.back();
+    const std::string_view text(last.data.get(), last.size);
+    const std::size_t newline = text.rfind('\n');
+    const std::size_t kept = newline == std::string_view::npos ? 0 : newline + 1;
+    size_ -= last.size - kept;
+    last.size = kept;
+    if (kept > 0 || blocks_.size() == 1) return;
+    blocks_.pop_back();
+  }
+}
+
+std::string OutputText::str() const {
+  std::string whole;
+  whole.reserve(size_);
+  for_each_block([&whole](std::string_view block) { whole.append(block); });
+  return whole;
+}
+
+std::string OutputText::take() {
+  std::string whole;
+  whole.reserve(size_);
+  for (Block& block : blocks_) {
+    whole.append(block.data.get(), block.size);
+    block.data.reset();  // freed once copied
+  }
+  clear();
+  return whole;
+}
+
+}  // namespace corvane

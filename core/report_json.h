@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "core/translation_run.h"
+
+namespace corvane {
+
+/// The run's translation report as JSON: one record per pair in input order,
+/// with the messages by statement, the model cards and the parameters they
+/// dropped, and totals per file and for the run. The run must have collected
+/// reports (`RunServices::collect_reports`).
+std::string run_report_json(const RunResult& result);
+
+/// Writes `text` beside `path` and renames it into place, so the file is
+/// either the old one or the whole new one. False when it cannot be written.
+bool write_file_atomically(const std::string& path, const std::string& text);
+
+}  // namespace corvane

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace corvane {
+
+/// An open-addressing index from a text to the number of the entry that
+/// holds it. The texts live in the caller's entries; the index keeps only
+/// their hashes, so one lookup hashes the text once and touches one array.
+class TextIndex {
+ public:
+  static std::uint64_t hash(std::string_view text) {
+    std::uint64_t h = 14695981039346656037ull;  // FNV-1a: names are short
+    for (char c : text) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    return h;
+  }
+
+  /// The entry number whose text (as `text_of(number)` gives it) equals
+  /// `text`, or -1.
+  template <typename TextOf>
+  int find(std::string_view text, std::uint64_t h, const TextOf& text_of) const {
+    if (slots_.empty()) return -1;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = h & mask;; i = (i + 1) & mask) {
+      const Slot& slot = slots_[i];
+      if (slot.value < 0) return -1;
+      if (slot.hash == h && text_of(slot.value) == text) return slot.value;
+    }
+  }
+
+  /// Adds an entry number under a hash; the text must not be present yet.
+  void insert(std::uint64_t h, int value);
+  void clear();
+
+ private:
+  struct Slot {
+    std::uint64_t hash;
+    int value;  // -1: empty
+  };
+  void grow();
+
+  std::vector<Slot> slots_;
+  std::size_t count_ = 0;
+};
+
+}  // namespace corvane

@@ -1,0 +1,84 @@
+// The output text's blocks and the symbol table's index: the storage that
+// large libraries lean on.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/output_text.h"
+#include "core/symbol_tables.h"
+#include "core/translate_file.h"
+
+namespace corvane {
+namespace {
+
+TEST(OutputText, KeepsEveryByteInOrderAcrossBlocks) {
+  OutputText text;
+  std::string expected;
+  // Pieces of every size, some longer than a block, so appends split.
+  for (int i = 0; i < 5000; ++i) {
+    std::string piece(static_cast<std::size_t>(i % 700 == 0 ? 300000 : i % 37),
+                      static_cast<char>('a' + i % 26));
+    piece += '\n';
+    text.append(piece);
+    expected += piece;
+  }
+  int blocks = 0;
+  text.for_each_block([&blocks](std::string_view) { ++blocks; });
+  EXPECT_GT(blocks, 2);
+  EXPECT_EQ(text.size(), expected.size());
+  EXPECT_EQ(text.str(), expected);
+  EXPECT_EQ(text.take(), expected);
+  EXPECT_TRUE(text.empty());
+}
+
+TEST(OutputText, DropsTheUnfinishedLineEvenWhenItSpansBlocks) {
+  OutputText text;
+  text.append("* kept\n");
+  const std::string long_tail(5000, 'x');  // several blocks after the last newline
+  for (int i = 0; i < 20; ++i) text.append(long_tail);
+  text.drop_unfinished_line();
+  EXPECT_EQ(text.str(), "* kept\n");
+  text.append("next\n");
+  EXPECT_EQ(text.size(), 12u);
+  EXPECT_EQ(text.take(), "* kept\nnext\n");
+
+  text.append("no newline at all");
+  text.drop_unfinished_line();
+  EXPECT_EQ(text.str(), "");
+}
+
+TEST(SymbolTable, ManyNamesKeepTheirFirstIndexAndKeywordsStayKeywords) {
+  SymbolTable table;
+  table.reset();
+  const int first = table.size();
+  for (int i = 0; i < 20000; ++i) {
+    EXPECT_EQ(table.enter("node" + std::to_string(i), 0), first + i);
+  }
+  for (int i = 0; i < 20000; i += 997) {
+    EXPECT_EQ(table.find("node" + std::to_string(i)), first + i);
+    EXPECT_EQ(table.enter("node" + std::to_string(i), 0), first + i);
+  }
+  EXPECT_EQ(table.find("node20000"), -1);
+  const int level = table.find("level");
+  ASSERT_GE(level, 0);
+  EXPECT_LT(level, first);
+  EXPECT_EQ(table[level].text, "level");
+  table.reset();
+  EXPECT_EQ(table.find("node5"), -1);
+  EXPECT_EQ(table.size(), first);
+}
+
+// Number texts are dropped at each statement start; a number that starts a
+// statement, and the numbers of a long card, still come out whole.
+TEST(ConstantTable, NumbersSurviveTheirStatementsStart) {
+  RecordingSink sink;
+  const TranslationOutput out = translate_text(
+      "title\n1 2 3\nr1 a b 1k\n.model n1 nmos level=1 vto=0.7 kp=2e-5\nr2 a 0 2.5k\n", {}, sink);
+  EXPECT_NE(out.main_text.find("**** 1 2 3"), std::string::npos) << out.main_text;
+  EXPECT_NE(out.main_text.find("1k"), std::string::npos) << out.main_text;
+  EXPECT_NE(out.main_text.find("2e-5"), std::string::npos) << out.main_text;
+  EXPECT_NE(out.main_text.find("2.5k"), std::string::npos) << out.main_text;
+}
+
+}  // namespace
+}  // namespace corvane
