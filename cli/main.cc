@@ -11,6 +11,7 @@
 #include "cli/interrupt_watcher.h"
 #include "cli/terminal_front_end.h"
 #include "core/host_file_system.h"
+#include "core/output_files.h"
 #include "core/report_json.h"
 #include "core/translation_run.h"
 
@@ -62,7 +63,7 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts) {
   const RunResult result = translate_libraries(request, services);
   // The report holds the pairs done, whatever ended the run.
   const bool report_failed =
-      !command.report.empty() && !write_file_atomically(command.report, run_report_json(result));
+      !command.report.empty() && !write_file_atomically(command.report, {run_report_json(result)});
   if (report_failed) std::cerr << "corvane: cannot write the report " << command.report << '\n';
   if (result.fatal) {
     std::ostream& stream = result.fatal->stream == StandardStream::output ? std::cout : std::cerr;

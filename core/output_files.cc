@@ -27,37 +27,40 @@ std::string temporary_name_beside(const std::string& path) {
   return name;
 }
 
-using TextPieces = std::vector<std::string_view>;
-
 void add_pieces(TextPieces& pieces, std::string_view text) { pieces.push_back(text); }
 
 void add_pieces(TextPieces& pieces, const OutputText& text) {
   text.for_each_block([&pieces](std::string_view block) { pieces.push_back(block); });
 }
 
-void write_file_atomically(const std::string& path, const TextPieces& pieces) {
+void write_or_fail(const std::string& path, const TextPieces& pieces) {
+  if (!write_file_atomically(path, pieces)) cannot_create_output();
+}
+
+}  // namespace
+
+bool write_file_atomically(const std::string& path, const TextPieces& pieces) {
   const std::string temporary = temporary_name_beside(path);
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) cannot_create_output();
+    if (!out) return false;
     for (std::string_view piece : pieces) {
       out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
     }
     out.close();
     if (!out) {
       std::remove(temporary.c_str());
-      cannot_create_output();
+      return false;
     }
   }
   std::error_code error;
   std::filesystem::rename(temporary, path, error);
   if (error) {
     std::remove(temporary.c_str());
-    cannot_create_output();
+    return false;
   }
+  return true;
 }
-
-}  // namespace
 
 std::string main_output_file(std::string_view output_path, std::string_view input_path) {
   if (output_path != input_path) return std::string(output_path);
@@ -89,7 +92,7 @@ std::vector<std::string> write_texts(const Output& output, std::string_view outp
   if (output.sections.empty()) {
     written.push_back(main_output_file(output_path, input_path));
     add_pieces(pieces, output.main_text);
-    write_file_atomically(written.back(), pieces);
+    write_or_fail(written.back(), pieces);
     return written;
   }
   for (const auto& section : output.sections) {
@@ -97,7 +100,7 @@ std::vector<std::string> write_texts(const Output& output, std::string_view outp
     pieces.clear();
     add_pieces(pieces, output.main_text);
     add_pieces(pieces, section.text);
-    write_file_atomically(written.back(), pieces);
+    write_or_fail(written.back(), pieces);
   }
   return written;
 }

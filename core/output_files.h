@@ -28,6 +28,13 @@ std::vector<std::string> write_output_files(const TranslatedBlocks& output,
                                             std::string_view output_path,
                                             std::string_view input_path);
 
+using TextPieces = std::vector<std::string_view>;
+
+/// Writes the pieces, in order, to a file beside `path` and renames it into
+/// place, so `path` is either the old file or the whole new one. False when
+/// the file cannot be written.
+bool write_file_atomically(const std::string& path, const TextPieces& pieces);
+
 /// Reads a whole file; throws FatalError (as the run reports an input that
 /// cannot be opened) when it cannot be read.
 std::string read_input_file(const std::string& path);

@@ -1,8 +1,6 @@
 #include "core/report_json.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <utility>
 #include <vector>
 
@@ -176,28 +174,6 @@ std::string run_report_json(const RunResult& result) {
   json.end_array();
   json.end_object();
   return json.take();
-}
-
-bool write_file_atomically(const std::string& path, const std::string& text) {
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream stream(temporary, std::ios::binary | std::ios::trunc);
-    if (!stream) return false;
-    stream.write(text.data(), static_cast<std::streamsize>(text.size()));
-    stream.close();
-    if (!stream) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::filesystem::remove(temporary, error);
-    return false;
-  }
-  return true;
 }
 
 }  // namespace corvane

@@ -12,8 +12,4 @@ namespace corvane {
 /// reports (`RunServices::collect_reports`).
 std::string run_report_json(const RunResult& result);
 
-/// Writes `text` beside `path` and renames it into place, so the file is
-/// either the old one or the whole new one. False when it cannot be written.
-bool write_file_atomically(const std::string& path, const std::string& text);
-
 }  // namespace corvane

@@ -7,6 +7,7 @@
 #include "app/app_fakes.h"
 #include "app/log_environment.h"
 #include "app/progress_window.h"
+#include "core/output_files.h"
 #include "core/report_json.h"
 #include "core/translation_run.h"
 #include "text_diff.h"
@@ -131,10 +132,10 @@ TEST(ReportFile, IsReplacedWholeAndNoTemporaryIsLeft) {
   testing::ScratchDirectory scratch;
   const std::string path = scratch.file("report.json");
   write_file(path, "old");
-  EXPECT_TRUE(write_file_atomically(path, "{}\n"));
+  EXPECT_TRUE(write_file_atomically(path, {"{}\n"}));
   EXPECT_EQ(read_file(path), "{}\n");
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
-  EXPECT_FALSE(write_file_atomically(scratch.file("missing/report.json"), "{}\n"));
+  EXPECT_FALSE(write_file_atomically(scratch.file("missing/report.json"), {"{}\n"}));
   EXPECT_FALSE(std::filesystem::exists(scratch.file("missing")));
 }
 
