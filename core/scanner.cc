@@ -217,6 +217,9 @@ int enter_number(TranslationContext& ctx, int kind) {
 }  // namespace
 
 void scanner_open(TranslationContext& ctx, std::string_view input) {
+  // A Ctrl-Z at the end is the old end-of-file mark, not text: left in, it
+  // would be echoed with a rejected last statement.
+  while (!input.empty() && input.back() == '\x1a') input.remove_suffix(1);
   ctx.scan = ScannerState{};
   ctx.scan.input = input;
   ctx.statement_lines.clear();
