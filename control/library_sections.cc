@@ -6,6 +6,7 @@
 #include "control/control_tokens.h"
 #include "control/file_statements.h"
 #include "control/parameters.h"
+#include "core/char_class.h"
 #include "core/diagnostics.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
@@ -26,9 +27,7 @@ constexpr std::string_view kUnclosedSection = "Section not closed by .endl befor
 
 std::string lower_case(std::string_view text) {
   std::string result(text);
-  for (char& c : result) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+  for (char& c : result) c = lower_ascii(c);
   return result;
 }
 

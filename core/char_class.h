@@ -56,6 +56,11 @@ inline constexpr std::array<CharClass, 256> kCharClass = make_char_classes();
 
 inline constexpr CharClass char_class(char c) { return kCharClass[static_cast<unsigned char>(c)]; }
 
+/// ASCII lower case; other bytes unchanged (HSPICE words are ASCII).
+inline constexpr char lower_ascii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 /// Characters that may continue a word or a number's suffix.
 inline constexpr bool continues_word(CharClass k) {
   return k == CharClass::letter || k == CharClass::e || k == CharClass::digit ||

@@ -153,8 +153,7 @@ std::size_t number_end(std::string_view line, std::size_t p, int& kind) {
 constexpr std::array<char, 256> make_lower_case_table() {
   std::array<char, 256> table{};
   for (int c = 0; c < 256; ++c) {
-    table[static_cast<std::size_t>(c)] =
-        static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    table[static_cast<std::size_t>(c)] = lower_ascii(static_cast<char>(c));
   }
   return table;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/char_class.h"
 #include "core/diagnostics.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
@@ -140,7 +141,7 @@ void copy_independent_source(TranslationContext& ctx, int target) {
     std::string text(line.substr(start, end - start));
     if (word > 0) {
       std::string lower = text;
-      for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+      for (char& c : lower) c = lower_ascii(c);
       if (ctx.global_names.contains(lower)) text = global_node_name(ctx, lower);
     }
     first += text;

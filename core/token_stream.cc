@@ -103,8 +103,6 @@ bool joins_name_pieces(const TranslationContext& ctx) {
          next == CharClass::dot;
 }
 
-char lower_case(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 void read_quoted_expression(TranslationContext& ctx, TokenList& list) {
   token_list_add(TOK_LBRACE, 0, list);
   int previous = TOK_QUOTE;
@@ -204,7 +202,7 @@ std::string read_name(TranslationContext& ctx) {
   }
   if (joined && end <= line.size()) {
     name.clear();
-    for (const char c : line.substr(start, end - start)) name += lower_case(c);
+    for (const char c : line.substr(start, end - start)) name += lower_ascii(c);
   }
   return name;
 }

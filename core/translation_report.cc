@@ -2,13 +2,12 @@
 
 #include <unordered_set>
 
+#include "core/char_class.h"
 #include "core/keywords.h"
 #include "core/translation_context.h"
 
 namespace corvane {
 namespace {
-
-char lower_case(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -18,7 +17,7 @@ bool ends_word(char c) { return is_blank(c) || c == '(' || c == ')' || c == '=' 
 std::string lower_case_text(std::string_view text) {
   std::string lower;
   lower.reserve(text.size());
-  for (char c : text) lower += lower_case(c);
+  for (char c : text) lower += lower_ascii(c);
   return lower;
 }
 
@@ -84,7 +83,7 @@ std::string statement_kind(std::string_view line) {
   std::size_t start = 0;
   while (start < line.size() && is_blank(line[start])) ++start;
   if (start == line.size()) return {};
-  if (line[start] != '.') return std::string(1, lower_case(line[start]));
+  if (line[start] != '.') return std::string(1, lower_ascii(line[start]));
   std::size_t end = start + 1;
   while (end < line.size() && !ends_word(line[end])) ++end;
   return lower_case_text(line.substr(start, end - start));
