@@ -1,20 +1,9 @@
 #pragma once
 
-#include <vector>
-
+#include "core/token_node_list.h"
 #include "core/translation_context.h"
 
 namespace corvane {
-
-/// One piece of a value or expression: a token kind, keyword code or NODE_
-/// kind, with its table index where it has one.
-struct TokenNode {
-  int kind = NODE_ZERO;
-  int value = 0;
-};
-
-/// Pieces in the order they were added.
-using TokenList = std::vector<TokenNode>;
 
 inline void token_list_add(int kind, int value, TokenList& list) { list.push_back({kind, value}); }
 

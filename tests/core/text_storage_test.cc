@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/output_text.h"
 #include "core/symbol_tables.h"
+#include "core/token_list.h"
 #include "core/translate_file.h"
 
 namespace corvane {
@@ -66,6 +68,48 @@ TEST(SymbolTable, ManyNamesKeepTheirFirstIndexAndKeywordsStayKeywords) {
   table.reset();
   EXPECT_EQ(table.find("node5"), -1);
   EXPECT_EQ(table.size(), first);
+}
+
+std::vector<int> kinds(const TokenList& list) {
+  std::vector<int> out;
+  for (const TokenNode& node : list) out.push_back(node.kind);
+  return out;
+}
+
+// Lists keep a few pieces in themselves and move to the heap when they grow;
+// each operation must give what a vector gives, on both sides of that line.
+TEST(TokenList, BehavesAsAVectorInsideAndBeyondItsOwnRoom) {
+  TokenList list{{1, 0}, {2, 0}, {3, 0}};
+  TokenList copy = list;
+  list.push_back({4, 0});
+  list.push_back({5, 0});  // now on the heap
+  EXPECT_EQ(kinds(list), (std::vector<int>{1, 2, 3, 4, 5}));
+  EXPECT_EQ(kinds(copy), (std::vector<int>{1, 2, 3}));
+
+  // A range of the list itself, inserted into itself.
+  list.insert(list.begin() + 1, list.begin(), list.end());
+  EXPECT_EQ(kinds(list), (std::vector<int>{1, 1, 2, 3, 4, 5, 2, 3, 4, 5}));
+  list.insert(list.begin(), list.back());
+  list.erase(list.begin() + 1, list.begin() + 6);
+  EXPECT_EQ(kinds(list), (std::vector<int>{5, 5, 2, 3, 4, 5}));
+  list.insert(list.end(), 2, TokenNode{7, 0});
+  list.insert(list.begin(), {{8, 0}, {9, 0}});
+  EXPECT_EQ(kinds(list), (std::vector<int>{8, 9, 5, 5, 2, 3, 4, 5, 7, 7}));
+
+  // Moves of an inline and of a heap list leave the source empty and usable.
+  TokenList moved_heap = std::move(list);
+  TokenList moved_inline = std::move(copy);
+  EXPECT_EQ(moved_heap.size(), 10u);
+  EXPECT_EQ(kinds(moved_inline), (std::vector<int>{1, 2, 3}));
+  EXPECT_TRUE(list.empty());  // NOLINT(bugprone-use-after-move): defined here
+  list.push_back({6, 0});
+  EXPECT_EQ(kinds(list), (std::vector<int>{6}));
+  moved_inline = moved_heap;
+  EXPECT_TRUE(moved_inline == moved_heap);
+  moved_heap.pop_back();
+  EXPECT_FALSE(moved_inline == moved_heap);
+  moved_heap = TokenList{{1, 2}};
+  EXPECT_EQ(moved_heap.front().value, 2);
 }
 
 // Number texts are dropped at each statement start; a number that starts a

@@ -1,0 +1,57 @@
+#include "core/token_node_list.h"
+
+#include <functional>
+#include <vector>
+
+namespace corvane {
+
+void TokenList::grow(size_type wanted) {
+  const size_type capacity = std::max(wanted, 2 * capacity_);
+  std::unique_ptr<TokenNode[]> bigger(new TokenNode[capacity]);
+  std::copy(begin(), end(), bigger.get());
+  heap_ = std::move(bigger);
+  capacity_ = capacity;
+}
+
+void TokenList::take_from(TokenList& other) noexcept {
+  size_ = other.size_;
+  if (other.heap_) {
+    heap_ = std::move(other.heap_);
+    capacity_ = other.capacity_;
+  } else {
+    std::copy(other.inline_, other.inline_ + other.size_, inline_);
+    capacity_ = kInline;
+  }
+  other.size_ = 0;
+  other.capacity_ = kInline;
+}
+
+TokenList::iterator TokenList::insert(const_iterator position, const_iterator first,
+                                      const_iterator last) {
+  const auto at = static_cast<size_type>(position - begin());
+  const auto count = static_cast<size_type>(last - first);
+  if (count == 0) return begin() + at;
+  // A range from this very list would move while the list makes room.
+  const std::less<const TokenNode*> before;
+  if (!before(first, begin()) && before(first, end())) {
+    const std::vector<TokenNode> copy(first, last);
+    return insert(position, copy.data(), copy.data() + copy.size());
+  }
+  if (size_ + count > capacity_) grow(size_ + count);
+  TokenNode* const base = data();
+  std::copy_backward(base + at, base + size_, base + size_ + count);
+  std::copy(first, last, base + at);
+  size_ += count;
+  return base + at;
+}
+
+TokenList::iterator TokenList::erase(const_iterator first, const_iterator last) {
+  TokenNode* const base = data();
+  const auto from = static_cast<size_type>(first - base);
+  const auto to = static_cast<size_type>(last - base);
+  std::copy(base + to, base + size_, base + from);
+  size_ -= to - from;
+  return base + from;
+}
+
+}  // namespace corvane
