@@ -48,11 +48,22 @@ ParameterRecord::Slot& ParameterRecord::slot(int code) {
   return fresh;
 }
 
+namespace {
+
+// The parameters whose text chooses a form of the output: cards write them
+// as "3", "3.0" or "3.0000E+00" alike.
+bool selects_by_number(int code) {
+  return code == kw("level") || code == kw("acm") || code == kw("update") ||
+         code == kw("geo") || code == kw("hdif") || code == kw("rsh");
+}
+
+}  // namespace
+
 void ParameterRecord::read(int code, TokenList value, std::string text) {
   Slot& s = slot(code);
   s.given = true;
   s.value = std::move(value);
-  s.text = code == kw("level") ? whole_number_text(std::move(text)) : std::move(text);
+  s.text = selects_by_number(code) ? whole_number_text(std::move(text)) : std::move(text);
 }
 
 void ParameterRecord::replace(int code, TokenList value, std::string text) {

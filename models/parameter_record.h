@@ -75,15 +75,15 @@ class ParameterRecord {
     }
   }
 
-  /// Calls `visit(code)` for every given parameter whose value or text a
+  /// Calls `visit(code)` for every parameter whose value or text a
   /// translator consulted: one that shaped the output (a wrapper's scalm, a
   /// diode's area, the subs that chose lpnp) even when no line carries it.
   template <typename Visit>
   void for_each_used(Visit visit) const {
     for (int code = 0; code < PARAMETER_CODE_COUNT; ++code) {
       if (positions_[static_cast<std::size_t>(code)] == 0) continue;
-      const Slot& s = *find(code);
-      if (s.given && s.used) visit(code);
+      // Dropped after use counts too: rsh, once folded into rd and rs.
+      if (find(code)->used) visit(code);
     }
   }
 
@@ -129,7 +129,8 @@ class ParameterRecord {
 
 /// `text` as a whole number without fraction or exponent when it is a plain
 /// number of whole value ("4.9000E+01" -> "49", "2.0" -> "2"); otherwise
-/// unchanged. Cards write the level in either form.
+/// unchanged. Cards write the level, acm, update, geo, hdif and rsh in
+/// either form, and those are compared as text.
 std::string whole_number_text(std::string text);
 
 /// `token_list_combine` for model values: "{ " and " }" when asked, and

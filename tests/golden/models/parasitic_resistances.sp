@@ -14,3 +14,6 @@
 .model acm3_no_hdif nmos level=1 acm=3 rs=10 rd=11 ldif=1e-8 rsh=50
 .model acm3_no_hdif_no_l nmos level=1 acm=13 rs=10 rsh=50
 .model acm_other nmos level=1 acm=5 rs=10 rsh=50
+* Selectors written as real numbers, as foundry cards write them
+.model acm3_real nmos level=1 acm=3.0000E+00 hdif=2.6e-7 rs=0 rd=0 rsh=8.0000E+00
+.model sheet_zero_real nmos level=1 rsh=0.0000E+00 rs=10 rd=11
