@@ -53,8 +53,8 @@ namespace {
 // The parameters whose text chooses a form of the output: cards write them
 // as "3", "3.0" or "3.0000E+00" alike.
 bool selects_by_number(int code) {
-  return code == kw("level") || code == kw("acm") || code == kw("update") ||
-         code == kw("geo") || code == kw("hdif") || code == kw("rsh");
+  return code == kw("level") || code == kw("acm") || code == kw("update") || code == kw("geo") ||
+         code == kw("hdif") || code == kw("rsh");
 }
 
 }  // namespace
