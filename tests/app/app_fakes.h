@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -78,6 +79,16 @@ inline std::string read_file(const std::string& path) {
   std::ostringstream text;
   text << stream.rdbuf();
   return text.str();
+}
+
+inline void write_file(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+/// A log with its time stamps (" at ..." to the line's end) as " at TIME".
+inline std::string without_times(const std::string& log) {
+  static const std::regex kTime(" at .*");
+  return std::regex_replace(log, kTime, " at TIME");
 }
 
 }  // namespace corvane::testing

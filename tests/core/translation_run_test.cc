@@ -15,15 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::read_file;
-
-void write_file(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-
-std::string without_times(const std::string& log) {
-  static const std::regex kTime(" at .*");
-  return std::regex_replace(log, kTime, " at TIME");
-}
+using testing::without_times;
+using testing::write_file;
 
 // A progress window whose Cancel is pressed before the given poll.
 class ScriptedProgress : public ProgressWindow {
