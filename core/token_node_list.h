@@ -74,8 +74,9 @@ class TokenList {
   const TokenNode& back() const { return data()[size_ - 1]; }
 
   void push_back(const TokenNode& node) {
+    const TokenNode copy = node;  // `node` may be one of this list's pieces
     if (size_ == capacity_) grow(2 * capacity_);
-    data()[size_++] = node;
+    data()[size_++] = copy;
   }
   void pop_back() { --size_; }
 

@@ -84,6 +84,13 @@ TEST(TokenList, BehavesAsAVectorInsideAndBeyondItsOwnRoom) {
   list.push_back({4, 0});
   list.push_back({5, 0});  // now on the heap
   EXPECT_EQ(kinds(list), (std::vector<int>{1, 2, 3, 4, 5}));
+  {
+    // A piece of the list itself, pushed as the heap storage moves.
+    TokenList full = list;
+    while (full.size() < 8) full.push_back({0, 0});
+    full.push_back(full.front());
+    EXPECT_EQ(full.back().kind, 1);
+  }
   EXPECT_EQ(kinds(copy), (std::vector<int>{1, 2, 3}));
 
   // A range of the list itself, inserted into itself.
