@@ -25,12 +25,6 @@ constexpr std::string_view kRenamedSection =
 constexpr std::string_view kDuplicateSection = "Section name used before, section written as ";
 constexpr std::string_view kUnclosedSection = "Section not closed by .endl before the end of input";
 
-std::string lower_case(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) c = lower_ascii(c);
-  return result;
-}
-
 // The name a section's file gets: usable in a file name and not used by an
 // earlier section of the file, whose output it would overwrite. A duplicate
 // gets the section's number appended.
@@ -183,7 +177,7 @@ void translate_lib(TranslationContext& ctx, int target, int /*code*/) {
     write_plain_reference(ctx, target, written);
     return;
   }
-  translate_section(ctx, lower_case(written));
+  translate_section(ctx, lower_ascii_text(written));
 }
 
 }  // namespace corvane

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace corvane {
@@ -59,6 +60,12 @@ inline constexpr CharClass char_class(char c) { return kCharClass[static_cast<un
 /// ASCII lower case; other bytes unchanged (HSPICE words are ASCII).
 inline constexpr char lower_ascii(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+inline std::string lower_ascii_text(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = lower_ascii(c);
+  return lower;
 }
 
 /// Characters that may continue a word or a number's suffix.

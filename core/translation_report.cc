@@ -14,13 +14,6 @@ bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 // Characters that end a word of a statement's first line.
 bool ends_word(char c) { return is_blank(c) || c == '(' || c == ')' || c == '=' || c == ','; }
 
-std::string lower_case_text(std::string_view text) {
-  std::string lower;
-  lower.reserve(text.size());
-  for (char c : text) lower += lower_ascii(c);
-  return lower;
-}
-
 // The statement a message concerns: the one being read, or, once its reader
 // has run into the next statement, the one before. A message the scanner
 // posts before the first statement has started belongs to the line in hand.
@@ -86,7 +79,7 @@ std::string statement_kind(std::string_view line) {
   if (line[start] != '.') return std::string(1, lower_ascii(line[start]));
   std::size_t end = start + 1;
   while (end < line.size() && !ends_word(line[end])) ++end;
-  return lower_case_text(line.substr(start, end - start));
+  return lower_ascii_text(line.substr(start, end - start));
 }
 
 void TranslationReport::add_statement(const TranslationContext& ctx, std::string_view message) {
@@ -99,7 +92,7 @@ void TranslationReport::begin_card(const TranslationContext& ctx, std::string_vi
   close_card();
   ReportedCard& card = cards_.emplace_back();
   card.line = reported_statement(ctx).line;
-  card.name = lower_case_text(second_word(ctx.statement_lines));
+  card.name = lower_ascii_text(second_word(ctx.statement_lines));
   card.kind = kind;
   card_open_ = true;
   if (written_in_card_.empty()) {
