@@ -133,13 +133,20 @@ std::string read_input_file(const std::string& path) {
     text += ")\n";
     throw FatalError(StandardStream::error, text);
   }
+  // A file's bytes go straight into the text; what follows (all of a pipe,
+  // or what a growing file gained) is read in blocks.
   std::string content;
   const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (!error) content.reserve(static_cast<std::size_t>(size));
-  // Read in blocks, so pipes work as well as files.
-  char block[1 << 16];
-  while (in.read(block, sizeof block) || in.gcount() > 0) {
-    content.append(block, static_cast<std::size_t>(in.gcount()));
+  if (!error && size > 0) {
+    content.resize(static_cast<std::size_t>(size));
+    in.read(content.data(), static_cast<std::streamsize>(content.size()));
+    content.resize(static_cast<std::size_t>(in.gcount()));
+  }
+  if (in) {
+    char block[1 << 16];
+    while (in.read(block, sizeof block) || in.gcount() > 0) {
+      content.append(block, static_cast<std::size_t>(in.gcount()));
+    }
   }
   return content;
 }

@@ -5,41 +5,15 @@
 namespace corvane {
 namespace {
 
-constexpr std::array<bool, 256> make_special_table() {
-  std::array<bool, 256> table{};
-  for (char c : std::string_view("\n#&;<>?[]^~@")) table[static_cast<unsigned char>(c)] = true;
-  return table;
-}
-
-constexpr std::array<bool, 256> kSpecial = make_special_table();
-
-// Copies the text into the output's free end, leaving out the special
-// characters: one pass, no call per piece.
-void append_stripped(OutputText& out, std::string_view text) {
-  char* const start = out.tail(text.size());
-  char* end = start;
-  for (char c : text) {
-    *end = c;
-    end += kSpecial[static_cast<unsigned char>(c)] ? 0 : 1;
-  }
-  out.advance(static_cast<std::size_t>(end - start));
-}
-
 OutputText& output(TranslationContext& ctx, int target) {
   return ctx.outputs[static_cast<std::size_t>(target)];
 }
 
 }  // namespace
 
-void write_text(TranslationContext& ctx, int target, std::string_view text, bool blank) {
-  OutputText& out = output(ctx, target);
-  append_stripped(out, text);
-  if (blank) out.push_back(' ');
-}
-
 void write_line(TranslationContext& ctx, int target, std::string_view text) {
   OutputText& out = output(ctx, target);
-  append_stripped(out, text);
+  out.append_stripped(text, false);
   out.push_back('\n');
 }
 
@@ -58,12 +32,9 @@ void write_comment(TranslationContext& ctx, int target, std::string_view text) {
 }
 
 std::string strip_special(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    if (!kSpecial[static_cast<unsigned char>(c)]) out += c;
-  }
-  return out;
+  OutputText out;
+  out.append_stripped(text, false);
+  return out.take();
 }
 
 std::string strip_dots(std::string_view text) {

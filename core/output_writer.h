@@ -8,7 +8,9 @@
 namespace corvane {
 
 /// Appends `text` less its special characters, then a blank if asked.
-void write_text(TranslationContext& ctx, int target, std::string_view text, bool blank);
+inline void write_text(TranslationContext& ctx, int target, std::string_view text, bool blank) {
+  ctx.outputs[static_cast<std::size_t>(target)].append_stripped(text, blank);
+}
 
 /// Appends `text` less its special characters, then a newline; an empty text
 /// ends the current output line.

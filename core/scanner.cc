@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <string>
 
 #include "control/expressions.h"
 #include "core/char_class.h"
 #include "core/fatal_error.h"
+#include "core/text_index.h"
 
 namespace corvane {
 namespace {
@@ -110,11 +112,50 @@ int single_character_kind(CharClass k) {
   }
 }
 
-// A word: letters, e, digits, dots and extra characters. A "$" that touches
-// the word is part of it (N$653 is a node name, not a comment).
-std::size_t word_end(std::string_view line, std::size_t p) {
-  while (p < line.size() && (continues_word(char_class(line[p])) || line[p] == '$')) ++p;
-  return p;
+constexpr std::array<bool, 256> make_word_table() {
+  std::array<bool, 256> table{};
+  for (int c = 0; c < 256; ++c) {
+    table[static_cast<std::size_t>(c)] =
+        continues_word(char_class(static_cast<char>(c))) || c == '$';
+  }
+  return table;
+}
+
+// Letters, e, digits, dots and extra characters continue a word. A "$" that
+// touches the word is part of it (N$653 is a node name, not a comment).
+constexpr std::array<bool, 256> kContinuesWord = make_word_table();
+
+constexpr std::array<char, 256> make_lower_case_table() {
+  std::array<char, 256> table{};
+  for (int c = 0; c < 256; ++c) {
+    table[static_cast<std::size_t>(c)] = lower_ascii(static_cast<char>(c));
+  }
+  return table;
+}
+
+constexpr std::array<char, 256> kLowerCase = make_lower_case_table();
+
+// A word from `start`, whose first character (`first_length` of them, the
+// dot of ".model" included) is known to begin it. One pass finds its end and
+// hashes its lower-case text, so the symbol table need not read it again.
+struct ScannedWord {
+  std::size_t end;
+  std::uint64_t hash;
+  bool has_capitals;
+};
+
+ScannedWord scan_word(std::string_view line, std::size_t start, std::size_t first_length) {
+  std::uint64_t h = TextIndex::kHashStart;
+  unsigned changed = 0;
+  std::size_t p = start;
+  const auto take = [&](char c) {
+    const char lower = kLowerCase[static_cast<unsigned char>(c)];
+    changed |= static_cast<unsigned>(lower != c);
+    h = TextIndex::hash_step(h, lower);
+  };
+  for (; p < start + first_length; ++p) take(line[p]);
+  for (; p < line.size() && kContinuesWord[static_cast<unsigned char>(line[p])]; ++p) take(line[p]);
+  return {p, h, changed != 0};
 }
 
 std::size_t digits_end(std::string_view line, std::size_t p) {
@@ -128,7 +169,7 @@ bool is_digit_at(std::string_view line, std::size_t p) {
 
 // A number from `p`: digits with an optional fraction, then an exponent or a
 // suffix word. Returns its end and kind.
-std::size_t number_end(std::string_view line, std::size_t p, int& kind) {
+inline std::size_t number_end(std::string_view line, std::size_t p, int& kind) {
   p = digits_end(line, p);
   if (p < line.size() && line[p] == '.') p = digits_end(line, p + 1);
   kind = TOK_NUMBER;
@@ -150,22 +191,24 @@ std::size_t number_end(std::string_view line, std::size_t p, int& kind) {
   return p;
 }
 
-constexpr std::array<char, 256> make_lower_case_table() {
-  std::array<char, 256> table{};
-  for (int c = 0; c < 256; ++c) {
-    table[static_cast<std::size_t>(c)] = lower_ascii(static_cast<char>(c));
-  }
-  return table;
+std::string_view lowered_copy(ScannerState& s, std::string_view text) {
+  s.token_buffer.resize(text.size());
+  char* out = s.token_buffer.data();
+  for (char c : text) *out++ = kLowerCase[static_cast<unsigned char>(c)];
+  return s.token_buffer;
 }
 
-constexpr std::array<char, 256> kLowerCase = make_lower_case_table();
+// The token's text in lower case: the line itself when it has no capitals,
+// else a lowered copy.
+inline std::string_view lowered(ScannerState& s, std::string_view text, bool has_capitals) {
+  return has_capitals ? lowered_copy(s, text) : text;
+}
 
-// Copies and lowers in one pass; `dst` keeps its capacity from token to
-// token.
-void lower_into(std::string& dst, std::string_view text) {
-  dst.resize(text.size());
-  char* out = dst.data();
-  for (char c : text) *out++ = kLowerCase[static_cast<unsigned char>(c)];
+bool has_capitals(std::string_view text) {
+  for (char c : text) {
+    if (c >= 'A' && c <= 'Z') return true;
+  }
+  return false;
 }
 
 bool looks_up_keywords(int mode, std::string_view text) {
@@ -183,21 +226,27 @@ int device_call_keyword(std::string_view call) {
   return TOK_CALL;
 }
 
-int enter_word(TranslationContext& ctx, int kind, int mode) {
+int enter_word(TranslationContext& ctx, int kind, int mode, std::uint64_t h) {
   ScannerState& s = ctx.scan;
   if (kind == TOK_NAME && s.token_text.size() > MAX_NAME_LENGTH) {
-    s.token_text.resize(MAX_NAME_LENGTH);
+    s.token_buffer.assign(s.token_text.substr(0, MAX_NAME_LENGTH));
+    s.token_text = s.token_buffer;
+    h = TextIndex::hash(s.token_text);
     scanner_warning(ctx, " Identifier truncated");
   }
   if (kind == TOK_CALL) {
-    rewrite_function_call(ctx, s.token_text);
-    if (device_call_keyword(s.token_text) == TOK_NAME) {
-      s.token_text.pop_back();  // the device word without its "("
+    s.token_buffer.assign(s.token_text);
+    rewrite_function_call(ctx, s.token_buffer);
+    s.token_text = s.token_buffer;
+    if (device_call_keyword(s.token_buffer) == TOK_NAME) {
+      s.token_buffer.pop_back();  // the device word without its "("
+      s.token_text = s.token_buffer;
       ctx.token_index = ctx.symbols.find(s.token_text);
       return ctx.symbols[ctx.token_index].kind;
     }
+    h = TextIndex::hash(s.token_text);
   }
-  ctx.token_index = ctx.symbols.enter(s.token_text, kind);
+  ctx.token_index = ctx.symbols.enter_hashed(s.token_text, h, kind);
   if (kind == TOK_NAME && ctx.token_index < KEYWORD_COUNT &&
       looks_up_keywords(mode, s.token_text)) {
     return KEYWORD_FIRST_CODE + ctx.token_index;
@@ -236,7 +285,7 @@ void keep_current_constant(TranslationContext& ctx) {
     ctx.constants.reset();
     return;
   }
-  std::string text = ctx.constants[ctx.token_index].text;
+  const std::string text(ctx.constants[ctx.token_index].text);
   ctx.constants.reset();
   ctx.token_index = ctx.constants.enter(text, ctx.token_kind);
 }
@@ -248,7 +297,7 @@ int scan_token(TranslationContext& ctx, int mode) {
       s.input_ended = true;
       s.line = {};
       s.pos = 0;
-      s.token_text.clear();
+      s.token_text = {};
       ctx.token_kind = TOK_EOF;
       ctx.token_index = 0;
       return TOK_EOF;
@@ -265,6 +314,7 @@ int scan_token(TranslationContext& ctx, int mode) {
     s.token_start = p;
     int kind = TOK_EOL;
     std::size_t end = p;
+    ScannedWord word{};
     if (p < line.size()) {
       const CharClass k = char_class(line[p]);
       switch (k) {
@@ -293,7 +343,8 @@ int scan_token(TranslationContext& ctx, int mode) {
         case CharClass::dot: {
           const CharClass after = p + 1 < line.size() ? char_class(line[p + 1]) : CharClass::end;
           if (after == CharClass::letter || after == CharClass::e) {
-            end = word_end(line, p + 1);
+            word = scan_word(line, p, 2);
+            end = word.end;
             kind = TOK_NAME;
           } else if (after == CharClass::digit) {
             end = number_end(line, p, kind);
@@ -305,7 +356,8 @@ int scan_token(TranslationContext& ctx, int mode) {
         }
         case CharClass::letter:
         case CharClass::e:
-          end = word_end(line, p + 1);
+          word = scan_word(line, p, 1);
+          end = word.end;
           kind = TOK_NAME;
           break;
         case CharClass::digit:
@@ -319,22 +371,27 @@ int scan_token(TranslationContext& ctx, int mode) {
     }
     if (kind == TOK_NAME && end < line.size() && line[end] == '(') {
       kind = TOK_CALL;
+      word.hash = TextIndex::hash_step(word.hash, '(');
       ++end;
     }
     s.token_touches_previous = p == s.previous_token_end;
     s.previous_token_end = end;
     s.pos = end;
     s.token_line = s.line_number;
-    lower_into(s.token_text, line.substr(p, end - p));
     ctx.token_index = 0;
     if (kind == TOK_EOL) {
-      s.token_text.clear();
+      s.token_text = {};
       s.pos = line.size();
       s.need_line = true;
     } else if (kind == TOK_NAME || kind == TOK_CALL) {
-      kind = enter_word(ctx, kind, mode);
+      s.token_text = lowered(s, line.substr(p, end - p), word.has_capitals);
+      kind = enter_word(ctx, kind, mode, word.hash);
     } else if (is_number_kind(kind)) {
+      const std::string_view text = line.substr(p, end - p);
+      s.token_text = lowered(s, text, has_capitals(text));
       kind = enter_number(ctx, kind);
+    } else {
+      s.token_text = line.substr(p, end - p);  // an operator or a comment's end: no letters
     }
     s.previous_kind = kind;
     ctx.token_kind = kind;

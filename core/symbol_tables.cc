@@ -35,27 +35,24 @@ const KeywordTable& keyword_table() {
 
 }  // namespace
 
+SymbolTable::SymbolTable() : index_(keyword_table().index) {}
+
 void SymbolTable::reset() {
   names_.clear();
-  index_.clear();
+  index_ = keyword_table().index;
 }
 
 int SymbolTable::find_hashed(std::string_view text, std::uint64_t h) const {
-  const int keyword = keyword_table().find(text, h);
-  if (keyword >= 0) return keyword;
-  const int name = index_.find(text, h, [this](int i) -> std::string_view {
-    return names_[static_cast<std::size_t>(i)].text;
-  });
-  return name < 0 ? -1 : KEYWORD_COUNT + name;
+  return index_.find(text, h, [this](int i) -> std::string_view { return (*this)[i].text; });
 }
 
-int SymbolTable::enter(std::string_view text, int kind) {
-  const std::uint64_t h = TextIndex::hash(text);
+int SymbolTable::enter_hashed(std::string_view text, std::uint64_t h, int kind) {
   const int found = find_hashed(text, h);
   if (found >= 0) return found;
-  index_.insert(h, static_cast<int>(names_.size()));
+  const int index = KEYWORD_COUNT + static_cast<int>(names_.size());
+  index_.insert(h, index);
   names_.push_back({std::string(text), kind});
-  return KEYWORD_COUNT + static_cast<int>(names_.size()) - 1;
+  return index;
 }
 
 int SymbolTable::find(std::string_view text) const {
@@ -68,10 +65,5 @@ const SymbolTable::Entry& SymbolTable::operator[](int index) const {
 }
 
 int SymbolTable::size() const { return KEYWORD_COUNT + static_cast<int>(names_.size()); }
-
-int ConstantTable::enter(std::string_view text, int kind) {
-  entries_.push_back({std::string(text), kind});
-  return size() - 1;
-}
 
 }  // namespace corvane

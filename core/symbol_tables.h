@@ -32,8 +32,14 @@ class SymbolTable {
 
   /// Empties the table down to the keywords.
   void reset();
+  SymbolTable();
+
   /// The index of the first entry with this text, appending one when none.
-  int enter(std::string_view text, int kind);
+  int enter(std::string_view text, int kind) {
+    return enter_hashed(text, TextIndex::hash(text), kind);
+  }
+  /// `enter` with the text's `TextIndex::hash` already made.
+  int enter_hashed(std::string_view text, std::uint64_t h, int kind);
   /// The index of the first entry with this text, or -1.
   int find(std::string_view text) const;
   const Entry& operator[](int index) const;
@@ -43,8 +49,10 @@ class SymbolTable {
   int find_hashed(std::string_view text, std::uint64_t h) const;
 
   // The keyword entries are the same for every file: built once, shared.
+  // Each table starts its index as a copy of theirs, so one probe finds a
+  // keyword or a name alike.
   std::vector<Entry> names_;  // entries from index 820 on
-  TextIndex index_;           // names only, by their number in names_
+  TextIndex index_;           // by entry index: keywords and names
 };
 
 /// Number texts of the statement in hand. Numbers are nearly all distinct
@@ -53,18 +61,37 @@ class SymbolTable {
 /// model library then costs neither a hash per number nor memory per number.
 class ConstantTable {
  public:
+  /// `text` stays valid until the next `enter` or `reset`.
   struct Entry {
-    std::string text;
+    std::string_view text;
     int kind;
   };
 
-  void reset() { entries_.clear(); }
-  int enter(std::string_view text, int kind);
-  const Entry& operator[](int index) const { return entries_.at(static_cast<std::size_t>(index)); }
+  void reset() {
+    texts_.clear();
+    entries_.clear();
+  }
+  int enter(std::string_view text, int kind) {
+    entries_.push_back({texts_.size(), text.size(), kind});
+    texts_.append(text);
+    return static_cast<int>(entries_.size()) - 1;
+  }
+  Entry operator[](int index) const {
+    const Stored& stored = entries_.at(static_cast<std::size_t>(index));
+    return {std::string_view(texts_).substr(stored.offset, stored.size), stored.kind};
+  }
   int size() const { return static_cast<int>(entries_.size()); }
 
  private:
-  std::vector<Entry> entries_;
+  // The texts stand one after another in one string: a number costs no
+  // allocation of its own.
+  struct Stored {
+    std::size_t offset;
+    std::size_t size;
+    int kind;
+  };
+  std::string texts_;
+  std::vector<Stored> entries_;
 };
 
 }  // namespace corvane

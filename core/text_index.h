@@ -11,10 +11,25 @@ namespace corvane {
 /// their hashes, so one lookup hashes the text once and touches one array.
 class TextIndex {
  public:
+  // FNV-1a: names are short, and the scanner folds it into its word loop.
+  static constexpr std::uint64_t kHashStart = 14695981039346656037ull;
+  static constexpr std::uint64_t hash_step(std::uint64_t h, char c) {
+    return (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  }
   static std::uint64_t hash(std::string_view text) {
-    std::uint64_t h = 14695981039346656037ull;  // FNV-1a: names are short
-    for (char c : text) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    std::uint64_t h = kHashStart;
+    for (char c : text) h = hash_step(h, c);
     return h;
+  }
+
+  /// Byte equality without a library call: the texts compared are a few
+  /// characters long, and their hashes already matched.
+  static bool same_text(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      if (a[i] != b[i]) return false;
+    }
+    return true;
   }
 
   /// The entry number whose text (as `text_of(number)` gives it) equals
@@ -26,7 +41,7 @@ class TextIndex {
     for (std::size_t i = h & mask;; i = (i + 1) & mask) {
       const Slot& slot = slots_[i];
       if (slot.value < 0) return -1;
-      if (slot.hash == h && text_of(slot.value) == text) return slot.value;
+      if (slot.hash == h && same_text(text_of(slot.value), text)) return slot.value;
     }
   }
 

@@ -108,17 +108,18 @@ void token_list_combine(bool parenthesise, TokenList& left, const TokenList& rig
 }
 
 void token_list_write(TranslationContext& ctx, int target, const TokenList& list) {
+  OutputText& out = ctx.outputs[static_cast<std::size_t>(target)];
   for (const TokenNode& node : list) {
     if (node.kind == TOK_NAME || node.kind == TOK_CALL) {
-      write_text(ctx, target, ctx.symbols[node.value].text, false);
+      out.append_stripped(ctx.symbols[node.value].text, false);
     } else if (is_number_kind(node.kind)) {
-      write_text(ctx, target, ctx.constants[node.value].text, false);
+      out.append_stripped(ctx.constants[node.value].text, false);
     } else {
       const Printed piece = printed(node.kind);
-      write_text(ctx, target, piece.text, piece.blank);
+      out.append_stripped(piece.text, piece.blank);
     }
   }
-  write_text(ctx, target, "", true);
+  out.push_back(' ');
 }
 
 }  // namespace corvane

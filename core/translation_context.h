@@ -33,7 +33,8 @@ struct ScannerState {
   int previous_kind = TOK_EOL;          // decides whether a "*" starts a comment
   bool need_line = true;                // the next scan reads a new line first
   bool input_ended = false;
-  std::string token_text;  // current token, lower case
+  std::string_view token_text;  // current token, lower case: in `line` or `token_buffer`
+  std::string token_buffer;     // a token's lower-case copy when the line has capitals
   int warning_count = 0;
 };
 

@@ -69,9 +69,10 @@ bool read_model_parameters(TranslationContext& ctx, int target, ParameterRecord&
   if (ctx.report != nullptr) ctx.report->begin_card(ctx, token_text(ctx));
   next_token(ctx, MODE_ALL_KEYWORDS);
   skip_separators(ctx);
+  std::string word;  // kept for messages; reused from parameter to parameter
   while (!ctx.statement_ended && !ctx.scan.input_ended) {
     const int code = ctx.token_kind;
-    const std::string word(token_text(ctx));
+    word.assign(token_text(ctx));
     next_token(ctx, MODE_NO_KEYWORDS);
     if (ctx.statement_ended || ctx.token_kind != TOK_EQUALS) {
       warn_and_skip(ctx, target, kBadSyntax, "");
@@ -85,7 +86,7 @@ bool read_model_parameters(TranslationContext& ctx, int target, ParameterRecord&
     }
     // A word that is no model parameter has no slot: it is not written.
     if (is_keyword_code(code)) {
-      std::string text = value_text(ctx, value);
+      std::string text = ParameterRecord::keeps_text(code) ? value_text(ctx, value) : std::string();
       record.read(code, std::move(value), std::move(text));
       if (ctx.report != nullptr) ctx.report->note_parameter_read(code);
     } else if (ctx.report != nullptr) {
@@ -99,12 +100,12 @@ bool read_model_parameters(TranslationContext& ctx, int target, ParameterRecord&
 // + name = value
 void write_model_parameters(TranslationContext& ctx, int target, const ParameterRecord& record) {
   if (ctx.report != nullptr) ctx.report->note_card_written();
+  OutputText& out = ctx.outputs[static_cast<std::size_t>(target)];
   record.for_each_written([&](int code, std::string_view name, const TokenList& value) {
     if (ctx.report != nullptr) ctx.report->note_parameter_written(code);
-    write_line(ctx, target, "");
-    write_text(ctx, target, "+ ", false);
-    write_text(ctx, target, name, true);
-    write_text(ctx, target, "= ", false);
+    out.append("\n+ ");
+    out.append_stripped(name, true);
+    out.append("= ");
     token_list_write(ctx, target, value);
   });
   write_line(ctx, target, "");

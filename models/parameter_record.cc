@@ -8,6 +8,12 @@
 namespace corvane {
 
 std::string whole_number_text(std::string text) {
+  if (!text.empty() && text[0] == '-') {
+    // "-1.0" is "-1", as "1.0" is "1"; "-0" is "0".
+    std::string magnitude = whole_number_text(text.substr(1));
+    if (magnitude == text.substr(1)) return text;
+    return magnitude == "0" ? magnitude : "-" + magnitude;
+  }
   // digits [. digits] [e [sign] digits], nothing else
   std::size_t p = 0;
   const auto digits = [&] {
@@ -50,14 +56,15 @@ ParameterRecord::Slot& ParameterRecord::slot(int code) {
 
 namespace {
 
-// The parameters whose text chooses a form of the output: cards write them
-// as "3", "3.0" or "3.0000E+00" alike.
+// Cards write these as "3", "3.0" or "3.0000E+00" alike.
 bool selects_by_number(int code) {
   return code == kw("level") || code == kw("acm") || code == kw("update") || code == kw("geo") ||
-         code == kw("hdif") || code == kw("rsh");
+         code == kw("hdif") || code == kw("rsh") || code == kw("subs");
 }
 
 }  // namespace
+
+bool ParameterRecord::keeps_text(int code) { return selects_by_number(code); }
 
 void ParameterRecord::read(int code, TokenList value, std::string text) {
   Slot& s = slot(code);

@@ -46,7 +46,8 @@ class ParameterRecord {
   void set_value(int code, TokenList value) { slot(code).value = std::move(value); }
 
   /// The value as the card wrote it, sign included ("-1", "49", "rsh0"), for
-  /// comparisons such as the level; empty when not given.
+  /// comparisons such as the level; empty when not given. Cards keep it only
+  /// for the parameters of `keeps_text`.
   std::string_view text(int code) const {
     const Slot* s = find(code);
     if (s == nullptr) return {};
@@ -57,6 +58,11 @@ class ParameterRecord {
   bool text_is(int code, std::string_view text) const {
     return given(code) && this->text(code) == text;
   }
+
+  /// The parameters whose text chooses a form of the output (level, acm,
+  /// update, geo, hdif, rsh, subs): only these need their text, so a card's
+  /// hundreds of other values are not spelled out again.
+  static bool keeps_text(int code);
 
   /// Records a parameter read from the card; a repeated one keeps its last
   /// value.
@@ -128,8 +134,8 @@ class ParameterRecord {
 };
 
 /// `text` as a whole number without fraction or exponent when it is a plain
-/// number of whole value ("4.9000E+01" -> "49", "2.0" -> "2"); otherwise
-/// unchanged. Cards write the level, acm, update, geo, hdif and rsh in
+/// number of whole value ("4.9000E+01" -> "49", "-1.0" -> "-1"); otherwise
+/// unchanged. Cards write the level, acm, update, geo, hdif, rsh and subs in
 /// either form, and those are compared as text.
 std::string whole_number_text(std::string text);
 

@@ -25,9 +25,9 @@ std::string describe_token(const TranslationContext& ctx) {
     case TOK_CALL:
       return out + "call " + ctx.symbols[ctx.token_index].text + "]";
     case TOK_NUMBER:
-      return out + "num " + ctx.constants[ctx.token_index].text + "]";
+      return out + "num " + std::string(ctx.constants[ctx.token_index].text) + "]";
     case TOK_NUMBER_EXP:
-      return out + "exp " + ctx.constants[ctx.token_index].text + "]";
+      return out + "exp " + std::string(ctx.constants[ctx.token_index].text) + "]";
     default:
       break;
   }

@@ -97,19 +97,22 @@ TEST(CombineValues, DropsAbsentOperands) {
 TEST(ReadModelParameters, ReadsNumbersNamesAndExpressions) {
   ReadCard card(
       ".model m nmos vto=-0.7 kp=+2e-5 gamma=g0 phi=-p0 lambda='2*l0' theta=-'a+b' "
-      "nfs='max(1, n0)'\n");
+      "nfs='max(1, n0)' acm=-1 rsh=r0 hdif='2*h' subs=-1.0\n");
   ASSERT_TRUE(card.ok);
   EXPECT_EQ(card.value(kw("vto")), "-0.7 ");
-  EXPECT_EQ(card.record.text(kw("vto")), "-0.7");
   EXPECT_EQ(card.value(kw("kp")), "2e-5 ");
-  EXPECT_EQ(card.record.text(kw("kp")), "2e-5");
   EXPECT_EQ(card.value(kw("gamma")), "{ g0 } ");
-  EXPECT_EQ(card.record.text(kw("gamma")), "g0");
   EXPECT_EQ(card.value(kw("phi")), "{ -p0 } ");
   EXPECT_EQ(card.value(kw("lambda")), "{ 2*l0 } ");
-  EXPECT_EQ(card.record.text(kw("lambda")), "2*l0");
   EXPECT_EQ(card.value(kw("theta")), "{ -(a+b) } ");
   EXPECT_EQ(card.value(kw("nfs")), "{ max(1,n0) } ");
+  // The parameters that choose a form keep their text, sign included.
+  EXPECT_EQ(card.record.text(kw("acm")), "-1");
+  EXPECT_EQ(card.record.text(kw("rsh")), "r0");
+  EXPECT_EQ(card.record.text(kw("hdif")), "2*h");
+  EXPECT_EQ(card.record.text(kw("subs")), "-1");  // compared by value
+  // Others are not spelled out again.
+  EXPECT_EQ(card.record.text(kw("vto")), "");
 }
 
 TEST(ReadModelParameters, AcceptsParenthesesAndContinuationLines) {
@@ -199,6 +202,8 @@ TEST(WholeNumberText, WritesAWholeValueAsAnInteger) {
   EXPECT_EQ(whole_number_text("3."), "3");
   EXPECT_EQ(whole_number_text("490e-1"), "49");
   EXPECT_EQ(whole_number_text("54"), "54");
+  EXPECT_EQ(whole_number_text("-1.0"), "-1");
+  EXPECT_EQ(whole_number_text("-0.0"), "0");
 }
 
 TEST(WholeNumberText, KeepsAnythingElse) {
@@ -211,8 +216,7 @@ TEST(ReadModelParameters, ComparesTheLevelByItsValue) {
   ReadCard card(".model m nmos level=4.9000E+01 vth0=0.4\n");
   ASSERT_TRUE(card.ok);
   EXPECT_TRUE(card.record.text_is(kw("level"), "49"));
-  // Other parameters keep their text.
-  EXPECT_EQ(card.record.text(kw("vth0")), "0.4");
+  EXPECT_EQ(card.value(kw("vth0")), "0.4 ");
 }
 
 }  // namespace
