@@ -51,14 +51,19 @@ class OutputText {
   /// into the free end: this runs for nearly every piece written.
   void append_stripped(std::string_view text, bool blank) {
     char* const start = tail(text.size() + 1);
-    char* end = start;
-    for (char c : text) {
-      *end = c;
-      end += output_detail::kSpecial[static_cast<unsigned char>(c)] ? 0 : 1;
-    }
+    char* end = copy_stripped(start, text);
     *end = ' ';
     end += blank ? 1 : 0;
     advance(static_cast<std::size_t>(end - start));
+  }
+
+  /// Copies `text` less those characters to `to`; returns the end.
+  static char* copy_stripped(char* to, std::string_view text) {
+    for (char c : text) {
+      *to = c;
+      to += output_detail::kSpecial[static_cast<unsigned char>(c)] ? 0 : 1;
+    }
+    return to;
   }
 
   std::size_t size() const { return size_; }

@@ -35,24 +35,28 @@ const KeywordTable& keyword_table() {
 
 }  // namespace
 
-SymbolTable::SymbolTable() : index_(keyword_table().index) {}
-
 void SymbolTable::reset() {
   names_.clear();
-  index_ = keyword_table().index;
+  index_.clear();
 }
 
 int SymbolTable::find_hashed(std::string_view text, std::uint64_t h) const {
-  return index_.find(text, h, [this](int i) -> std::string_view { return (*this)[i].text; });
+  // Keywords first: their index is small and shared, so it stays in cache
+  // while a large netlist's names index does not.
+  const int keyword = keyword_table().find(text, h);
+  if (keyword >= 0) return keyword;
+  const int name = index_.find(text, h, [this](int i) -> std::string_view {
+    return names_[static_cast<std::size_t>(i)].text;
+  });
+  return name < 0 ? -1 : KEYWORD_COUNT + name;
 }
 
 int SymbolTable::enter_hashed(std::string_view text, std::uint64_t h, int kind) {
   const int found = find_hashed(text, h);
   if (found >= 0) return found;
-  const int index = KEYWORD_COUNT + static_cast<int>(names_.size());
-  index_.insert(h, index);
+  index_.insert(h, static_cast<int>(names_.size()));
   names_.push_back({std::string(text), kind});
-  return index;
+  return KEYWORD_COUNT + static_cast<int>(names_.size()) - 1;
 }
 
 int SymbolTable::find(std::string_view text) const {

@@ -32,8 +32,6 @@ class SymbolTable {
 
   /// Empties the table down to the keywords.
   void reset();
-  SymbolTable();
-
   /// The index of the first entry with this text, appending one when none.
   int enter(std::string_view text, int kind) {
     return enter_hashed(text, TextIndex::hash(text), kind);
@@ -49,10 +47,8 @@ class SymbolTable {
   int find_hashed(std::string_view text, std::uint64_t h) const;
 
   // The keyword entries are the same for every file: built once, shared.
-  // Each table starts its index as a copy of theirs, so one probe finds a
-  // keyword or a name alike.
   std::vector<Entry> names_;  // entries from index 820 on
-  TextIndex index_;           // by entry index: keywords and names
+  TextIndex index_;           // names only, by their number in names_
 };
 
 /// Number texts of the statement in hand. Numbers are nearly all distinct

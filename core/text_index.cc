@@ -8,7 +8,7 @@ void TextIndex::insert(std::uint64_t h, int value) {
   const std::size_t mask = slots_.size() - 1;
   std::size_t i = h & mask;
   while (slots_[i].value >= 0) i = (i + 1) & mask;
-  slots_[i] = {h, value};
+  slots_[i] = {static_cast<std::uint32_t>(h), value};
   ++count_;
 }
 

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 
 #include "core/diagnostics.h"
@@ -62,6 +63,19 @@ bool read_parameter_value(TranslationContext& ctx, TokenList& value) {
   return false;
 }
 
+// "\n+ name = number ": most lines of a card, so written in one go.
+void write_number_line(OutputText& out, std::string_view name, std::string_view number) {
+  constexpr std::string_view kOpening = "\n+ ";
+  constexpr std::string_view kEquals = " = ";
+  char* const start = out.tail(kOpening.size() + name.size() + kEquals.size() + number.size() + 1);
+  char* end = std::copy(kOpening.begin(), kOpening.end(), start);
+  end = OutputText::copy_stripped(end, name);
+  end = std::copy(kEquals.begin(), kEquals.end(), end);
+  end = OutputText::copy_stripped(end, number);
+  *end++ = ' ';
+  out.advance(static_cast<std::size_t>(end - start));
+}
+
 }  // namespace
 
 // param-list -> [(] { name = value [)] } [)]
@@ -103,6 +117,10 @@ void write_model_parameters(TranslationContext& ctx, int target, const Parameter
   OutputText& out = ctx.outputs[static_cast<std::size_t>(target)];
   record.for_each_written([&](int code, std::string_view name, const TokenList& value) {
     if (ctx.report != nullptr) ctx.report->note_parameter_written(code);
+    if (value.size() == 1 && is_number_kind(value[0].kind)) {
+      write_number_line(out, name, ctx.constants[value[0].value].text);
+      return;
+    }
     out.append("\n+ ");
     out.append_stripped(name, true);
     out.append("= ");

@@ -49,6 +49,7 @@ ParameterRecord::Slot& ParameterRecord::slot(int code) {
   }
   ++slot_count_;
   positions_[static_cast<std::size_t>(code)] = static_cast<std::uint16_t>(slot_count_);
+  has_slot_[static_cast<std::size_t>(code) / 64] |= std::uint64_t{1} << (code % 64);
   Slot& fresh = chunks_.back().emplace_back();
   fresh.name = parameter_output_name(code);
   return fresh;

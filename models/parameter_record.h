@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -74,11 +75,9 @@ class ParameterRecord {
   /// from code FIRST_WRITTEN_CODE on, in code order: those that are written.
   template <typename Visit>
   void for_each_written(Visit visit) const {
-    for (int code = FIRST_WRITTEN_CODE; code < PARAMETER_CODE_COUNT; ++code) {
-      if (positions_[static_cast<std::size_t>(code)] == 0) continue;
-      const Slot& s = *find(code);
+    for_each_slot(FIRST_WRITTEN_CODE, [&](int code, const Slot& s) {
       if (s.given && !s.name.empty()) visit(code, s.name, s.value);
-    }
+    });
   }
 
   /// Calls `visit(code)` for every parameter whose value or text a
@@ -86,11 +85,10 @@ class ParameterRecord {
   /// diode's area, the subs that chose lpnp) even when no line carries it.
   template <typename Visit>
   void for_each_used(Visit visit) const {
-    for (int code = 0; code < PARAMETER_CODE_COUNT; ++code) {
-      if (positions_[static_cast<std::size_t>(code)] == 0) continue;
-      // Dropped after use counts too: rsh, once folded into rd and rs.
-      if (find(code)->used) visit(code);
-    }
+    // Dropped after use counts too: rsh, once folded into rd and rs.
+    for_each_slot(0, [&](int code, const Slot& s) {
+      if (s.used) visit(code);
+    });
   }
 
   /// How many parameters the record holds slots for: those read, derived,
@@ -109,9 +107,9 @@ class ParameterRecord {
   inline static const TokenList kNoValue;
 
   // Slots are kept in chunks whose storage is reserved once and never moves,
-  // so references to values stay valid as slots are added. A chunk is small
-  // enough for the allocator's caches of small blocks.
-  static constexpr std::size_t kChunkSize = 12;
+  // so references to values stay valid as slots are added. A binned card's
+  // two hundred parameters take a few chunks.
+  static constexpr std::size_t kChunkSize = 64;
   using Chunk = std::vector<Slot>;
 
   const Slot* find(int code) const {
@@ -125,10 +123,26 @@ class ParameterRecord {
   /// The slot of `code`, made (named from the table, not given) on first use.
   Slot& slot(int code);
 
+  /// Calls `visit(code, slot)` for each code from `first` that has a slot, in
+  /// code order: a walk over the set bits of `has_slot_`, not over every code.
+  template <typename Visit>
+  void for_each_slot(int first, Visit visit) const {
+    for (std::size_t word = static_cast<std::size_t>(first) / 64; word < has_slot_.size(); ++word) {
+      std::uint64_t bits = has_slot_[word];
+      if (word == static_cast<std::size_t>(first) / 64) bits &= ~std::uint64_t{0} << (first % 64);
+      while (bits != 0) {
+        const int code = static_cast<int>(word * 64) + std::countr_zero(bits);
+        bits &= bits - 1;
+        visit(code, *find(code));
+      }
+    }
+  }
+
   // A card sets a few hundred of the 841 codes at most, so only those get a
   // slot: a record costs in proportion to its card. positions_ holds each
   // code's slot number from 1, or 0 when the code has none.
   std::array<std::uint16_t, PARAMETER_CODE_COUNT> positions_{};
+  std::array<std::uint64_t, (PARAMETER_CODE_COUNT + 63) / 64> has_slot_{};
   std::vector<Chunk> chunks_;
   int slot_count_ = 0;
 };
