@@ -168,11 +168,14 @@ bool is_digit_at(std::string_view line, std::size_t p) {
 }
 
 // A number from `p`: digits with an optional fraction, then an exponent or a
-// suffix word. Returns its end and kind.
-inline std::size_t number_end(std::string_view line, std::size_t p, int& kind) {
+// suffix word. Returns its end and kind, and in `letters` where its letters
+// (exponent marker or suffix) may start: only those can be capitals.
+inline std::size_t number_end(std::string_view line, std::size_t p, int& kind,
+                              std::size_t& letters) {
   p = digits_end(line, p);
   if (p < line.size() && line[p] == '.') p = digits_end(line, p + 1);
   kind = TOK_NUMBER;
+  letters = p;
   if (p >= line.size()) return p;
   const CharClass k = char_class(line[p]);
   if (k == CharClass::e) {
@@ -315,6 +318,7 @@ int scan_token(TranslationContext& ctx, int mode) {
     int kind = TOK_EOL;
     std::size_t end = p;
     ScannedWord word{};
+    std::size_t letters = 0;  // a number's letters start here
     if (p < line.size()) {
       const CharClass k = char_class(line[p]);
       switch (k) {
@@ -347,7 +351,7 @@ int scan_token(TranslationContext& ctx, int mode) {
             end = word.end;
             kind = TOK_NAME;
           } else if (after == CharClass::digit) {
-            end = number_end(line, p, kind);
+            end = number_end(line, p, kind, letters);
           } else {
             s.pos = p + 1;  // a lone dot forms no token
             continue;
@@ -361,7 +365,7 @@ int scan_token(TranslationContext& ctx, int mode) {
           kind = TOK_NAME;
           break;
         case CharClass::digit:
-          end = number_end(line, p, kind);
+          end = number_end(line, p, kind, letters);
           break;
         default:
           kind = single_character_kind(k);
@@ -388,7 +392,7 @@ int scan_token(TranslationContext& ctx, int mode) {
       kind = enter_word(ctx, kind, mode, word.hash);
     } else if (is_number_kind(kind)) {
       const std::string_view text = line.substr(p, end - p);
-      s.token_text = lowered(s, text, has_capitals(text));
+      s.token_text = lowered(s, text, has_capitals(line.substr(letters, end - letters)));
       kind = enter_number(ctx, kind);
     } else {
       s.token_text = line.substr(p, end - p);  // an operator or a comment's end: no letters
