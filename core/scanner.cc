@@ -265,6 +265,17 @@ int enter_number(TranslationContext& ctx, int kind) {
   return kind;
 }
 
+// Passes over what separates tokens on a line: blanks, commas and the
+// ignored characters.
+std::size_t skip_blanks(std::string_view line, std::size_t p) {
+  while (p < line.size()) {
+    const CharClass k = char_class(line[p]);
+    if (k != CharClass::skip && k != CharClass::blank && k != CharClass::extra) break;
+    ++p;
+  }
+  return p;
+}
+
 }  // namespace
 
 void scanner_open(TranslationContext& ctx, std::string_view input) {
@@ -401,6 +412,47 @@ int scan_token(TranslationContext& ctx, int mode) {
     ctx.token_kind = kind;
     return kind;
   }
+}
+
+bool scan_number_assignment(TranslationContext& ctx, NumberAssignment& assignment) {
+  ScannerState& s = ctx.scan;
+  if (s.need_line) return false;
+  const std::string_view line = s.line;
+  std::size_t p = skip_blanks(line, s.pos);
+  if (p >= line.size() || line[p] != '=') return false;
+  std::size_t blanks = p + 1;  // what stands before the number
+  p = skip_blanks(line, blanks);
+  assignment.negative = false;
+  if (p < line.size() && (line[p] == '+' || line[p] == '-')) {
+    assignment.negative = line[p] == '-';
+    blanks = p + 1;
+    p = skip_blanks(line, blanks);
+  }
+  const bool starts_number =
+      p < line.size() &&
+      (char_class(line[p]) == CharClass::digit ||
+       (line[p] == '.' && p + 1 < line.size() && char_class(line[p + 1]) == CharClass::digit));
+  if (!starts_number) return false;
+  int kind = TOK_NUMBER;
+  std::size_t letters = 0;
+  const std::size_t end = number_end(line, p, kind, letters);
+  if (end - p > MAX_NUMBER_LENGTH) return false;  // the token way reports it
+  // The state the number token leaves behind.
+  s.comma_before = line.substr(blanks, p - blanks).find(',') != std::string_view::npos;
+  s.token_start = p;
+  s.token_touches_previous = p == s.previous_token_end;
+  s.previous_token_end = end;
+  s.pos = end;
+  s.token_line = s.line_number;
+  s.token_text =
+      lowered(s, line.substr(p, end - p), has_capitals(line.substr(letters, end - letters)));
+  ctx.token_index = ctx.constants.enter(s.token_text, kind);
+  s.previous_kind = kind;
+  ctx.token_kind = kind;
+  ctx.statement_ended = false;
+  assignment.kind = kind;
+  assignment.index = ctx.token_index;
+  return true;
 }
 
 std::string_view token_text(const TranslationContext& ctx) { return ctx.scan.token_text; }

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/token_kinds.h"
 #include "core/translation_context.h"
 
 namespace corvane {
@@ -20,6 +21,22 @@ void keep_current_constant(TranslationContext& ctx);
 /// last token ended one. Sets `token_kind` and `token_index`. Comment lines
 /// met on the way go to `comment_buffer`. Only `next_token` calls it.
 int scan_token(TranslationContext& ctx, int mode);
+
+/// A model parameter's number value read by `scan_number_assignment`.
+struct NumberAssignment {
+  bool negative = false;
+  int kind = TOK_NUMBER;  // TOK_NUMBER or TOK_NUMBER_EXP
+  int index = 0;          // in the constant table
+};
+
+/// The short way through a model card's `name = number` pairs, which are
+/// most of a library. With a parameter name as the current token, when the
+/// same line goes on with "=", an optional sign and a number, consumes them
+/// and leaves the scanner exactly as token by token reading would: the
+/// number is the current token and entered in the constant table. Anything
+/// else (a value on the next line, a name, a quote, a number too long)
+/// returns false and consumes nothing.
+bool scan_number_assignment(TranslationContext& ctx, NumberAssignment& assignment);
 
 /// The current token's text in lower case (a name cut to 20 characters).
 std::string_view token_text(const TranslationContext& ctx);

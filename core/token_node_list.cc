@@ -13,19 +13,6 @@ void TokenList::grow(size_type wanted) {
   capacity_ = capacity;
 }
 
-void TokenList::take_from(TokenList& other) noexcept {
-  size_ = other.size_;
-  if (other.heap_) {
-    heap_ = std::move(other.heap_);
-    capacity_ = other.capacity_;
-  } else {
-    std::copy(other.inline_, other.inline_ + other.size_, inline_);
-    capacity_ = kInline;
-  }
-  other.size_ = 0;
-  other.capacity_ = kInline;
-}
-
 TokenList::iterator TokenList::insert(const_iterator position, const_iterator first,
                                       const_iterator last) {
   const auto at = static_cast<size_type>(position - begin());

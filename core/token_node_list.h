@@ -103,7 +103,19 @@ class TokenList {
   static constexpr size_type kInline = 4;
 
   void grow(size_type wanted);
-  void take_from(TokenList& other) noexcept;
+  // Inline: every value read into a model record is moved this way.
+  void take_from(TokenList& other) noexcept {
+    size_ = other.size_;
+    if (other.heap_) {
+      heap_ = std::move(other.heap_);
+      capacity_ = other.capacity_;
+    } else {
+      std::copy(other.inline_, other.inline_ + other.size_, inline_);
+      capacity_ = kInline;
+    }
+    other.size_ = 0;
+    other.capacity_ = kInline;
+  }
 
   std::unique_ptr<TokenNode[]> heap_;  // null while the pieces fit inline
   size_type size_ = 0;

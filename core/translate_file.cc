@@ -63,6 +63,7 @@ TranslatedBlocks translate_to_blocks(std::string_view input, const TranslationOp
                                      MessageSink& log) {
   TranslationContext ctx;
   ctx.mos_family_single_subckt = options.mos_family_single_subckt;
+  ctx.quick_number_assignments = options.quick_number_assignments;
   ctx.log = &log;
   // A report, when asked for, records every message on its way to `log`.
   std::optional<ReportingSink> reporting;

@@ -17,6 +17,9 @@ struct TranslationOptions {
   std::vector<std::string> global_names;
   /// Where to record messages and dropped model parameters; none when null.
   TranslationReport* report = nullptr;
+  /// Read model cards' "name = number" pairs the short way (the same text
+  /// as token by token; off only to check that).
+  bool quick_number_assignments = true;
 };
 
 struct OutputSection {

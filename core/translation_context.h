@@ -53,6 +53,9 @@ struct TranslationContext {
   // Configuration.
   bool mos_family_single_subckt = true;
   MessageSink* log = nullptr;
+  /// Model cards' "name = number" pairs take the scanner's short way; off
+  /// only to check that both ways give the same text.
+  bool quick_number_assignments = true;
 
   // Names declared by `.global`; they carry from file to file of a run.
   GlobalNames global_names;

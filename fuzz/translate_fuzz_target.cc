@@ -1,7 +1,9 @@
 // The fuzz target: any bytes through the in-memory translator, once with
-// and once without the translation report. A fatal condition (a number
-// literal too long) is an expected outcome; anything else that escapes, or
-// a sanitizer report, is a failure.
+// and once without the translation report, and once more reading model
+// cards token by token, which must give the very text of the short way. A
+// fatal condition (a number literal too long) is an expected outcome;
+// anything else that escapes, a difference, or a sanitizer report is a
+// failure.
 
 #include <cstddef>
 #include <cstdint>
@@ -14,18 +16,39 @@
 #include "core/translation_report.h"
 #include "fuzz/fuzz_target.h"
 
+namespace {
+
+// The whole text a translation gives, or the fatal condition's text.
+std::string translated(std::string_view input, const corvane::TranslationOptions& options) {
+  corvane::RecordingSink sink;
+  try {
+    const corvane::TranslationOutput output = corvane::translate_text(input, options, sink);
+    std::string text = output.main_text;
+    for (const corvane::OutputSection& section : output.sections) {
+      text += "\n=== " + section.name + "\n" + section.text;
+    }
+    for (const std::string& message : sink.messages) text += "\n--- " + message;
+    return text + "\n>>> " + output.console;
+  } catch (const corvane::FatalError& error) {
+    return std::string("fatal: ") + error.what();
+  }
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   for (bool single_subckt : {true, false}) {
-    corvane::RecordingSink sink;
     corvane::TranslationReport report;
-    try {
-      corvane::TranslationOptions options;
-      options.mos_family_single_subckt = single_subckt;
-      options.global_names = {"vdd", "gnd"};
-      if (!single_subckt) options.report = &report;
-      (void)corvane::translate_text(input, options, sink);
-    } catch (const corvane::FatalError&) {
+    corvane::TranslationOptions options;
+    options.mos_family_single_subckt = single_subckt;
+    options.global_names = {"vdd", "gnd"};
+    if (!single_subckt) options.report = &report;
+    const std::string quick = translated(input, options);
+    if (single_subckt) {
+      // Model cards read the short way and token by token give one text.
+      options.quick_number_assignments = false;
+      if (translated(input, options) != quick) __builtin_trap();
     }
     // Every text the report holds comes from the input: escape it all.
     std::string json;

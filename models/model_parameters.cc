@@ -86,6 +86,20 @@ bool read_model_parameters(TranslationContext& ctx, int target, ParameterRecord&
   std::string word;  // kept for messages; reused from parameter to parameter
   while (!ctx.statement_ended && !ctx.scan.input_ended) {
     const int code = ctx.token_kind;
+    NumberAssignment number;
+    if (is_keyword_code(code) && ctx.quick_number_assignments &&
+        scan_number_assignment(ctx, number)) {
+      // "= number" on the same line: no token-by-token reading.
+      TokenList value;
+      if (number.negative) token_list_add(TOK_MINUS, 0, value);
+      token_list_add(number.kind, number.index, value);
+      std::string text = ParameterRecord::keeps_text(code) ? value_text(ctx, value) : std::string();
+      record.read(code, std::move(value), std::move(text));
+      if (ctx.report != nullptr) ctx.report->note_parameter_read(code);
+      next_token(ctx, MODE_ALL_KEYWORDS);
+      skip_separators(ctx);
+      continue;
+    }
     word.assign(token_text(ctx));
     next_token(ctx, MODE_NO_KEYWORDS);
     if (ctx.statement_ended || ctx.token_kind != TOK_EQUALS) {
