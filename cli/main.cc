@@ -9,6 +9,7 @@
 #include "app/log_environment.h"
 #include "cli/command_line.h"
 #include "cli/interrupt_watcher.h"
+#include "cli/mapped_input.h"
 #include "cli/terminal_front_end.h"
 #include "core/host_file_system.h"
 #include "core/output_files.h"
@@ -51,6 +52,7 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts) {
   request.mos_family_single_subckt = command.single_subckt;
 
   RunServices services{environment, progress, nullptr, {}, command.jobs};
+  services.read_input = map_input;
   services.collect_reports = !command.report.empty();
   services.pair_done = [&](const PairReport& report) {
     std::cout << report.console << std::flush;

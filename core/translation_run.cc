@@ -12,6 +12,7 @@
 #include "app/string_table.h"
 #include "app/user_prompts.h"
 #include "core/host_file_system.h"
+#include "core/input_text.h"
 #include "core/output_files.h"
 #include "core/path_names.h"
 #include "core/translate_file.h"
@@ -35,15 +36,16 @@ struct PairJob {
 };
 
 void translate_pair(PairJob& job, bool single_subckt, bool collect_report,
-                    std::vector<std::string> globals) {
+                    const InputReader& reader, std::vector<std::string> globals) {
   job.globals_used = std::move(globals);
   job.messages = RecordingSink();
   job.report = TranslationReport();
   job.fatal.reset();
   try {
-    const std::string text = read_input_file(job.input_path);
+    const std::unique_ptr<InputText> input =
+        reader ? reader(job.input_path) : read_input(job.input_path);
     job.output = translate_to_blocks(
-        text, {single_subckt, job.globals_used, collect_report ? &job.report : nullptr},
+        input->text(), {single_subckt, job.globals_used, collect_report ? &job.report : nullptr},
         job.messages);
   } catch (const FatalError& error) {
     job.fatal = FatalReport{error.stream(), error.what()};
@@ -54,8 +56,12 @@ void translate_pair(PairJob& job, bool single_subckt, bool collect_report,
 // with the global names committed so far; the commit checks them.
 class PairWorkers {
  public:
-  PairWorkers(std::vector<PairJob>& jobs, bool single_subckt, bool collect_reports, int count)
-      : jobs_(jobs), single_subckt_(single_subckt), collect_reports_(collect_reports) {
+  PairWorkers(std::vector<PairJob>& jobs, bool single_subckt, bool collect_reports,
+              const InputReader& reader, int count)
+      : jobs_(jobs),
+        single_subckt_(single_subckt),
+        collect_reports_(collect_reports),
+        reader_(reader) {
     for (int i = 0; i < count; ++i) threads_.emplace_back([this] { work(); });
   }
   ~PairWorkers() {
@@ -91,7 +97,7 @@ class PairWorkers {
         index = next_++;
         globals = globals_;
       }
-      translate_pair(jobs_[index], single_subckt_, collect_reports_, std::move(globals));
+      translate_pair(jobs_[index], single_subckt_, collect_reports_, reader_, std::move(globals));
       {
         std::lock_guard lock(mutex_);
         jobs_[index].done = true;
@@ -103,6 +109,7 @@ class PairWorkers {
   std::vector<PairJob>& jobs_;
   const bool single_subckt_;
   const bool collect_reports_;
+  const InputReader& reader_;
   std::mutex mutex_;
   std::condition_variable done_;
   std::vector<std::string> globals_;
@@ -214,6 +221,7 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
   std::optional<PairWorkers> workers;
   if (services.jobs > 1 && jobs.size() > 1) {
     workers.emplace(jobs, request.mos_family_single_subckt, services.collect_reports,
+                    services.read_input,
                     std::min<int>(services.jobs, static_cast<int>(jobs.size())));
   }
 
@@ -250,7 +258,8 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
 
     if (workers) workers->wait_for(i);
     if (!workers || job.globals_used != globals) {
-      translate_pair(job, request.mos_family_single_subckt, services.collect_reports, globals);
+      translate_pair(job, request.mos_family_single_subckt, services.collect_reports,
+                     services.read_input, globals);
     }
     for (const std::string& message : job.messages.messages) log.post_status(message);
     log.step(job.messages.steps);

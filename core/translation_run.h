@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/fatal_error.h"
+#include "core/input_text.h"
 #include "core/translation_report.h"
 #include "core/translation_request.h"
 
@@ -62,6 +63,9 @@ struct RunServices {
   /// Collect each pair's `translation_report` (messages by statement, model
   /// parameters dropped); it costs memory and time, so it is asked for.
   bool collect_reports = false;
+  /// How inputs are opened; `read_input` when empty. A front end may lend a
+  /// host's faster way (mapping the file) here.
+  InputReader read_input = {};
 };
 
 /// Translates every input/output pair of the request, each with its ".err"
