@@ -67,16 +67,24 @@ bool selects_by_number(int code) {
 
 bool ParameterRecord::keeps_text(int code) { return selects_by_number(code); }
 
-void ParameterRecord::read(int code, TokenList value, std::string text) {
+ParameterRecord::Slot& ParameterRecord::assign(int code, TokenList value) {
   Slot& s = slot(code);
-  s.given = true;
+  if (!s.compound_listed && !is_single_number(value)) {
+    s.compound_listed = true;
+    compound_codes_.push_back(code);
+  }
   s.value = std::move(value);
+  return s;
+}
+
+void ParameterRecord::read(int code, TokenList value, std::string text) {
+  Slot& s = assign(code, std::move(value));
+  s.given = true;
   s.text = selects_by_number(code) ? whole_number_text(std::move(text)) : std::move(text);
 }
 
 void ParameterRecord::replace(int code, TokenList value, std::string text) {
-  Slot& s = slot(code);
-  s.value = std::move(value);
+  Slot& s = assign(code, std::move(value));
   s.text = std::move(text);
 }
 

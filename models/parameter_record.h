@@ -44,7 +44,7 @@ class ParameterRecord {
     s->used = true;
     return s->value;
   }
-  void set_value(int code, TokenList value) { slot(code).value = std::move(value); }
+  void set_value(int code, TokenList value) { assign(code, std::move(value)); }
 
   /// The value as the card wrote it, sign included ("-1", "49", "rsh0"), for
   /// comparisons such as the level; empty when not given. Cards keep it only
@@ -80,6 +80,17 @@ class ParameterRecord {
     });
   }
 
+  /// `for_each_written` over the values that are more than one number, in
+  /// no set order: the few a translator made or the card gave as an
+  /// expression, without a walk over every parameter.
+  template <typename Visit>
+  void for_each_compound_written(Visit visit) const {
+    for (int code : compound_codes_) {
+      const Slot& s = *find(code);
+      if (s.given && !s.name.empty() && !is_single_number(s.value)) visit(code, s.name, s.value);
+    }
+  }
+
   /// Calls `visit(code)` for every parameter whose value or text a
   /// translator consulted: one that shaped the output (a wrapper's scalm, a
   /// diode's area, the subs that chose lpnp) even when no line carries it.
@@ -98,7 +109,8 @@ class ParameterRecord {
  private:
   struct Slot {
     bool given = false;
-    mutable bool used = false;  // value or text consulted (see for_each_used)
+    mutable bool used = false;     // value or text consulted (see for_each_used)
+    bool compound_listed = false;  // in compound_codes_
     std::string_view name;
     TokenList value;
     std::string text;
@@ -122,6 +134,11 @@ class ParameterRecord {
   }
   /// The slot of `code`, made (named from the table, not given) on first use.
   Slot& slot(int code);
+  /// Sets a slot's value, listing the code when the value is compound.
+  Slot& assign(int code, TokenList value);
+  static bool is_single_number(const TokenList& value) {
+    return value.size() == 1 && is_number_kind(value[0].kind);
+  }
 
   /// Calls `visit(code, slot)` for each code from `first` that has a slot, in
   /// code order: a walk over the set bits of `has_slot_`, not over every code.
@@ -144,6 +161,7 @@ class ParameterRecord {
   std::array<std::uint16_t, PARAMETER_CODE_COUNT> positions_{};
   std::array<std::uint64_t, (PARAMETER_CODE_COUNT + 63) / 64> has_slot_{};
   std::vector<Chunk> chunks_;
+  std::vector<int> compound_codes_;  // codes ever given a compound value
   int slot_count_ = 0;
 };
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "core/scanner.h"
 #include "core/token_list.h"
@@ -217,6 +219,31 @@ TEST(ReadModelParameters, ComparesTheLevelByItsValue) {
   ASSERT_TRUE(card.ok);
   EXPECT_TRUE(card.record.text_is(kw("level"), "49"));
   EXPECT_EQ(card.value(kw("vth0")), "0.4 ");
+}
+
+}  // namespace
+}  // namespace corvane
+
+namespace corvane {
+namespace {
+
+TEST(ParameterRecord, VisitsTheCompoundValuesStillWritten) {
+  ParameterRecord record;
+  record.read(kw("vth0"), {{TOK_NUMBER, 0}}, "");
+  record.read(kw("k1"), {{TOK_LBRACE, 0}, {TOK_NAME, 900}, {TOK_RBRACE, 0}}, "");
+  record.read(kw("k2"), {{TOK_MINUS, 0}, {TOK_NUMBER, 1}}, "");
+  record.set_value(kw("k3"), {{kw("nrs"), 0}});
+  record.set_given(kw("k3"), true);
+  record.read(kw("u0"), {{TOK_LPAREN, 0}, {TOK_NUMBER, 2}, {TOK_RPAREN, 0}}, "");
+  record.set_value(kw("u0"), {{TOK_NUMBER, 3}});  // a plain number again
+  record.set_given(kw("k2"), false);              // dropped
+  std::vector<int> codes;
+  record.for_each_compound_written(
+      [&](int code, std::string_view, const TokenList&) { codes.push_back(code); });
+  std::sort(codes.begin(), codes.end());
+  std::vector<int> expected{kw("k1"), kw("k3")};
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(codes, expected);
 }
 
 }  // namespace
