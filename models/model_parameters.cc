@@ -69,7 +69,7 @@ void write_number_line(OutputText& out, std::string_view name, std::string_view 
   constexpr std::string_view kEquals = " = ";
   char* const start = out.tail(kOpening.size() + name.size() + kEquals.size() + number.size() + 1);
   char* end = std::copy(kOpening.begin(), kOpening.end(), start);
-  end = OutputText::copy_stripped(end, name);
+  end = std::copy(name.begin(), name.end(), end);  // names are the table's own words
   end = std::copy(kEquals.begin(), kEquals.end(), end);
   end = OutputText::copy_stripped(end, number);
   *end++ = ' ';
