@@ -82,10 +82,10 @@ std::map<std::string, std::string> expected_files(const fs::path& directory,
     const std::string file = entry.path().filename().string();
     const std::string stem = entry.path().stem().string();
     const std::string extension = entry.path().extension().string();
-    const bool own = stem == name && (extension == ".lib" || extension == ".err" ||
-                                      extension == ".out");
-    const bool section = file.rfind(name + "_", 0) == 0 && extension == ".lib" &&
-                         !other_cases.count(stem);
+    const bool own =
+        stem == name && (extension == ".lib" || extension == ".err" || extension == ".out");
+    const bool section =
+        file.rfind(name + "_", 0) == 0 && extension == ".lib" && !other_cases.count(stem);
     if (own || section) files[file] = read_bytes(entry.path());
   }
   return files;
