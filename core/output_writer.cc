@@ -3,22 +3,14 @@
 #include <array>
 
 namespace corvane {
-namespace {
-
-OutputText& output(TranslationContext& ctx, int target) {
-  return ctx.outputs[static_cast<std::size_t>(target)];
-}
-
-}  // namespace
-
 void write_line(TranslationContext& ctx, int target, std::string_view text) {
-  OutputText& out = output(ctx, target);
+  OutputText& out = output_of(ctx, target);
   out.append_stripped(text, false);
   out.push_back('\n');
 }
 
 void write_comment(TranslationContext& ctx, int target, std::string_view text) {
-  OutputText& out = output(ctx, target);
+  OutputText& out = output_of(ctx, target);
   std::size_t p = 0;
   while (p < text.size()) {
     while (p < text.size() && text[p] == '*') ++p;
@@ -53,7 +45,7 @@ std::string prefix_x(std::string_view text) {
 }
 
 void drop_unfinished_line(TranslationContext& ctx, int target) {
-  output(ctx, target).drop_unfinished_line();
+  output_of(ctx, target).drop_unfinished_line();
 }
 
 int open_section(TranslationContext& ctx, std::string_view name) {

@@ -7,9 +7,14 @@
 
 namespace corvane {
 
+/// The output text a target names.
+inline OutputText& output_of(TranslationContext& ctx, int target) {
+  return ctx.outputs[static_cast<std::size_t>(target)];
+}
+
 /// Appends `text` less its special characters, then a blank if asked.
 inline void write_text(TranslationContext& ctx, int target, std::string_view text, bool blank) {
-  ctx.outputs[static_cast<std::size_t>(target)].append_stripped(text, blank);
+  output_of(ctx, target).append_stripped(text, blank);
 }
 
 /// Appends `text` less its special characters, then a newline; an empty text

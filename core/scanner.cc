@@ -214,6 +214,34 @@ bool has_capitals(std::string_view text) {
   return false;
 }
 
+// A number's text in lower case; only its letters can be capitals.
+std::string_view number_text(ScannerState& s, std::string_view line, std::size_t start,
+                             std::size_t end, std::size_t letters) {
+  return lowered(s, line.substr(start, end - start),
+                 has_capitals(line.substr(letters, end - letters)));
+}
+
+// Passes over what separates tokens on a line: blanks, commas and the
+// ignored characters. `comma` is set when a comma is among them.
+std::size_t skip_blanks(std::string_view line, std::size_t p, bool& comma) {
+  while (p < line.size()) {
+    const CharClass k = char_class(line[p]);
+    if (k != CharClass::skip && k != CharClass::blank && k != CharClass::extra) break;
+    if (line[p] == ',') comma = true;
+    ++p;
+  }
+  return p;
+}
+
+// Where a token of the current line stands, as the next one needs to know.
+void place_token(ScannerState& s, std::size_t start, std::size_t end) {
+  s.token_start = start;
+  s.token_touches_previous = start == s.previous_token_end;
+  s.previous_token_end = end;
+  s.pos = end;
+  s.token_line = s.line_number;
+}
+
 bool looks_up_keywords(int mode, std::string_view text) {
   return mode == MODE_ALL_KEYWORDS ||
          (mode == MODE_DOT_KEYWORDS && !text.empty() && text[0] == '.');
@@ -265,17 +293,6 @@ int enter_number(TranslationContext& ctx, int kind) {
   return kind;
 }
 
-// Passes over what separates tokens on a line: blanks, commas and the
-// ignored characters.
-std::size_t skip_blanks(std::string_view line, std::size_t p) {
-  while (p < line.size()) {
-    const CharClass k = char_class(line[p]);
-    if (k != CharClass::skip && k != CharClass::blank && k != CharClass::extra) break;
-    ++p;
-  }
-  return p;
-}
-
 }  // namespace
 
 void scanner_open(TranslationContext& ctx, std::string_view input) {
@@ -317,15 +334,8 @@ int scan_token(TranslationContext& ctx, int mode) {
       return TOK_EOF;
     }
     const std::string_view line = s.line;
-    std::size_t p = s.pos;
     s.comma_before = false;
-    while (p < line.size()) {
-      const CharClass k = char_class(line[p]);
-      if (k != CharClass::skip && k != CharClass::blank && k != CharClass::extra) break;
-      if (line[p] == ',') s.comma_before = true;
-      ++p;
-    }
-    s.token_start = p;
+    const std::size_t p = skip_blanks(line, s.pos, s.comma_before);
     int kind = TOK_EOL;
     std::size_t end = p;
     ScannedWord word{};
@@ -385,14 +395,10 @@ int scan_token(TranslationContext& ctx, int mode) {
       }
     }
     if (kind == TOK_NAME && end < line.size() && line[end] == '(') {
-      kind = TOK_CALL;
-      word.hash = TextIndex::hash_step(word.hash, '(');
+      kind = TOK_CALL;  // hashed once its text is settled
       ++end;
     }
-    s.token_touches_previous = p == s.previous_token_end;
-    s.previous_token_end = end;
-    s.pos = end;
-    s.token_line = s.line_number;
+    place_token(s, p, end);
     ctx.token_index = 0;
     if (kind == TOK_EOL) {
       s.token_text = {};
@@ -402,8 +408,7 @@ int scan_token(TranslationContext& ctx, int mode) {
       s.token_text = lowered(s, line.substr(p, end - p), word.has_capitals);
       kind = enter_word(ctx, kind, mode, word.hash);
     } else if (is_number_kind(kind)) {
-      const std::string_view text = line.substr(p, end - p);
-      s.token_text = lowered(s, text, has_capitals(line.substr(letters, end - letters)));
+      s.token_text = number_text(s, line, p, end, letters);
       kind = enter_number(ctx, kind);
     } else {
       s.token_text = line.substr(p, end - p);  // an operator or a comment's end: no letters
@@ -418,15 +423,16 @@ bool scan_number_assignment(TranslationContext& ctx, NumberAssignment& assignmen
   ScannerState& s = ctx.scan;
   if (s.need_line) return false;
   const std::string_view line = s.line;
-  std::size_t p = skip_blanks(line, s.pos);
+  bool comma = false;  // before the number: only what follows "=" or the sign counts
+  std::size_t p = skip_blanks(line, s.pos, comma);
   if (p >= line.size() || line[p] != '=') return false;
-  std::size_t blanks = p + 1;  // what stands before the number
-  p = skip_blanks(line, blanks);
+  comma = false;
+  p = skip_blanks(line, p + 1, comma);
   assignment.negative = false;
   if (p < line.size() && (line[p] == '+' || line[p] == '-')) {
     assignment.negative = line[p] == '-';
-    blanks = p + 1;
-    p = skip_blanks(line, blanks);
+    comma = false;
+    p = skip_blanks(line, p + 1, comma);
   }
   const bool starts_number =
       p < line.size() &&
@@ -438,14 +444,9 @@ bool scan_number_assignment(TranslationContext& ctx, NumberAssignment& assignmen
   const std::size_t end = number_end(line, p, kind, letters);
   if (end - p > MAX_NUMBER_LENGTH) return false;  // the token way reports it
   // The state the number token leaves behind.
-  s.comma_before = line.substr(blanks, p - blanks).find(',') != std::string_view::npos;
-  s.token_start = p;
-  s.token_touches_previous = p == s.previous_token_end;
-  s.previous_token_end = end;
-  s.pos = end;
-  s.token_line = s.line_number;
-  s.token_text =
-      lowered(s, line.substr(p, end - p), has_capitals(line.substr(letters, end - letters)));
+  s.comma_before = comma;
+  place_token(s, p, end);
+  s.token_text = number_text(s, line, p, end, letters);
   ctx.token_index = ctx.constants.enter(s.token_text, kind);
   s.previous_kind = kind;
   ctx.token_kind = kind;

@@ -108,7 +108,7 @@ void token_list_combine(bool parenthesise, TokenList& left, const TokenList& rig
 }
 
 void token_list_write(TranslationContext& ctx, int target, const TokenList& list) {
-  OutputText& out = ctx.outputs[static_cast<std::size_t>(target)];
+  OutputText& out = output_of(ctx, target);
   for (const TokenNode& node : list) {
     if (node.kind == TOK_NAME || node.kind == TOK_CALL) {
       out.append_stripped(ctx.symbols[node.value].text, false);

@@ -10,31 +10,11 @@
 #include <string>
 #include <string_view>
 
-#include "core/fatal_error.h"
 #include "core/json_writer.h"
 #include "core/translate_file.h"
 #include "core/translation_report.h"
 #include "fuzz/fuzz_target.h"
-
-namespace {
-
-// The whole text a translation gives, or the fatal condition's text.
-std::string translated(std::string_view input, const corvane::TranslationOptions& options) {
-  corvane::RecordingSink sink;
-  try {
-    const corvane::TranslationOutput output = corvane::translate_text(input, options, sink);
-    std::string text = output.main_text;
-    for (const corvane::OutputSection& section : output.sections) {
-      text += "\n=== " + section.name + "\n" + section.text;
-    }
-    for (const std::string& message : sink.messages) text += "\n--- " + message;
-    return text + "\n>>> " + output.console;
-  } catch (const corvane::FatalError& error) {
-    return std::string("fatal: ") + error.what();
-  }
-}
-
-}  // namespace
+#include "fuzz/whole_translation.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
@@ -44,11 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.mos_family_single_subckt = single_subckt;
     options.global_names = {"vdd", "gnd"};
     if (!single_subckt) options.report = &report;
-    const std::string quick = translated(input, options);
+    const std::string quick = corvane::whole_translation(input, options);
     if (single_subckt) {
       // Model cards read the short way and token by token give one text.
       options.quick_number_assignments = false;
-      if (translated(input, options) != quick) __builtin_trap();
+      if (corvane::whole_translation(input, options) != quick) __builtin_trap();
     }
     // Every text the report holds comes from the input: escape it all.
     std::string json;

@@ -63,16 +63,23 @@ bool read_parameter_value(TranslationContext& ctx, TokenList& value) {
   return false;
 }
 
-// "\n+ name = number ": most lines of a card, so written in one go.
-void write_number_line(OutputText& out, std::string_view name, std::string_view number) {
+// Keeps a parameter the card gave; only the values that choose a form are
+// spelled out again as text.
+void record_parameter(TranslationContext& ctx, ParameterRecord& record, int code, TokenList value) {
+  std::string text = ParameterRecord::keeps_text(code) ? value_text(ctx, value) : std::string();
+  record.read(code, std::move(value), std::move(text));
+  if (ctx.report != nullptr) ctx.report->note_parameter_read(code);
+}
+
+// "\n+ name = ", in one piece: it opens most lines of a card. The names are
+// the parameter table's own words, with nothing to strip.
+void write_parameter_opening(OutputText& out, std::string_view name) {
   constexpr std::string_view kOpening = "\n+ ";
   constexpr std::string_view kEquals = " = ";
-  char* const start = out.tail(kOpening.size() + name.size() + kEquals.size() + number.size() + 1);
+  char* const start = out.tail(kOpening.size() + name.size() + kEquals.size());
   char* end = std::copy(kOpening.begin(), kOpening.end(), start);
-  end = std::copy(name.begin(), name.end(), end);  // names are the table's own words
+  end = std::copy(name.begin(), name.end(), end);
   end = std::copy(kEquals.begin(), kEquals.end(), end);
-  end = OutputText::copy_stripped(end, number);
-  *end++ = ' ';
   out.advance(static_cast<std::size_t>(end - start));
 }
 
@@ -93,9 +100,7 @@ bool read_model_parameters(TranslationContext& ctx, int target, ParameterRecord&
       TokenList value;
       if (number.negative) token_list_add(TOK_MINUS, 0, value);
       token_list_add(number.kind, number.index, value);
-      std::string text = ParameterRecord::keeps_text(code) ? value_text(ctx, value) : std::string();
-      record.read(code, std::move(value), std::move(text));
-      if (ctx.report != nullptr) ctx.report->note_parameter_read(code);
+      record_parameter(ctx, record, code, std::move(value));
       next_token(ctx, MODE_ALL_KEYWORDS);
       skip_separators(ctx);
       continue;
@@ -114,9 +119,7 @@ bool read_model_parameters(TranslationContext& ctx, int target, ParameterRecord&
     }
     // A word that is no model parameter has no slot: it is not written.
     if (is_keyword_code(code)) {
-      std::string text = ParameterRecord::keeps_text(code) ? value_text(ctx, value) : std::string();
-      record.read(code, std::move(value), std::move(text));
-      if (ctx.report != nullptr) ctx.report->note_parameter_read(code);
+      record_parameter(ctx, record, code, std::move(value));
     } else if (ctx.report != nullptr) {
       ctx.report->note_unknown_parameter(word);
     }
@@ -128,16 +131,10 @@ bool read_model_parameters(TranslationContext& ctx, int target, ParameterRecord&
 // + name = value
 void write_model_parameters(TranslationContext& ctx, int target, const ParameterRecord& record) {
   if (ctx.report != nullptr) ctx.report->note_card_written();
-  OutputText& out = ctx.outputs[static_cast<std::size_t>(target)];
+  OutputText& out = output_of(ctx, target);
   record.for_each_written([&](int code, std::string_view name, const TokenList& value) {
     if (ctx.report != nullptr) ctx.report->note_parameter_written(code);
-    if (value.size() == 1 && is_number_kind(value[0].kind)) {
-      write_number_line(out, name, ctx.constants[value[0].value].text);
-      return;
-    }
-    out.append("\n+ ");
-    out.append_stripped(name, true);
-    out.append("= ");
+    write_parameter_opening(out, name);
     token_list_write(ctx, target, value);
   });
   write_line(ctx, target, "");

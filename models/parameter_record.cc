@@ -55,17 +55,11 @@ ParameterRecord::Slot& ParameterRecord::slot(int code) {
   return fresh;
 }
 
-namespace {
-
 // Cards write these as "3", "3.0" or "3.0000E+00" alike.
-bool selects_by_number(int code) {
+bool ParameterRecord::keeps_text(int code) {
   return code == kw("level") || code == kw("acm") || code == kw("update") || code == kw("geo") ||
          code == kw("hdif") || code == kw("rsh") || code == kw("subs");
 }
-
-}  // namespace
-
-bool ParameterRecord::keeps_text(int code) { return selects_by_number(code); }
 
 ParameterRecord::Slot& ParameterRecord::assign(int code, TokenList value) {
   Slot& s = slot(code);
@@ -80,7 +74,7 @@ ParameterRecord::Slot& ParameterRecord::assign(int code, TokenList value) {
 void ParameterRecord::read(int code, TokenList value, std::string text) {
   Slot& s = assign(code, std::move(value));
   s.given = true;
-  s.text = selects_by_number(code) ? whole_number_text(std::move(text)) : std::move(text);
+  s.text = keeps_text(code) ? whole_number_text(std::move(text)) : std::move(text);
 }
 
 void ParameterRecord::replace(int code, TokenList value, std::string text) {

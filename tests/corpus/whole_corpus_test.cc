@@ -17,9 +17,8 @@
 #include "app/app_fakes.h"
 #include "app/log_environment.h"
 #include "app/progress_window.h"
-#include "core/fatal_error.h"
-#include "core/translate_file.h"
 #include "core/translation_run.h"
+#include "fuzz/whole_translation.h"
 
 namespace corvane {
 namespace {
@@ -96,21 +95,11 @@ TEST_P(WholeCorpus, TranslatesTheFileWithinItsTimeBound) {
   EXPECT_LT(elapsed.count(), kSecondsPerFile) << input;
 }
 
-// The whole text of one translation in memory, or its fatal condition.
+// The whole text of one translation in memory, read the short way or not.
 std::string translated(const std::string& input, bool quick) {
   TranslationOptions options;
   options.quick_number_assignments = quick;
-  RecordingSink sink;
-  try {
-    const TranslationOutput output = translate_text(input, options, sink);
-    std::string text = output.main_text;
-    for (const OutputSection& section : output.sections)
-      text += "\n=== " + section.name + section.text;
-    for (const std::string& message : sink.messages) text += "\n--- " + message;
-    return text + output.console;
-  } catch (const FatalError& error) {
-    return error.what();
-  }
+  return whole_translation(input, options);
 }
 
 TEST_P(WholeCorpus, ReadsModelCardsTheShortWayAsTokenByToken) {
