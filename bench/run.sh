@@ -6,9 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_BUILD_BENCH=ON \
-  -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_GUI=OFF >/dev/null
-cmake --build build/bench
+scripts/optimised-build.sh build/bench -DCORVANE_BUILD_BENCH=ON -DCORVANE_BUILD_TESTS=OFF \
+  -DCORVANE_BUILD_GUI=OFF
 build/bench/bench/translate_bench
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

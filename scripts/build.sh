@@ -4,8 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_BUILD_TESTS=OFF >/dev/null
-cmake --build build/release
+scripts/optimised-build.sh build/release -DCORVANE_BUILD_TESTS=OFF
 
 mkdir -p build/example
 build/release/cli/corvane examples/foundry_corners.lib -o build/example/
