@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Measures corvane: Google Benchmark of the scanner, writer and in-memory
 # translation; then corvane file to file on generated 5 MB and 50 MB
-# libraries (one thread) with wall time, MB/s and peak memory, the time
-# ratio that shows linear growth, and -j 1 against -j 2 on four 10 MB files.
+# libraries (one thread) with wall time (median of five runs), MB/s and peak
+# memory, the time ratio that shows linear growth, and -j 1 against -j 2 on
+# four 10 MB files.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -13,19 +14,39 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 corvane=build/bench/cli/corvane
 
-# Prints "SECONDS PEAK_KB" for one corvane run.
+runs=5
+
+# measure JOBS INPUT... prints "SECONDS PEAK_KB": the median wall time of
+# $runs corvane runs, each writing fresh files into an empty directory
+# (replacing existing files costs the kernel extra work), and the largest
+# peak memory.
 measure() {
-  /usr/bin/time -f '%e %M' -o "$work/time" "$corvane" -q "$@"
-  cat "$work/time"
+  local jobs=$1 times=() peak=0 run start end kb outputs=()
+  shift
+  for input in "$@"; do outputs+=(-o "$work/out"); done
+  for ((run = 0; run < runs; run++)); do
+    rm -rf "$work/out"
+    mkdir "$work/out"
+    start=$EPOCHREALTIME
+    /usr/bin/time -f '%M' -o "$work/peak" "$corvane" -q -j "$jobs" "$@" "${outputs[@]}"
+    end=$EPOCHREALTIME
+    times+=("$(echo "$end - $start" | bc -l)")
+    kb=$(cat "$work/peak")
+    if ((kb > peak)); then peak=$kb; fi
+  done
+  printf '%s %s\n' "$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$((runs / 2 + 1))p")" "$peak"
 }
 
+# Generated inputs are flushed to disk first, so no write-back runs beside
+# the measured translation.
 declare -A seconds
 for size in 5 50; do
   build/bench/bench/generate_library "$size" "$work/lib$size.sp"
-  read -r secs kb < <(measure "$work/lib$size.sp" -o "$work/out$size.lib")
+  sync
+  read -r secs kb < <(measure 1 "$work/lib$size.sp")
   seconds[$size]=$secs
   bytes=$(stat -c %s "$work/lib$size.sp")
-  printf 'corvane file to file, %s MB: %.2f s, %.1f MB/s, peak memory %.0f MB (%.2f x input)\n' \
+  printf 'corvane file to file, %s MB: %.3f s, %.1f MB/s, peak memory %.0f MB (%.2f x input)\n' \
     "$size" "$secs" "$(echo "$bytes / 1048576 / $secs" | bc -l)" "$(echo "$kb / 1024" | bc -l)" \
     "$(echo "$kb * 1024 / $bytes" | bc -l)"
 done
@@ -36,7 +57,8 @@ for i in 1 2 3 4; do
   build/bench/bench/generate_library 10 "$work/part$i.sp"
   files+=("$work/part$i.sp")
 done
-read -r one _ < <(measure -j 1 "${files[@]}" -o "$work")
-read -r two _ < <(measure -j 2 "${files[@]}" -o "$work")
-printf 'four 10 MB files: -j 1 %.2f s, -j 2 %.2f s, %.2f times the throughput\n' "$one" "$two" \
+sync
+read -r one _ < <(measure 1 "${files[@]}")
+read -r two _ < <(measure 2 "${files[@]}")
+printf 'four 10 MB files: -j 1 %.3f s, -j 2 %.3f s, %.2f times the throughput\n' "$one" "$two" \
   "$(echo "$one / $two" | bc -l)"
