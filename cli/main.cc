@@ -10,6 +10,7 @@
 #include "cli/command_line.h"
 #include "cli/interrupt_watcher.h"
 #include "cli/mapped_input.h"
+#include "cli/output_pages.h"
 #include "cli/terminal_front_end.h"
 #include "core/host_file_system.h"
 #include "core/output_files.h"
@@ -53,6 +54,7 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts) {
 
   RunServices services{environment, progress, nullptr, {}, command.jobs};
   services.read_input = map_input;
+  services.prepare_output_block = map_output_pages;
   services.collect_reports = !command.report.empty();
   services.pair_done = [&](const PairReport& report) {
     std::cout << report.console << std::flush;

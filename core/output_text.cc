@@ -19,6 +19,10 @@ void OutputText::add_block(std::size_t at_least) {
   // The bytes are written before they are read, so they are left
   // uninitialised: a large text's pages are touched once.
   blocks_.push_back({std::unique_ptr<char[]>(new char[capacity]), 0, capacity});
+  // Small blocks share their pages with other allocations; only the large
+  // ones of a long text are worth readying.
+  if (prepare_ != nullptr && capacity >= kLargestBlock)
+    prepare_(blocks_.back().data.get(), capacity);
 }
 
 void OutputText::drop_unfinished_line() {

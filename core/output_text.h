@@ -23,8 +23,17 @@ constexpr std::array<bool, 256> make_special_table() {
 inline constexpr std::array<bool, 256> kSpecial = make_special_table();
 }  // namespace output_detail
 
+/// Readies the memory of a fresh block before it is written. A host may map
+/// all of its pages in one go, which costs less than the fault the first
+/// write to each page would take.
+using BlockPreparer = void (*)(char* block, std::size_t size);
+
 class OutputText {
  public:
+  OutputText() = default;
+  /// Blocks of the largest size are handed to `prepare` as they are made.
+  explicit OutputText(BlockPreparer prepare) : prepare_(prepare) {}
+
   /// Room for `n` more bytes at the end: where to write them. Follow with
   /// `advance` by the number actually written (at most `n`).
   char* tail(std::size_t n) {
@@ -97,6 +106,7 @@ class OutputText {
 
   std::vector<Block> blocks_;
   std::size_t size_ = 0;
+  BlockPreparer prepare_ = nullptr;
 };
 
 }  // namespace corvane

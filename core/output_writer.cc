@@ -49,7 +49,7 @@ void drop_unfinished_line(TranslationContext& ctx, int target) {
 }
 
 int open_section(TranslationContext& ctx, std::string_view name) {
-  ctx.outputs.emplace_back();
+  ctx.outputs.emplace_back(ctx.prepare_output_block);
   ctx.section_names.emplace_back(name);
   return static_cast<int>(ctx.outputs.size()) - 1;
 }

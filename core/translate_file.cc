@@ -39,7 +39,7 @@ void write_title(TranslationContext& ctx) {
 
 void translate_file(TranslationContext& ctx) {
   ctx.outputs.clear();
-  ctx.outputs.emplace_back();
+  ctx.outputs.emplace_back(ctx.prepare_output_block);
   ctx.section_names.assign(1, std::string());
   next_token(ctx, MODE_DOT_KEYWORDS);
   if (starts_title(ctx)) write_title(ctx);
@@ -64,6 +64,7 @@ TranslatedBlocks translate_to_blocks(std::string_view input, const TranslationOp
   TranslationContext ctx;
   ctx.mos_family_single_subckt = options.mos_family_single_subckt;
   ctx.quick_number_assignments = options.quick_number_assignments;
+  ctx.prepare_output_block = options.prepare_output_block;
   ctx.log = &log;
   // A report, when asked for, records every message on its way to `log`.
   std::optional<ReportingSink> reporting;

@@ -20,6 +20,9 @@ struct TranslationOptions {
   /// Read model cards' "name = number" pairs the short way (the same text
   /// as token by token; off only to check that).
   bool quick_number_assignments = true;
+  /// Readies each large block of output text before it is written; none
+  /// when null.
+  BlockPreparer prepare_output_block = nullptr;
 };
 
 struct OutputSection {

@@ -56,6 +56,8 @@ struct TranslationContext {
   /// Model cards' "name = number" pairs take the scanner's short way; off
   /// only to check that both ways give the same text.
   bool quick_number_assignments = true;
+  /// Given to every output text: readies its large blocks (may be null).
+  BlockPreparer prepare_output_block = nullptr;
 
   // Names declared by `.global`; they carry from file to file of a run.
   GlobalNames global_names;

@@ -35,18 +35,28 @@ struct PairJob {
   bool done = false;
 };
 
-void translate_pair(PairJob& job, bool single_subckt, bool collect_report,
-                    const InputReader& reader, std::vector<std::string> globals) {
+// What every pair of a run is translated with.
+struct PairSettings {
+  bool single_subckt;
+  bool collect_reports;
+  InputReader reader;
+  BlockPreparer prepare_output_block;
+};
+
+void translate_pair(PairJob& job, const PairSettings& settings, std::vector<std::string> globals) {
   job.globals_used = std::move(globals);
   job.messages = RecordingSink();
   job.report = TranslationReport();
   job.fatal.reset();
   try {
     const std::unique_ptr<InputText> input =
-        reader ? reader(job.input_path) : read_input(job.input_path);
-    job.output = translate_to_blocks(
-        input->text(), {single_subckt, job.globals_used, collect_report ? &job.report : nullptr},
-        job.messages);
+        settings.reader ? settings.reader(job.input_path) : read_input(job.input_path);
+    TranslationOptions options;
+    options.mos_family_single_subckt = settings.single_subckt;
+    options.global_names = job.globals_used;
+    options.report = settings.collect_reports ? &job.report : nullptr;
+    options.prepare_output_block = settings.prepare_output_block;
+    job.output = translate_to_blocks(input->text(), options, job.messages);
   } catch (const FatalError& error) {
     job.fatal = FatalReport{error.stream(), error.what()};
   }
@@ -56,12 +66,8 @@ void translate_pair(PairJob& job, bool single_subckt, bool collect_report,
 // with the global names committed so far; the commit checks them.
 class PairWorkers {
  public:
-  PairWorkers(std::vector<PairJob>& jobs, bool single_subckt, bool collect_reports,
-              const InputReader& reader, int count)
-      : jobs_(jobs),
-        single_subckt_(single_subckt),
-        collect_reports_(collect_reports),
-        reader_(reader) {
+  PairWorkers(std::vector<PairJob>& jobs, const PairSettings& settings, int count)
+      : jobs_(jobs), settings_(settings) {
     for (int i = 0; i < count; ++i) threads_.emplace_back([this] { work(); });
   }
   ~PairWorkers() {
@@ -97,7 +103,7 @@ class PairWorkers {
         index = next_++;
         globals = globals_;
       }
-      translate_pair(jobs_[index], single_subckt_, collect_reports_, reader_, std::move(globals));
+      translate_pair(jobs_[index], settings_, std::move(globals));
       {
         std::lock_guard lock(mutex_);
         jobs_[index].done = true;
@@ -107,9 +113,7 @@ class PairWorkers {
   }
 
   std::vector<PairJob>& jobs_;
-  const bool single_subckt_;
-  const bool collect_reports_;
-  const InputReader& reader_;
+  const PairSettings& settings_;
   std::mutex mutex_;
   std::condition_variable done_;
   std::vector<std::string> globals_;
@@ -218,11 +222,11 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
     jobs[i].input_path = inputs[i];
     jobs[i].output_path = i < outputs.size() ? outputs[i] : std::string();
   }
+  const PairSettings settings{request.mos_family_single_subckt, services.collect_reports,
+                              services.read_input, services.prepare_output_block};
   std::optional<PairWorkers> workers;
   if (services.jobs > 1 && jobs.size() > 1) {
-    workers.emplace(jobs, request.mos_family_single_subckt, services.collect_reports,
-                    services.read_input,
-                    std::min<int>(services.jobs, static_cast<int>(jobs.size())));
+    workers.emplace(jobs, settings, std::min<int>(services.jobs, static_cast<int>(jobs.size())));
   }
 
   SessionLog log(environment);
@@ -258,8 +262,7 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
 
     if (workers) workers->wait_for(i);
     if (!workers || job.globals_used != globals) {
-      translate_pair(job, request.mos_family_single_subckt, services.collect_reports,
-                     services.read_input, globals);
+      translate_pair(job, settings, globals);
     }
     for (const std::string& message : job.messages.messages) log.post_status(message);
     log.step(job.messages.steps);

@@ -7,6 +7,7 @@
 
 #include "core/fatal_error.h"
 #include "core/input_text.h"
+#include "core/output_text.h"
 #include "core/translation_report.h"
 #include "core/translation_request.h"
 
@@ -66,6 +67,9 @@ struct RunServices {
   /// How inputs are opened; `read_input` when empty. A front end may lend a
   /// host's faster way (mapping the file) here.
   InputReader read_input = {};
+  /// Readies each large block of output text before it is written; a front
+  /// end may lend a host's way of mapping its pages in one go here.
+  BlockPreparer prepare_output_block = nullptr;
 };
 
 /// Translates every input/output pair of the request, each with its ".err"

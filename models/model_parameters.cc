@@ -71,16 +71,25 @@ void record_parameter(TranslationContext& ctx, ParameterRecord& record, int code
   if (ctx.report != nullptr) ctx.report->note_parameter_read(code);
 }
 
-// "\n+ name = ", in one piece: it opens most lines of a card. The names are
-// the parameter table's own words, with nothing to strip.
-void write_parameter_opening(OutputText& out, std::string_view name) {
+// "\n+ name = value ". The names are the parameter table's own words, with
+// nothing to strip. Most values are one number: that line is made in one
+// piece, the rest piece by piece.
+void write_parameter(TranslationContext& ctx, int target, OutputText& out, std::string_view name,
+                     const TokenList& value) {
   constexpr std::string_view kOpening = "\n+ ";
   constexpr std::string_view kEquals = " = ";
-  char* const start = out.tail(kOpening.size() + name.size() + kEquals.size());
+  const bool one_number = value.size() == 1 && is_number_kind(value[0].kind);
+  const std::string_view number = one_number ? ctx.constants[value[0].value].text : "";
+  char* const start = out.tail(kOpening.size() + name.size() + kEquals.size() + number.size() + 1);
   char* end = std::copy(kOpening.begin(), kOpening.end(), start);
   end = std::copy(name.begin(), name.end(), end);
   end = std::copy(kEquals.begin(), kEquals.end(), end);
+  if (one_number) {
+    end = OutputText::copy_stripped(end, number);
+    *end++ = ' ';
+  }
   out.advance(static_cast<std::size_t>(end - start));
+  if (!one_number) token_list_write(ctx, target, value);
 }
 
 }  // namespace
@@ -134,8 +143,7 @@ void write_model_parameters(TranslationContext& ctx, int target, const Parameter
   OutputText& out = output_of(ctx, target);
   record.for_each_written([&](int code, std::string_view name, const TokenList& value) {
     if (ctx.report != nullptr) ctx.report->note_parameter_written(code);
-    write_parameter_opening(out, name);
-    token_list_write(ctx, target, value);
+    write_parameter(ctx, target, out, name, value);
   });
   write_line(ctx, target, "");
 }

@@ -55,12 +55,6 @@ ParameterRecord::Slot& ParameterRecord::slot(int code) {
   return fresh;
 }
 
-// Cards write these as "3", "3.0" or "3.0000E+00" alike.
-bool ParameterRecord::keeps_text(int code) {
-  return code == kw("level") || code == kw("acm") || code == kw("update") || code == kw("geo") ||
-         code == kw("hdif") || code == kw("rsh") || code == kw("subs");
-}
-
 ParameterRecord::Slot& ParameterRecord::assign(int code, TokenList value) {
   Slot& s = slot(code);
   if (!s.compound_listed && !is_single_number(value)) {
@@ -74,12 +68,13 @@ ParameterRecord::Slot& ParameterRecord::assign(int code, TokenList value) {
 void ParameterRecord::read(int code, TokenList value, std::string text) {
   Slot& s = assign(code, std::move(value));
   s.given = true;
-  s.text = keeps_text(code) ? whole_number_text(std::move(text)) : std::move(text);
+  // Cards write these as "3", "3.0" or "3.0000E+00" alike.
+  if (keeps_text(code)) keep_text(code, whole_number_text(std::move(text)));
 }
 
 void ParameterRecord::replace(int code, TokenList value, std::string text) {
-  Slot& s = assign(code, std::move(value));
-  s.text = std::move(text);
+  assign(code, std::move(value));
+  keep_text(code, std::move(text));
 }
 
 TokenList combine_values(bool parenthesise, TokenList left, const TokenList& right, bool open_brace,

@@ -53,7 +53,8 @@ class ParameterRecord {
     const Slot* s = find(code);
     if (s == nullptr) return {};
     s->used = true;
-    return s->text;
+    const int kept = kept_text_index(code);
+    return kept < 0 ? std::string_view() : kept_texts_[static_cast<std::size_t>(kept)];
   }
   /// True when the parameter was given with exactly this text.
   bool text_is(int code, std::string_view text) const {
@@ -63,12 +64,13 @@ class ParameterRecord {
   /// The parameters whose text chooses a form of the output (level, acm,
   /// update, geo, hdif, rsh, subs): only these need their text, so a card's
   /// hundreds of other values are not spelled out again.
-  static bool keeps_text(int code);
+  static bool keeps_text(int code) { return kept_text_index(code) >= 0; }
 
   /// Records a parameter read from the card; a repeated one keeps its last
   /// value.
   void read(int code, TokenList value, std::string text);
-  /// Replaces the value and the text (the level after renumbering).
+  /// Replaces the value and the text (the level after renumbering). Only the
+  /// parameters of `keeps_text` keep a text.
   void replace(int code, TokenList value, std::string text);
 
   /// Calls `visit(code, name, value)` for every given parameter with a name
@@ -113,8 +115,37 @@ class ParameterRecord {
     bool compound_listed = false;  // in compound_codes_
     std::string_view name;
     TokenList value;
-    std::string text;
   };
+
+  // The texts of the few parameters that keep one stand apart from the
+  // slots: a slot stays small, and a card's hundreds of values move no
+  // string each.
+  static constexpr std::size_t kKeptTextCount = 7;
+  /// The place of `code` among the kept texts, or -1.
+  static int kept_text_index(int code) {
+    switch (code) {
+      case kw("level"):
+        return 0;
+      case kw("acm"):
+        return 1;
+      case kw("update"):
+        return 2;
+      case kw("geo"):
+        return 3;
+      case kw("hdif"):
+        return 4;
+      case kw("rsh"):
+        return 5;
+      case kw("subs"):
+        return 6;
+      default:
+        return -1;
+    }
+  }
+  void keep_text(int code, std::string text) {
+    const int kept = kept_text_index(code);
+    if (kept >= 0) kept_texts_[static_cast<std::size_t>(kept)] = std::move(text);
+  }
 
   inline static const TokenList kNoValue;
 
@@ -162,6 +193,7 @@ class ParameterRecord {
   std::array<std::uint64_t, (PARAMETER_CODE_COUNT + 63) / 64> has_slot_{};
   std::vector<Chunk> chunks_;
   std::vector<int> compound_codes_;  // codes ever given a compound value
+  std::array<std::string, kKeptTextCount> kept_texts_;
   int slot_count_ = 0;
 };
 

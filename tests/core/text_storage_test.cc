@@ -2,6 +2,7 @@
 // large libraries lean on.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,35 @@ TEST(OutputText, DropsTheUnfinishedLineEvenWhenItSpansBlocks) {
   text.append("no newline at all");
   text.drop_unfinished_line();
   EXPECT_EQ(text.str(), "");
+}
+
+// Counts the bytes a preparer was handed, and scribbles over them: what the
+// text holds must be what was appended, whatever the block held before.
+std::size_t& prepared_bytes() {
+  static std::size_t bytes = 0;
+  return bytes;
+}
+void scribble_and_count(char* block, std::size_t size) {
+  std::memset(block, '#', size);
+  prepared_bytes() += size;
+}
+
+TEST(OutputText, HandsOnlyItsLargeBlocksToThePreparer) {
+  prepared_bytes() = 0;
+  OutputText small(scribble_and_count);
+  small.append("+ vth0 = 0.4\n");
+  EXPECT_EQ(prepared_bytes(), 0u);
+
+  OutputText large(scribble_and_count);
+  std::string expected;
+  for (int i = 0; i < 200000; ++i) {
+    const std::string line = "+ vth0 = 0." + std::to_string(i) + "\n";
+    large.append(line);
+    expected += line;
+  }
+  EXPECT_EQ(large.str(), expected);
+  EXPECT_GE(prepared_bytes(), std::size_t{1} << 20);
+  EXPECT_LE(prepared_bytes(), expected.size());
 }
 
 TEST(SymbolTable, ManyNamesKeepTheirFirstIndexAndKeywordsStayKeywords) {

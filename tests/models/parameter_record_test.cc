@@ -46,19 +46,24 @@ TEST(ParameterRecord, StartsNamedFromTheTableWithNothingGiven) {
 
 TEST(ParameterRecord, RenamesDropsAndKeepsTheLastValue) {
   ParameterRecord record;
-  record.read(kw("n"), {{NODE_ONE, 0}}, "1");
-  record.read(kw("n"), {{NODE_TWO, 0}}, "2");
-  EXPECT_TRUE(record.given(kw("n")));
-  EXPECT_TRUE(record.text_is(kw("n"), "2"));
-  EXPECT_FALSE(record.text_is(kw("n"), "1"));
-  ASSERT_EQ(record.value(kw("n")).size(), 1u);
-  EXPECT_EQ(record.value(kw("n"))[0].kind, NODE_TWO);
-  record.rename(kw("n"), "nj");
-  EXPECT_EQ(record.name(kw("n")), "nj");
-  record.set_given(kw("n"), false);
-  EXPECT_FALSE(record.given(kw("n")));
-  EXPECT_FALSE(record.text_is(kw("n"), "2"));
+  record.read(kw("acm"), {{NODE_ONE, 0}}, "1");
+  record.read(kw("acm"), {{NODE_TWO, 0}}, "2");
+  EXPECT_TRUE(record.given(kw("acm")));
+  EXPECT_TRUE(record.text_is(kw("acm"), "2"));
+  EXPECT_FALSE(record.text_is(kw("acm"), "1"));
+  ASSERT_EQ(record.value(kw("acm")).size(), 1u);
+  EXPECT_EQ(record.value(kw("acm"))[0].kind, NODE_TWO);
+  record.rename(kw("acm"), "acm2");
+  EXPECT_EQ(record.name(kw("acm")), "acm2");
+  record.set_given(kw("acm"), false);
+  EXPECT_FALSE(record.given(kw("acm")));
+  EXPECT_FALSE(record.text_is(kw("acm"), "2"));
   EXPECT_EQ(record.slot_count(), 1);
+
+  // Only the parameters whose text chooses a form keep one.
+  record.read(kw("vth0"), {{NODE_ONE, 0}}, "1");
+  EXPECT_TRUE(record.given(kw("vth0")));
+  EXPECT_EQ(record.text(kw("vth0")), "");
 }
 
 TEST(ParameterRecord, CostsInProportionToItsCard) {
