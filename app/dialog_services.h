@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/file_selection.h"
-#include "core/translation_request.h"
+#include "run/translation_request.h"
 
 namespace corvane {
 

@@ -11,10 +11,6 @@ namespace corvane {
 /// Ondrel files to write on the right.
 enum class ListSide { input, output };
 
-constexpr ListSide partner_of(ListSide side) {
-  return side == ListSide::input ? ListSide::output : ListSide::input;
-}
-
 /// One row of a list: one or more file names (blank-separated, a name with
 /// blanks in double quotes) and the colour it is painted in (0x00BBGGRR).
 struct FileRow {

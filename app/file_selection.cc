@@ -1,7 +1,7 @@
 #include "app/file_selection.h"
 
-#include "app/split_quoted.h"
-#include "core/path_names.h"
+#include "run/path_names.h"
+#include "run/split_quoted.h"
 
 namespace corvane {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "core/translation_run.h"
+#include "run/translation_run.h"
 
 namespace corvane {
 

@@ -3,9 +3,10 @@
 #include <algorithm>
 
 #include "app/output_names.h"
-#include "app/split_quoted.h"
-#include "app/string_table.h"
-#include "core/host_file_system.h"
+#include "app/row_colour.h"
+#include "run/host_file_system.h"
+#include "run/split_quoted.h"
+#include "run/string_table.h"
 
 namespace corvane {
 namespace {
@@ -180,7 +181,7 @@ std::optional<TranslationRequest> TranslateDialogLogic::row_request(
     prompts.show_message(
         fill_string_argument(string_text(IDS_DEFAULT_DIRECTORY), *output.defaulted_directory));
   }
-  return TranslationRequest{std::move(input_files), output.text, single_subckt_, nullptr};
+  return TranslationRequest{std::move(input_files), output.text, single_subckt_};
 }
 
 void TranslateDialogLogic::translate(DialogPrompts& prompts, HostFileSystem& file_system,

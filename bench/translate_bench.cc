@@ -7,7 +7,7 @@
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
-#include "core/translate_file.h"
+#include "translate/translate_file.h"
 
 namespace corvane {
 namespace {

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/string_table.h"
-#include "core/path_names.h"
+#include "run/path_names.h"
+#include "run/string_table.h"
 
 namespace corvane {
 namespace {

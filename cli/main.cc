@@ -5,17 +5,18 @@
 #include <unistd.h>
 
 #include <iostream>
+#include <string_view>
 
-#include "app/log_environment.h"
 #include "cli/command_line.h"
 #include "cli/interrupt_watcher.h"
 #include "cli/mapped_input.h"
 #include "cli/output_pages.h"
 #include "cli/terminal_front_end.h"
-#include "core/host_file_system.h"
-#include "core/output_files.h"
-#include "core/report_json.h"
-#include "core/translation_run.h"
+#include "run/host_file_system.h"
+#include "run/log_environment.h"
+#include "run/output_files.h"
+#include "run/report_json.h"
+#include "run/translation_run.h"
 
 namespace {
 
@@ -23,6 +24,20 @@ using namespace corvane;
 
 // A run cancelled with Ctrl-C ends as programs interrupted by SIGINT do.
 constexpr int kCancelledStatus = 130;
+
+std::string_view colour_name(StatusColour colour) {
+  switch (colour) {
+    case StatusColour::red:
+      return "red";
+    case StatusColour::yellow:
+      return "yellow";
+    case StatusColour::green:
+      return "green";
+    case StatusColour::neutral:
+      break;
+  }
+  return "neutral";
+}
 
 void print_summary(const PairReport& report) {
   std::cerr << report.input_path << ": ";

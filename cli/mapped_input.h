@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "core/input_text.h"
+#include "run/input_text.h"
 
 namespace corvane {
 

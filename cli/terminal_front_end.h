@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <string>
 
-#include "app/progress_window.h"
-#include "app/user_prompts.h"
 #include "cli/interrupt_watcher.h"
+#include "run/progress_window.h"
+#include "run/user_prompts.h"
 
 namespace corvane {
 

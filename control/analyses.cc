@@ -285,4 +285,10 @@ void translate_tran(TranslationContext& ctx, int target, int /*code*/) {
   if (uic) write_line(ctx, target, ".options noictranslate");
 }
 
+// .op  ->  .op
+void translate_op(TranslationContext& ctx, int target, int /*code*/) {
+  write_line(ctx, target, ".op");
+  finish_statement(ctx, MODE_ALL_KEYWORDS);
+}
+
 }  // namespace corvane

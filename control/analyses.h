@@ -11,6 +11,8 @@ namespace corvane {
 void translate_ac(TranslationContext& ctx, int target, int code);
 void translate_dc(TranslationContext& ctx, int target, int code);
 void translate_tran(TranslationContext& ctx, int target, int code);
+/// `.op` is written as it stands; anything after it is dropped.
+void translate_op(TranslationContext& ctx, int target, int code);
 
 /// The Ondrel word for an HSPICE sweep type (dec, lin, oct, and poi, which
 /// becomes "list"); empty for any other word.

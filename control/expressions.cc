@@ -2,27 +2,11 @@
 
 #include <string_view>
 
+#include "core/expression_pieces.h"
 #include "core/token_stream.h"
 
 namespace corvane {
 namespace {
-
-struct CallRewrite {
-  std::string_view hspice;
-  std::string_view ondrel;
-};
-
-constexpr CallRewrite kCallRewrites[] = {
-    {"pow(", "pwr("},
-    {"pwr(", "pwrs("},
-    {"db(", "20*log10("},
-    {"sign(", "sgn("},
-};
-
-constexpr std::string_view kDistributionCalls[] = {"unif(", "aunif(", "gauss(", "agauss(",
-                                                   "limit("};
-
-bool is_operand(int kind) { return kind == TOK_NAME || kind == TOK_CALL || is_number_kind(kind); }
 
 bool is_operator(int kind) {
   return kind == TOK_STAR || kind == TOK_PLUS || kind == TOK_MINUS || kind == TOK_SLASH;
@@ -74,37 +58,6 @@ bool read_operand(TranslationContext& ctx, ExpressionPieces& pieces) {
 }
 
 }  // namespace
-
-void rewrite_function_call(TranslationContext& ctx, std::string& call) {
-  for (const CallRewrite& rewrite : kCallRewrites) {
-    if (call == rewrite.hspice) {
-      call.assign(rewrite.ondrel);
-      return;
-    }
-  }
-  for (std::string_view distribution : kDistributionCalls) {
-    if (call == distribution) {
-      if (ctx.log != nullptr) {
-        ctx.log->post_status("HSPICE distribution functions are unsupported by translator");
-      }
-      return;
-    }
-  }
-}
-
-bool ExpressionPieces::add_current(const TranslationContext& ctx) {
-  int kind = ctx.token_kind;
-  if (is_keyword_code(kind)) kind = TOK_NAME;
-  const bool operand = is_operand(kind);
-  if (!operand && !is_operator(kind) && kind != TOK_LPAREN && kind != TOK_RPAREN) return false;
-  const bool follows_operand = previous_ == TOK_NAME || is_number_kind(previous_);
-  if (previous_ != TOK_EOF && (ctx.scan.comma_before || (operand && follows_operand))) {
-    token_list_add(TOK_COMMA, 0, list_);
-  }
-  token_list_add(kind, operand ? ctx.token_index : 0, list_);
-  previous_ = kind;
-  return true;
-}
 
 ValueRead read_parameter_value(TranslationContext& ctx, TokenList& list) {
   int sign = TOK_EOF;

@@ -179,4 +179,10 @@ void translate_global(TranslationContext& ctx, int /*target*/, int /*code*/) {
   }
 }
 
+// .end  ->  .end
+void translate_end(TranslationContext& ctx, int target, int /*code*/) {
+  write_line(ctx, target, ".end");
+  finish_statement(ctx, MODE_ALL_KEYWORDS);
+}
+
 }  // namespace corvane

@@ -12,6 +12,8 @@ void translate_include(TranslationContext& ctx, int target, int code);
 void translate_load(TranslationContext& ctx, int target, int code);
 void translate_save(TranslationContext& ctx, int target, int code);
 void translate_global(TranslationContext& ctx, int target, int code);
+/// `.end` is written as it stands; anything after it on its line is dropped.
+void translate_end(TranslationContext& ctx, int target, int code);
 
 /// The file name in quotes on the current line, in double quotes and
 /// original case (the current token's text when the line has none); the

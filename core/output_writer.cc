@@ -23,12 +23,6 @@ void write_comment(TranslationContext& ctx, int target, std::string_view text) {
   }
 }
 
-std::string strip_special(std::string_view text) {
-  OutputText out;
-  out.append_stripped(text, false);
-  return out.take();
-}
-
 std::string strip_dots(std::string_view text) {
   std::string out;
   out.reserve(text.size());

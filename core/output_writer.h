@@ -25,8 +25,6 @@ void write_line(TranslationContext& ctx, int target, std::string_view text);
 /// one "*" and the piece; empty pieces are dropped.
 void write_comment(TranslationContext& ctx, int target, std::string_view text);
 
-/// Deletes newlines and the characters # & ; < > ? [ ] ^ ~ @.
-std::string strip_special(std::string_view text);
 /// Deletes every ".".
 std::string strip_dots(std::string_view text);
 /// Puts "x" in front of `text`.

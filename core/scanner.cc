@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "control/expressions.h"
 #include "core/char_class.h"
 #include "core/fatal_error.h"
+#include "core/function_calls.h"
 #include "core/text_index.h"
 
 namespace corvane {

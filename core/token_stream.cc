@@ -1,10 +1,8 @@
 #include "core/token_stream.h"
 
-#include <array>
-#include <utility>
-
 #include "core/char_class.h"
 #include "core/diagnostics.h"
+#include "core/expression_pieces.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 
@@ -33,53 +31,6 @@ int value_mode(const TranslationContext& ctx) {
 
 bool is_name_like(int kind) { return kind == TOK_NAME || is_keyword_code(kind); }
 
-struct SourceKindWord {
-  std::string_view word;
-  int keyword;
-};
-
-// Words after the output nodes that name the kind of a source or line.
-constexpr std::array<SourceKindWord, 22> kSourceKindWords = {{
-    {"r", kw("r")},
-    {"c", kw("c")},
-    {"l", kw("l")},
-    {"vcvs", kw("vcvs")},
-    {"vccs", kw("vccs")},
-    {"ccvs", kw("ccvs")},
-    {"cccs", kw("cccs")},
-    {"cur", kw("cur")},
-    {"vcr", kw("vcr")},
-    {"opamp", kw("opamp")},
-    {"trans", kw("transformer")},
-    {"delay", kw("delay")},
-    {"vccap", kw("vccap")},
-    {"laplace", kw("laplace")},
-    {"freq", kw("freq")},
-    {"poly", kw("poly")},
-    {"transformer", kw("transformer")},
-    {"z0", kw("z0")},
-    {"zo", kw("z0")},
-    {"td", kw("td")},
-    {"f", kw("f")},
-    {"nl", kw("nl")},
-}};
-
-// Reads one node name; false when the current token cannot be one (or
-// already starts the next statement).
-bool read_node(TranslationContext& ctx, std::string& name, int mode_after) {
-  if (ctx.statement_ended) return false;
-  if (ctx.token_kind == TOK_NAME) {
-    name = with_polarity_suffix(ctx, read_name(ctx), mode_after);
-    return true;
-  }
-  if (is_number_kind(ctx.token_kind)) {
-    name = read_name(ctx);
-    look_up_word(ctx, mode_after);
-    return true;
-  }
-  return false;
-}
-
 // A token that can be a piece of a name.
 bool is_name_piece(int kind) { return is_name_like(kind) || is_number_kind(kind); }
 
@@ -105,23 +56,10 @@ bool joins_name_pieces(const TranslationContext& ctx) {
 
 void read_quoted_expression(TranslationContext& ctx, TokenList& list) {
   token_list_add(TOK_LBRACE, 0, list);
-  int previous = TOK_QUOTE;
+  ExpressionPieces pieces(list);
   next_token(ctx, MODE_NO_KEYWORDS);
   while (!ctx.statement_ended && ctx.token_kind != TOK_QUOTE && ctx.token_kind != TOK_EOF) {
-    int kind = ctx.token_kind;
-    if (is_keyword_code(kind)) kind = TOK_NAME;
-    const bool operand = kind == TOK_NAME || kind == TOK_CALL || is_number_kind(kind);
-    if (operand || kind == TOK_STAR || kind == TOK_PLUS || kind == TOK_MINUS || kind == TOK_SLASH ||
-        kind == TOK_LPAREN || kind == TOK_RPAREN) {
-      // Commas are separators to the scanner: put back the ones the source
-      // had, and one between two operands that would otherwise run together.
-      const bool follows_operand = previous == TOK_NAME || is_number_kind(previous);
-      if (previous != TOK_QUOTE && (ctx.scan.comma_before || (operand && follows_operand))) {
-        token_list_add(TOK_COMMA, 0, list);
-      }
-      token_list_add(kind, ctx.token_index, list);
-      previous = kind;
-    }
+    pieces.add_current(ctx);  // what cannot be part of an expression is passed over
     next_token(ctx, MODE_NO_KEYWORDS);
   }
   if (ctx.token_kind == TOK_QUOTE && !ctx.statement_ended) next_token(ctx, value_mode(ctx));
@@ -229,39 +167,6 @@ std::string with_polarity_suffix(TranslationContext& ctx, std::string name, int 
   return name;
 }
 
-bool read_output_nodes(TranslationContext& ctx, int count, std::string_view element_name) {
-  ctx.output_nodes.assign(static_cast<std::size_t>(count), std::string());
-  for (std::string& node : ctx.output_nodes) {
-    if (!read_node(ctx, node, MODE_NO_KEYWORDS)) {
-      warn_and_skip(ctx, ctx.statement_target, "Incorrect number of output nodes:", element_name);
-      return false;
-    }
-  }
-  if (ctx.token_kind == TOK_NAME && !ctx.statement_ended) {
-    const std::string_view word = token_text(ctx);
-    for (const SourceKindWord& entry : kSourceKindWords) {
-      if (word == entry.word) {
-        ctx.token_kind = entry.keyword;
-        break;
-      }
-    }
-  }
-  return true;
-}
-
-bool read_controlling_nodes(TranslationContext& ctx, int count, std::string_view element_name) {
-  ctx.controlling_nodes.assign(static_cast<std::size_t>(count), std::string());
-  for (int i = 0; i < count; ++i) {
-    const int mode_after = i + 1 == count ? MODE_ALL_KEYWORDS : MODE_NO_KEYWORDS;
-    if (!read_node(ctx, ctx.controlling_nodes[static_cast<std::size_t>(i)], mode_after)) {
-      warn_and_skip(ctx, ctx.statement_target,
-                    "Incorrect number of controlling nodes:", element_name);
-      return false;
-    }
-  }
-  return true;
-}
-
 void read_value(TranslationContext& ctx, TokenList& list) {
   if (ctx.statement_ended) return;  // the value is missing; leave the next statement alone
   int sign = 0;
@@ -288,19 +193,6 @@ void read_value(TranslationContext& ctx, TokenList& list) {
   while (!ctx.statement_ended && (ctx.token_kind == TOK_RPAREN || ctx.token_kind == TOK_EOL ||
                                   ctx.token_kind == TOK_PLUS)) {
     next_token(ctx, value_mode(ctx));
-  }
-}
-
-void copy_rest_to_list(TranslationContext& ctx, TokenList& list) {
-  while (!ctx.statement_ended) {
-    const int kind = ctx.token_kind;
-    if (is_number_kind(kind) || kind == TOK_LPAREN || kind == TOK_RPAREN) {
-      token_list_add(kind, ctx.token_index, list);
-      token_list_add(TOK_COMMA, 0, list);
-    } else if (kind == TOK_MINUS) {
-      token_list_add(kind, 0, list);
-    }
-    next_token(ctx, MODE_NO_KEYWORDS);
   }
 }
 

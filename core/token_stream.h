@@ -18,8 +18,6 @@ int next_token(TranslationContext& ctx, int mode);
 /// rejected with "Unrecognized syntax when parsing statement".
 bool expect_token(TranslationContext& ctx, int kind);
 
-inline bool token_is(const TranslationContext& ctx, int kind) { return ctx.token_kind == kind; }
-
 /// Gives up the rest of the statement, continuation lines included, and reads
 /// the first token of the next statement.
 void finish_statement(TranslationContext& ctx, int mode);
@@ -28,19 +26,8 @@ void finish_statement(TranslationContext& ctx, int mode);
 /// token of the next statement.
 void copy_statement(TranslationContext& ctx, int target, int mode);
 
-/// Reads `count` node names into `output_nodes`, then turns a following
-/// source-kind word (vcvs, poly, z0, ...) into its keyword code. False when a
-/// node is missing (the statement has then been rejected).
-bool read_output_nodes(TranslationContext& ctx, int count, std::string_view element_name);
-
-/// Reads `count` node names into `controlling_nodes`.
-bool read_controlling_nodes(TranslationContext& ctx, int count, std::string_view element_name);
-
 /// Reads one value (number, parameter name or quoted expression) into `list`.
 void read_value(TranslationContext& ctx, TokenList& list);
-
-/// Adds the rest of the statement's numbers and parentheses to `list`.
-void copy_rest_to_list(TranslationContext& ctx, TokenList& list);
 
 /// `name` with "$G_" in front when it was declared global.
 std::string global_node_name(const TranslationContext& ctx, std::string_view name);

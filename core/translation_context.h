@@ -90,7 +90,6 @@ struct TranslationContext {
 
   // Node names read by the element translators.
   std::vector<std::string> output_nodes;
-  std::vector<std::string> controlling_nodes;
 
   // Text for the standard output stream (scanner diagnostics).
   std::string console;

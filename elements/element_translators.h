@@ -21,6 +21,9 @@ void translate_m(TranslationContext& ctx, int target, int code);
 /// E, F, G and H lines; `code` tells which of the four letters.
 void translate_efgh(TranslationContext& ctx, int target, int code);
 
+/// V and I lines: copied, with their nodes as declared global.
+void translate_independent_source(TranslationContext& ctx, int target, int code);
+
 void translate_t(TranslationContext& ctx, int target, int code);
 void translate_x(TranslationContext& ctx, int target, int code);
 

@@ -10,11 +10,11 @@
 #include <string>
 #include <string_view>
 
-#include "core/json_writer.h"
-#include "core/translate_file.h"
 #include "core/translation_report.h"
 #include "fuzz/fuzz_target.h"
 #include "fuzz/whole_translation.h"
+#include "run/json_writer.h"
+#include "translate/translate_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);

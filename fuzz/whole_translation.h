@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "core/fatal_error.h"
-#include "core/translate_file.h"
+#include "translate/translate_file.h"
 
 namespace corvane {
 

@@ -209,16 +209,6 @@ std::string whole_number_text(std::string text);
 TokenList combine_values(bool parenthesise, TokenList left, const TokenList& right, bool open_brace,
                          bool close_brace, int operator_kind);
 
-/// A value without its outer braces: a parameter name or expression read as
-/// "{ x }" is just x where a template writes the braces itself.
-inline TokenList unbraced(TokenList value) {
-  if (value.size() >= 2 && value.front().kind == TOK_LBRACE && value.back().kind == TOK_RBRACE) {
-    value.erase(value.begin());
-    value.pop_back();
-  }
-  return value;
-}
-
 /// (left op right), or the side that has pieces.
 inline TokenList operate(TokenList left, int operator_kind, const TokenList& right) {
   return combine_values(true, std::move(left), right, false, false, operator_kind);

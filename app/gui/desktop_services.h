@@ -8,8 +8,8 @@
 
 #include "app/dialog_services.h"
 #include "app/persisted_choices.h"
-#include "app/progress_window.h"
-#include "app/user_prompts.h"
+#include "run/progress_window.h"
+#include "run/user_prompts.h"
 
 namespace corvane {
 

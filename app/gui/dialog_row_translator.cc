@@ -21,12 +21,11 @@ RowResult DialogRowTranslator::translate_row(const TranslationRequest& request) 
   // The dialog is the main window: its caption is kept while the progress
   // window is open and restored when it closes.
   WidgetCaption owner(dialog_);
-  TranslationRequest run_request = request;
-  run_request.owner = &owner;
   RunServices services{environment_, window, &choices_, {}, 1};
+  services.owner = &owner;
   RowResult row;
   try {
-    const RunResult result = translate_libraries(run_request, services);
+    const RunResult result = translate_libraries(request, services);
     row.colour = result.colour;
     row.cancelled = result.cancelled;
     if (result.fatal) row.fatal_message = result.fatal->text;

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "app/dialog_services.h"
-#include "core/translation_run.h"
+#include "run/translation_run.h"
 
 namespace corvane {
 

@@ -134,14 +134,14 @@ std::size_t FileListView::page_size() const {
 
 void FileListView::mousePressEvent(QMouseEvent* event) {
   const QModelIndex index = indexAt(event->position().toPoint());
-  if (event->button() == Qt::LeftButton && index.isValid() && reporting_) {
+  if (event->button() == Qt::LeftButton && index.isValid()) {
     actions_.row_pressed(side_, static_cast<std::size_t>(index.row()));
   }
   event->accept();
 }
 
 void FileListView::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && reporting_) actions_.row_double_clicked(side_);
+  if (event->button() == Qt::LeftButton) actions_.row_double_clicked(side_);
   event->accept();
 }
 
@@ -151,12 +151,12 @@ void FileListView::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
 
 void FileListView::keyPressEvent(QKeyEvent* event) {
   if (const std::optional<NavigationKey> key = navigation_key_of(event->key())) {
-    if (reporting_) actions_.navigation_key(side_, *key);
+    actions_.navigation_key(side_, *key);
     event->accept();
     return;
   }
   if (event->key() == Qt::Key_Delete) {
-    if (reporting_) actions_.delete_key(side_);
+    actions_.delete_key(side_);
     event->accept();
     return;
   }
@@ -167,7 +167,7 @@ void FileListView::keyPressEvent(QKeyEvent* event) {
 
 void FileListView::focusInEvent(QFocusEvent* event) {
   QListView::focusInEvent(event);
-  if (reporting_) actions_.list_focused(side_);
+  actions_.list_focused(side_);
 }
 
 }  // namespace corvane

@@ -75,7 +75,6 @@ class FileListView : public QListView {
   ListSide side() const { return side_; }
   /// Rows that fit in the view.
   std::size_t page_size() const;
-  void set_reporting(bool on) { reporting_ = on; }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -88,7 +87,6 @@ class FileListView : public QListView {
  private:
   ListSide side_;
   ListActions& actions_;
-  bool reporting_ = true;
 };
 
 }  // namespace corvane

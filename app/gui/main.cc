@@ -5,7 +5,7 @@
 #include "app/gui/desktop_services.h"
 #include "app/gui/icons.h"
 #include "app/gui/translate_dialog.h"
-#include "core/host_file_system.h"
+#include "run/host_file_system.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "app/progress_window.h"
+#include "run/progress_window.h"
 
 class QLabel;
 class QProgressBar;

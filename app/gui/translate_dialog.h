@@ -7,9 +7,9 @@
 
 #include "app/gui/dialog_row_translator.h"
 #include "app/gui/file_list_view.h"
-#include "app/log_environment.h"
 #include "app/persisted_choices.h"
 #include "app/translate_dialog_logic.h"
+#include "run/log_environment.h"
 
 class QCheckBox;
 class QPushButton;

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <functional>
 
-#include "app_fakes.h"
 #include "dialog_fakes.h"
+#include "support/run_fakes.h"
 
 namespace corvane {
 namespace {
@@ -261,7 +261,6 @@ TEST_F(TranslateDialogLogicTest, RowsBecomeRequestsAndArePaintedWithTheirResults
   EXPECT_EQ(first.input_files, "\"" + a + "\"");
   EXPECT_EQ(first.output_files, "\"" + scratch_.file("a.lib") + "\"");
   EXPECT_FALSE(first.mos_family_single_subckt);
-  EXPECT_EQ(first.owner, nullptr);
   EXPECT_EQ(translator_.requests[1].input_files, "\"" + b + "\"");
   EXPECT_EQ(translator_.requests[1].output_files, "\"" + scratch_.file("b b.lib") + "\"");
   EXPECT_EQ(colours(logic_), (std::vector<std::uint32_t>{kYellow, kGreen, kText}));

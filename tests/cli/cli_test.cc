@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/app_fakes.h"
+#include "support/run_fakes.h"
 
 extern char** environ;
 

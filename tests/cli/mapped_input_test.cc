@@ -8,8 +8,8 @@
 #include <string>
 #include <thread>
 
-#include "app/app_fakes.h"
 #include "core/fatal_error.h"
+#include "support/run_fakes.h"
 
 namespace corvane {
 namespace {

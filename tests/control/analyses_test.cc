@@ -1,17 +1,17 @@
 #include <gtest/gtest.h>
 
 #include "control/analyses.h"
-#include "control_support.h"
+#include "support/translation_support.h"
 
 namespace corvane {
 namespace {
 
-using testing::translate;
+using testing::translate_body;
 using testing::warnings;
 
-std::string main_text(const char* body) { return translate(body).main; }
+std::string main_text(const char* body) { return translate_body(body).text; }
 
-std::vector<std::string> warning_list(const char* body) { return warnings(translate(body)); }
+std::vector<std::string> warning_list(const char* body) { return warnings(translate_body(body)); }
 
 TEST(SweepTypeWord, GivesOndrelsWords) {
   EXPECT_EQ(sweep_type_word("dec"), "dec");
@@ -63,8 +63,8 @@ TEST(TranslateAc, MalformedStatementsAreReported) {
   EXPECT_EQ(warning_list(".ac data=d1\n"), ac_error);
   EXPECT_EQ(warning_list(".ac dec 10 1 1g sweep monte 3\n"),
             std::vector<std::string>{"WARNING: Unrecognized syntax when parsing statement ()"});
-  const testing::Translated t = translate(".ac dec 10 1 1g sweep data=d1\nv1 1 0 1\n");
-  EXPECT_EQ(t.main, "**** .ac dec 10 1 1g sweep data=d1\nv1 1 0 1\n");
+  const testing::Translated t = translate_body(".ac dec 10 1 1g sweep data=d1\nv1 1 0 1\n");
+  EXPECT_EQ(t.text, "**** .ac dec 10 1 1g sweep data=d1\nv1 1 0 1\n");
 }
 
 TEST(TranslateDc, WritesEachSweepOnTheLine) {
@@ -96,8 +96,8 @@ TEST(TranslateDc, MalformedStatementsAreReported) {
   EXPECT_EQ(warning_list(".dc v1 0 5\n"), dc_error);
   EXPECT_EQ(warning_list(".dc 1 2 3\n"), dc_error);
   // A sweep clause needs an analysis sweep before it; nothing is left of the line.
-  const testing::Translated t = translate(".dc sweep v1 0 1 0.1\nv1 1 0 1\n");
-  EXPECT_EQ(t.main, "**** .dc sweep v1 0 1 0.1\nv1 1 0 1\n");
+  const testing::Translated t = translate_body(".dc sweep v1 0 1 0.1\nv1 1 0 1\n");
+  EXPECT_EQ(t.text, "**** .dc sweep v1 0 1 0.1\nv1 1 0 1\n");
   EXPECT_EQ(warnings(t), dc_error);
 }
 

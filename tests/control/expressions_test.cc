@@ -3,10 +3,10 @@
 #include <string>
 
 #include "control/expressions.h"
-#include "control_support.h"
 #include "core/scanner.h"
 #include "core/token_list.h"
 #include "core/token_stream.h"
+#include "support/translation_support.h"
 
 namespace corvane {
 namespace {
@@ -37,45 +37,19 @@ ValueResult read_value_of(const std::string& value) {
   return result;
 }
 
-TEST(RewriteFunctionCall, RespellsTheCallsOndrelWritesDifferently) {
-  TranslationContext ctx;
-  const std::pair<std::string, std::string> rows[] = {
-      {"pow(", "pwr("}, {"pwr(", "pwrs("}, {"db(", "20*log10("}, {"sign(", "sgn("},
-      {"int(", "int("}, {"max(", "max("},  {"sqrt(", "sqrt("},
-  };
-  for (const auto& [hspice, ondrel] : rows) {
-    std::string call = hspice;
-    rewrite_function_call(ctx, call);
-    EXPECT_EQ(call, ondrel) << hspice;
-  }
-}
-
-TEST(RewriteFunctionCall, ReportsEachDistributionFunction) {
-  RecordingSink sink;
-  TranslationContext ctx;
-  ctx.log = &sink;
-  for (std::string call : {"unif(", "aunif(", "gauss(", "agauss(", "limit("}) {
-    rewrite_function_call(ctx, call);
-  }
-  std::string other = "sin(";
-  rewrite_function_call(ctx, other);
-  EXPECT_EQ(sink.messages, std::vector<std::string>(
-                               5, "HSPICE distribution functions are unsupported by translator"));
-}
-
 TEST(RewriteFunctionCall, RewritesEveryCallOnceWhateverItsCase) {
   // pow( becomes pwr(, and a pwr( written in the source becomes pwrs(: the
   // rewritten pow( is not taken for a source pwr( a second time.
   const testing::Translated t =
-      testing::translate(".param a='POW(x,2)' b='Pwr(x,2)' c='pow(y,3)' d='db(v)'\n");
-  EXPECT_EQ(t.main,
+      testing::translate_body(".param a='POW(x,2)' b='Pwr(x,2)' c='pow(y,3)' d='db(v)'\n");
+  EXPECT_EQ(t.text,
             ".param a = { pwr(x,2) } b = { pwrs(x,2) } \n"
             "+ c = { pwr(y,3) } d = { 20*log10(v) } \n");
 }
 
 TEST(RewriteFunctionCall, DistributionFunctionGivesOneStatusLineAndIsKept) {
-  const testing::Translated t = testing::translate(".param dvt=agauss(0,1,3)\n");
-  EXPECT_EQ(t.main, ".param dvt = { agauss(0,1,3) } \n");
+  const testing::Translated t = testing::translate_body(".param dvt=agauss(0,1,3)\n");
+  EXPECT_EQ(t.text, ".param dvt = { agauss(0,1,3) } \n");
   EXPECT_EQ(t.messages, std::vector<std::string>{
                             "HSPICE distribution functions are unsupported by translator"});
 }

@@ -2,81 +2,83 @@
 
 #include <fstream>
 
-#include "app/app_fakes.h"
-#include "app/log_environment.h"
-#include "app/progress_window.h"
-#include "control_support.h"
-#include "core/translation_run.h"
+#include "run/log_environment.h"
+#include "run/progress_window.h"
+#include "run/translation_run.h"
+#include "support/run_fakes.h"
+#include "support/translation_support.h"
 
 namespace corvane {
 namespace {
 
-using testing::translate;
+using testing::translate_body;
 using testing::warnings;
 
 TEST(TranslateInclude, QuotedNamesBecomeInc) {
-  EXPECT_EQ(translate(".inc 'sub.inc'\n").main, ".inc \"sub.inc\"\n");
-  EXPECT_EQ(translate(".INCLUDE \"/Tools/Lib/NMOS_VTL.inc\"\n").main,
+  EXPECT_EQ(translate_body(".inc 'sub.inc'\n").text, ".inc \"sub.inc\"\n");
+  EXPECT_EQ(translate_body(".INCLUDE \"/Tools/Lib/NMOS_VTL.inc\"\n").text,
             ".inc \"/Tools/Lib/NMOS_VTL.inc\"\n");
-  EXPECT_EQ(translate(".inc '$PDK_DIR/models/x.inc' $ note\n").main,
+  EXPECT_EQ(translate_body(".inc '$PDK_DIR/models/x.inc' $ note\n").text,
             ".inc \"$PDK_DIR/models/x.inc\"\n");
 }
 
 TEST(TranslateInclude, UnquotedNamesAreCopied) {
-  EXPECT_EQ(translate(".include sub.inc\nv1 1 0 1\n").main, ".include sub.inc\nv1 1 0 1\n");
+  EXPECT_EQ(translate_body(".include sub.inc\nv1 1 0 1\n").text, ".include sub.inc\nv1 1 0 1\n");
 }
 
 TEST(TranslateInclude, BadLinesAreReported) {
-  const testing::Translated t = translate(".inc 'sub.inc  \nv1 1 0 1\n");
-  EXPECT_EQ(t.main, ".inc \"sub.inc\"\nv1 1 0 1\n");
+  const testing::Translated t = translate_body(".inc 'sub.inc  \nv1 1 0 1\n");
+  EXPECT_EQ(t.text, ".inc \"sub.inc\"\nv1 1 0 1\n");
   EXPECT_EQ(warnings(t),
             std::vector<std::string>{"WARNING: File name without its closing quote (\"sub.inc\")"});
-  const testing::Translated empty = translate(".include\nv1 1 0 1\n");
-  EXPECT_EQ(empty.main, "**** .include\nv1 1 0 1\n");
+  const testing::Translated empty = translate_body(".include\nv1 1 0 1\n");
+  EXPECT_EQ(empty.text, "**** .include\nv1 1 0 1\n");
   EXPECT_EQ(warnings(empty).size(), 1u);
 }
 
 TEST(TranslateLoad, WritesLoadbias) {
-  EXPECT_EQ(translate(".load file='op.ic'\n").main, ".loadbias \"op.ic\"\n");
-  EXPECT_EQ(translate(".LOAD FILE = \"Op.IC\"\n").main, ".loadbias \"Op.IC\"\n");
-  EXPECT_EQ(translate(".load 'op.ic'\n").main, ".loadbias \"op.ic\"\n");
-  EXPECT_EQ(warnings(translate(".load\nv1 1 0 1\n")).size(), 1u);
+  EXPECT_EQ(translate_body(".load file='op.ic'\n").text, ".loadbias \"op.ic\"\n");
+  EXPECT_EQ(translate_body(".LOAD FILE = \"Op.IC\"\n").text, ".loadbias \"Op.IC\"\n");
+  EXPECT_EQ(translate_body(".load 'op.ic'\n").text, ".loadbias \"op.ic\"\n");
+  EXPECT_EQ(warnings(translate_body(".load\nv1 1 0 1\n")).size(), 1u);
 }
 
 TEST(TranslateSave, WritesSavebias) {
-  EXPECT_EQ(translate(".save level=top file='x.ic'\n").main, ".savebias \"x.ic\" op nosubckt \n");
-  EXPECT_EQ(translate(".save file='a.ic' time=10n\n").main, ".savebias \"a.ic\" tran time=10n \n");
-  EXPECT_EQ(translate(".save file='a.ic' level=all\n").main, ".savebias \"a.ic\" op \n");
+  EXPECT_EQ(translate_body(".save level=top file='x.ic'\n").text,
+            ".savebias \"x.ic\" op nosubckt \n");
+  EXPECT_EQ(translate_body(".save file='a.ic' time=10n\n").text,
+            ".savebias \"a.ic\" tran time=10n \n");
+  EXPECT_EQ(translate_body(".save file='a.ic' level=all\n").text, ".savebias \"a.ic\" op \n");
 }
 
 TEST(TranslateSave, SettingsAfterTheFileNameAreRead) {
-  EXPECT_EQ(translate(".save type=ic file='op.ic' level=top time=1u\n").main,
+  EXPECT_EQ(translate_body(".save type=ic file='op.ic' level=top time=1u\n").text,
             ".savebias \"op.ic\" tran time=1u nosubckt \n");
-  EXPECT_EQ(translate(".save file='run 1.ic' time=2n\n").main,
+  EXPECT_EQ(translate_body(".save file='run 1.ic' time=2n\n").text,
             ".savebias \"run 1.ic\" tran time=2n \n");
   // A name the scanner cannot read through ends the line.
-  EXPECT_EQ(translate(".save file='$HOME/op.ic' time=2n\n").main,
+  EXPECT_EQ(translate_body(".save file='$HOME/op.ic' time=2n\n").text,
             ".savebias \"$HOME/op.ic\" op \n");
 }
 
 TEST(TranslateSave, UnknownSettingsAreReported) {
-  const testing::Translated t = translate(".save file='a.ic' when=2\nv1 1 0 1\n");
-  EXPECT_EQ(t.main, "**** .save file='a.ic' when=2\nv1 1 0 1\n");
+  const testing::Translated t = translate_body(".save file='a.ic' when=2\nv1 1 0 1\n");
+  EXPECT_EQ(t.text, "**** .save file='a.ic' when=2\nv1 1 0 1\n");
   EXPECT_EQ(warnings(t), std::vector<std::string>{
                              "WARNING: Unrecognized syntax when parsing .SAVE statement ()"});
-  EXPECT_EQ(warnings(translate(".save time=tsave\n")).size(), 1u);
+  EXPECT_EQ(warnings(translate_body(".save time=tsave\n")).size(), 1u);
 }
 
 TEST(TranslateGlobal, NamesAccumulateWithoutDuplicates) {
-  const testing::Translated t = translate(".global vdd gnd\n.global vss vdd\n+ 0\n");
-  EXPECT_EQ(t.main, "");
+  const testing::Translated t = translate_body(".global vdd gnd\n.global vss vdd\n+ 0\n");
+  EXPECT_EQ(t.text, "");
   EXPECT_EQ(t.global_names, (std::vector<std::string>{"vdd", "gnd", "vss", "0"}));
 }
 
 TEST(TranslateGlobal, NamesCarryOverFromEarlierFiles) {
-  const testing::Translated t = translate(".global b a\n", {"a", "z"});
+  const testing::Translated t = translate_body(".global b a\n", {"a", "z"});
   EXPECT_EQ(t.global_names, (std::vector<std::string>{"a", "z", "b"}));
-  EXPECT_EQ(translate(".print tran v(z) v(y)\n", {"z"}).main, ".print tran v($G_z) v(y) \n");
+  EXPECT_EQ(translate_body(".print tran v(z) v(y)\n", {"z"}).text, ".print tran v($G_z) v(y) \n");
 }
 
 // Each file of a run sees the global names of the files before it, however
@@ -101,7 +103,7 @@ TEST(TranslateGlobal, NamesLastForTheWholeRun) {
     LogEnvironment environment{MessageFilter(), {}, prompts, file_system};
     ProgressWindow progress(prompts);
     RunServices services{environment, progress, nullptr, {}, jobs};
-    translate_libraries(TranslationRequest{inputs, outputs, true, nullptr}, services);
+    translate_libraries(TranslationRequest{inputs, outputs, true}, services);
     EXPECT_EQ(corvane::testing::read_file(scratch.file("b.lib")),
               "* second\n.print dc v($G_vdd) v($G_gnd) \n")
         << jobs;

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "control/options.h"
-#include "control_support.h"
 #include "core/keywords.h"
+#include "support/translation_support.h"
 
 namespace corvane {
 namespace {
 
-using testing::translate;
+using testing::translate_body;
 
 TEST(FindOption, KnowsTheCarriedOptionsAndNoOthers) {
   EXPECT_EQ(find_option(kw("node"))->form, OptionForm::flag);
@@ -36,33 +36,33 @@ TEST(FindOption, KnowsTheCarriedOptionsAndNoOthers) {
 }
 
 TEST(TranslateOptions, CarriesKnownOptionsAndDropsTheRest) {
-  EXPECT_EQ(translate(".options post=2 abstol=1e-12 reltol=1e-4 gramp=3\n").main,
+  EXPECT_EQ(translate_body(".options post=2 abstol=1e-12 reltol=1e-4 gramp=3\n").text,
             ".options abstol=1e-12 reltol=1e-4 stepgmin \n");
-  EXPECT_EQ(translate(".option node opts\n").main, ".options node opts \n");
-  EXPECT_EQ(translate(".options spice ingold=2\n").main, ".options \n");
-  EXPECT_EQ(translate(".OPTION DEFL = 1.2u\n+ ITL4=50 post\n").main,
+  EXPECT_EQ(translate_body(".option node opts\n").text, ".options node opts \n");
+  EXPECT_EQ(translate_body(".options spice ingold=2\n").text, ".options \n");
+  EXPECT_EQ(translate_body(".OPTION DEFL = 1.2u\n+ ITL4=50 post\n").text,
             ".options defl=1.2u itl4=50 \n");
 }
 
 TEST(TranslateOptions, CountsOfAcctAndList) {
-  EXPECT_EQ(translate(".options acct 2 list 3\n").main, ".options acct2 list 3 \n");
+  EXPECT_EQ(translate_body(".options acct 2 list 3\n").text, ".options acct2 list 3 \n");
   // A word that is no count is left for what follows.
-  EXPECT_EQ(translate(".options acct node list\n").main, ".options acct node list \n");
-  EXPECT_EQ(translate(".options acct=2\n").main, ".options acct \n");
-  EXPECT_EQ(translate(".options list\nv1 1 0 1\n").main, ".options list \nv1 1 0 1\n");
+  EXPECT_EQ(translate_body(".options acct node list\n").text, ".options acct node list \n");
+  EXPECT_EQ(translate_body(".options acct=2\n").text, ".options acct \n");
+  EXPECT_EQ(translate_body(".options list\nv1 1 0 1\n").text, ".options list \nv1 1 0 1\n");
 }
 
 TEST(TranslateOptions, ParameterValuesAreNotCarried) {
-  EXPECT_EQ(translate(".options reltol=rt abstol='1e-12' gmin=1e-15\n").main,
+  EXPECT_EQ(translate_body(".options reltol=rt abstol='1e-12' gmin=1e-15\n").text,
             ".options gmin=1e-15 \n");
 }
 
 TEST(TranslateOptions, AValuedOptionWithoutEqualsIsReported) {
-  const testing::Translated t = translate(".options node abstol 1e-12\nv1 1 0 1\n");
-  EXPECT_EQ(t.main, "**** .options node abstol 1e-12\nv1 1 0 1\n");
+  const testing::Translated t = translate_body(".options node abstol 1e-12\nv1 1 0 1\n");
+  EXPECT_EQ(t.text, "**** .options node abstol 1e-12\nv1 1 0 1\n");
   EXPECT_EQ(testing::warnings(t),
             std::vector<std::string>{"WARNING: Unrecognized syntax when parsing statement ()"});
-  EXPECT_EQ(testing::warnings(translate(".options reltol\nv1 1 0 1\n")).size(), 1u);
+  EXPECT_EQ(testing::warnings(translate_body(".options reltol\nv1 1 0 1\n")).size(), 1u);
 }
 
 }  // namespace

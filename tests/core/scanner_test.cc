@@ -3,7 +3,7 @@
 #include "core/fatal_error.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
-#include "scan_support.h"
+#include "support/context_fixture.h"
 
 namespace corvane {
 namespace {
@@ -32,7 +32,7 @@ TEST(Scanner, LooksUpKeywordsByMode) {
   EXPECT_EQ(token_stream("x .MODEL R1 r\n", MODE_ALL_KEYWORDS),
             "[^name x][kw .model][name r1][kw r][^eof]");
   // A keyword met without lookup keeps its kind but shares the keyword's entry.
-  testing::ScanFixture fixture("level\n");
+  testing::ContextFixture fixture("level\n");
   next_token(fixture.ctx, MODE_NO_KEYWORDS);
   EXPECT_EQ(fixture.ctx.token_kind, TOK_NAME);
   EXPECT_EQ(fixture.ctx.token_index, kw("level") - KEYWORD_FIRST_CODE);
@@ -48,7 +48,7 @@ TEST(Scanner, CallsAreRespelledOnceAndDeviceCallsAreKeywords) {
   EXPECT_EQ(token_stream(".model m1 nmos(level=49)\n", MODE_ALL_KEYWORDS),
             "[^kw .model][name m1][kw nmos][kw level][=][num 49][)][^eof]");
 
-  testing::ScanFixture fixture("x agauss(0,1,3) gauss(1)\n");
+  testing::ContextFixture fixture("x agauss(0,1,3) gauss(1)\n");
   do next_token(fixture.ctx, MODE_NO_KEYWORDS);
   while (fixture.ctx.token_kind != TOK_EOF);
   EXPECT_EQ(
@@ -58,7 +58,7 @@ TEST(Scanner, CallsAreRespelledOnceAndDeviceCallsAreKeywords) {
 }
 
 TEST(Scanner, KeepsCommentLinesAndTellsStarsApart) {
-  testing::ScanFixture fixture("* first\n**two\nr1 a b 'x * 2' * 3\n  * indented\n+ (a)*b\n");
+  testing::ContextFixture fixture("* first\n**two\nr1 a b 'x * 2' * 3\n  * indented\n+ (a)*b\n");
   std::string tokens;
   do {
     next_token(fixture.ctx, MODE_NO_KEYWORDS);
@@ -93,8 +93,8 @@ TEST(Scanner, ContinuationLinesAndStatementStarts) {
 }
 
 TEST(Scanner, CutsLongNamesWithAWarningAndStopsAtLongNumbers) {
-  testing::ScanFixture fixture("abcdefghijklmnopqrstuvwxy z\n" + std::string(12, '\n') +
-                               std::string(12, 'q') + std::string(20, 'w') + "\n");
+  testing::ContextFixture fixture("abcdefghijklmnopqrstuvwxy z\n" + std::string(12, '\n') +
+                                  std::string(12, 'q') + std::string(20, 'w') + "\n");
   std::string tokens;
   do {
     next_token(fixture.ctx, MODE_NO_KEYWORDS);
@@ -104,7 +104,7 @@ TEST(Scanner, CutsLongNamesWithAWarningAndStopsAtLongNumbers) {
   EXPECT_EQ(fixture.ctx.console,
             "\n1: [Warning]  Identifier truncated\n14: [Warning]  Identifier truncated");
 
-  testing::ScanFixture numbers("r1 a b 123456789012345678901\n");
+  testing::ContextFixture numbers("r1 a b 123456789012345678901\n");
   next_token(numbers.ctx, MODE_NO_KEYWORDS);
   for (int i = 0; i < 2; ++i) next_token(numbers.ctx, MODE_NO_KEYWORDS);
   try {
@@ -121,7 +121,7 @@ TEST(Scanner, CutsLongNamesWithAWarningAndStopsAtLongNumbers) {
 TEST(Scanner, PrintsAtMostElevenWarnings) {
   std::string input;
   for (int i = 0; i < 15; ++i) input += std::string(21, 'n') + "\n";
-  testing::ScanFixture fixture(input);
+  testing::ContextFixture fixture(input);
   do next_token(fixture.ctx, MODE_NO_KEYWORDS);
   while (fixture.ctx.token_kind != TOK_EOF);
   std::size_t printed = 0;

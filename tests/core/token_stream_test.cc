@@ -4,7 +4,7 @@
 #include "core/scanner.h"
 #include "core/token_list.h"
 #include "core/token_stream.h"
-#include "scan_support.h"
+#include "support/context_fixture.h"
 
 namespace corvane {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 // Reads the element name, then `skip` more tokens, then one value; returns
 // the value as written.
 std::string value_after(const std::string& line, int skip) {
-  testing::ScanFixture fixture(line + "\n");
+  testing::ContextFixture fixture(line + "\n");
   TranslationContext& ctx = fixture.ctx;
   next_token(ctx, MODE_DOT_KEYWORDS);
   for (int i = 0; i < skip; ++i) next_token(ctx, MODE_NO_KEYWORDS);
@@ -40,7 +40,7 @@ TEST(ReadValue, WritesNumbersNamesAndExpressions) {
 }
 
 TEST(ReadValue, LeavesTheNextStatementAlone) {
-  testing::ScanFixture fixture("r1 a b 'x\nr2 c d 2\n");
+  testing::ContextFixture fixture("r1 a b 'x\nr2 c d 2\n");
   TranslationContext& ctx = fixture.ctx;
   for (int i = 0; i < 4; ++i) next_token(ctx, i == 0 ? MODE_DOT_KEYWORDS : MODE_NO_KEYWORDS);
   TokenList list;
@@ -49,53 +49,8 @@ TEST(ReadValue, LeavesTheNextStatementAlone) {
   EXPECT_EQ(token_text(ctx), "r2");
 }
 
-TEST(ReadOutputNodes, AppendsPolarityOnlyToTouchingSigns) {
-  testing::ScanFixture fixture("E1 out+ out- vcvs 2\nG2 out 0 a b -1m\n");
-  TranslationContext& ctx = fixture.ctx;
-  next_token(ctx, MODE_DOT_KEYWORDS);
-  next_token(ctx, MODE_NO_KEYWORDS);
-  ASSERT_TRUE(read_output_nodes(ctx, 2, "e1"));
-  EXPECT_EQ(ctx.output_nodes, (std::vector<std::string>{"outp", "outn"}));
-  EXPECT_EQ(ctx.token_kind, kw("vcvs"));
-
-  while (!ctx.statement_ended) next_token(ctx, MODE_NO_KEYWORDS);
-  next_token(ctx, MODE_NO_KEYWORDS);
-  ASSERT_TRUE(read_output_nodes(ctx, 2, "g2"));
-  ASSERT_TRUE(read_controlling_nodes(ctx, 2, "g2"));
-  EXPECT_EQ(ctx.controlling_nodes, (std::vector<std::string>{"a", "b"}));
-  EXPECT_EQ(ctx.token_kind, TOK_MINUS);  // the gain's sign, not node b's suffix
-}
-
-TEST(ReadOutputNodes, RejectsAMissingNode) {
-  testing::ScanFixture fixture("E1 out = 1\nv1 a 0 1\n");
-  TranslationContext& ctx = fixture.ctx;
-  next_token(ctx, MODE_DOT_KEYWORDS);
-  ctx.dispatched_serial = ctx.statement_serial;
-  next_token(ctx, MODE_NO_KEYWORDS);
-  EXPECT_FALSE(read_output_nodes(ctx, 2, "e1"));
-  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT].str(), "**** E1 out = 1\n");
-  EXPECT_EQ(fixture.sink.messages,
-            std::vector<std::string>{"WARNING: Incorrect number of output nodes: (e1)"});
-  EXPECT_EQ(token_text(ctx), "v1");
-}
-
-TEST(ReadOutputNodes, StopsAtTheNextStatement) {
-  testing::ScanFixture fixture("R1 a\nR2 c d 2\n");
-  TranslationContext& ctx = fixture.ctx;
-  next_token(ctx, MODE_DOT_KEYWORDS);
-  ctx.dispatched_serial = ctx.statement_serial;
-  next_token(ctx, MODE_NO_KEYWORDS);
-  EXPECT_FALSE(read_output_nodes(ctx, 2, "r1"));
-  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT].str(), "**** R1 a\n");
-  EXPECT_EQ(token_text(ctx), "r2");  // the next statement is left alone
-  TokenList list;
-  read_value(ctx, list);
-  EXPECT_TRUE(list.empty());
-  EXPECT_EQ(token_text(ctx), "r2");
-}
-
 TEST(TokenList, CombinesWithBracesAndParentheses) {
-  testing::ScanFixture fixture("a b\n");
+  testing::ContextFixture fixture("a b\n");
   TranslationContext& ctx = fixture.ctx;
   const TokenList a = {{NODE_ONE, 0}};
   const TokenList b = {{NODE_TWO, 0}};
@@ -114,7 +69,7 @@ TEST(TokenList, CombinesWithBracesAndParentheses) {
 }
 
 TEST(TokenList, WritesEveryFixedPiece) {
-  testing::ScanFixture fixture("a\n");
+  testing::ContextFixture fixture("a\n");
   TranslationContext& ctx = fixture.ctx;
   const TokenList list = {
       {NODE_ZERO, 0}, {kw("m"), 0},     {kw("area"), 0},     {kw("nrs"), 0},     {kw("nrd"), 0},
@@ -129,7 +84,7 @@ TEST(TokenList, WritesEveryFixedPiece) {
 }
 
 TEST(OutputWriter, StripsSpecialCharactersAndSplitsComments) {
-  testing::ScanFixture fixture("a\n");
+  testing::ContextFixture fixture("a\n");
   TranslationContext& ctx = fixture.ctx;
   write_text(ctx, MAIN_OUTPUT, "a<b>#&;?[]^~@c\n", true);
   write_line(ctx, MAIN_OUTPUT, "");

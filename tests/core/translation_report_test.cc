@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/translate_file.h"
+#include "translate/translate_file.h"
 
 namespace corvane {
 namespace {

@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "app/app_fakes.h"
-#include "app/log_environment.h"
-#include "app/progress_window.h"
-#include "core/translation_run.h"
 #include "fuzz/whole_translation.h"
+#include "run/log_environment.h"
+#include "run/progress_window.h"
+#include "run/translation_run.h"
+#include "support/run_fakes.h"
 
 namespace corvane {
 namespace {
@@ -76,7 +76,7 @@ TEST_P(WholeCorpus, TranslatesTheFileWithinItsTimeBound) {
   const std::string output = scratch.file("out.lib");
   ProgressWindow progress(prompts);
   RunServices services{.log_environment = environment, .progress = progress, .pair_done = {}};
-  const TranslationRequest request{'"' + input + '"', '"' + output + '"', true, nullptr};
+  const TranslationRequest request{'"' + input + '"', '"' + output + '"', true};
 
   const auto start = std::chrono::steady_clock::now();
   const RunResult result = translate_libraries(request, services);

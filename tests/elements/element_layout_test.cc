@@ -6,12 +6,13 @@
 
 #include <string>
 
-#include "element_test_support.h"
+#include "support/context_fixture.h"
+#include "support/translation_support.h"
 
 namespace corvane {
 namespace {
 
-using testing::translate_lines;
+using testing::translate_body;
 
 struct LayoutCase {
   const char* plain;
@@ -30,9 +31,9 @@ std::string with_crlf(const std::string& text) {
 class ElementLayout : public ::testing::TestWithParam<LayoutCase> {};
 
 TEST_P(ElementLayout, TranslatesLikeThePlainForm) {
-  const testing::Translated plain = translate_lines(GetParam().plain);
-  const testing::Translated messy = translate_lines(GetParam().messy);
-  const testing::Translated crlf = translate_lines(with_crlf(GetParam().messy));
+  const testing::Translated plain = translate_body(GetParam().plain);
+  const testing::Translated messy = translate_body(GetParam().messy);
+  const testing::Translated crlf = translate_body(with_crlf(GetParam().messy));
   EXPECT_FALSE(plain.text.empty());
   EXPECT_TRUE(plain.messages.empty()) << plain.messages.front();
   EXPECT_EQ(messy.text, plain.text);

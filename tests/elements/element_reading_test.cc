@@ -8,15 +8,16 @@
 #include "core/keywords.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
-#include "element_test_support.h"
+#include "support/context_fixture.h"
+#include "support/translation_support.h"
 
 namespace corvane {
 namespace {
 
-using testing::ElementFixture;
+using testing::StatementFixture;
 
 // Reads the element name and `nodes` nodes of the fixture's first line.
-void skip_to_slot(ElementFixture& fixture, int nodes) {
+void skip_to_slot(StatementFixture& fixture, int nodes) {
   next_token(fixture.ctx, MODE_NO_KEYWORDS);
   ASSERT_TRUE(read_element_nodes(fixture.ctx, MAIN_OUTPUT, nodes, "e"));
 }
@@ -29,7 +30,7 @@ std::string written(TranslationContext& ctx, const TokenList& list) {
 
 // Reads the element name of the fixture's line (its first token is
 // current), then up to `count` nodes.
-std::vector<std::string> name_and_nodes(ElementFixture& fixture, int count) {
+std::vector<std::string> name_and_nodes(StatementFixture& fixture, int count) {
   std::vector<std::string> words{read_element_name(fixture.ctx)};
   for (int i = 0; i < count; ++i) {
     std::string node;
@@ -59,19 +60,19 @@ TEST(ReadNode, JoinsPiecesThatTouch) {
       {"c1 N_XI999/NET08_XI999/MM8_d 0\n", {"c1", "n_xi999/net08_xi999/mm8_d", "0"}},
   };
   for (const Case& c : cases) {
-    ElementFixture fixture(c.line);
+    StatementFixture fixture(c.line);
     EXPECT_EQ(name_and_nodes(fixture, 2), c.words) << c.line;
   }
 }
 
 TEST(ReadNode, DoesNotJoinTheNextLine) {
-  ElementFixture fixture("R1 a/b\n+c/d 10\n");
+  StatementFixture fixture("R1 a/b\n+c/d 10\n");
   EXPECT_EQ(name_and_nodes(fixture, 2), (std::vector<std::string>{"r1", "a/b", "c/d"}));
   EXPECT_EQ(token_text(fixture.ctx), "10");
 }
 
 TEST(ReadNode, LooksUpTheWordAfterANumberNodeAsAsked) {
-  ElementFixture fixture("E1 1/2 0 vcvs\n");
+  StatementFixture fixture("E1 1/2 0 vcvs\n");
   read_element_name(fixture.ctx);
   std::string node;
   ASSERT_TRUE(read_node(fixture.ctx, node, MODE_NO_KEYWORDS));
@@ -79,6 +80,36 @@ TEST(ReadNode, LooksUpTheWordAfterANumberNodeAsAsked) {
   ASSERT_TRUE(read_node(fixture.ctx, node, MODE_ALL_KEYWORDS));
   EXPECT_EQ(node, "0");
   EXPECT_EQ(fixture.ctx.token_kind, kw("vcvs"));
+}
+
+TEST(ReadElementNodes, AppendsPolarityOnlyToTouchingSigns) {
+  StatementFixture fixture("E1 out+ out- vcvs 2\nG2 out 0 a b -1m\n");
+  TranslationContext& ctx = fixture.ctx;
+  read_element_name(ctx);
+  ASSERT_TRUE(read_element_nodes(ctx, MAIN_OUTPUT, 2, "e1"));
+  EXPECT_EQ(ctx.output_nodes, (std::vector<std::string>{"outp", "outn"}));
+  EXPECT_EQ(ctx.token_kind, kw("vcvs"));
+
+  while (!ctx.statement_ended) next_token(ctx, MODE_NO_KEYWORDS);
+  read_element_name(ctx);
+  ASSERT_TRUE(read_element_nodes(ctx, MAIN_OUTPUT, 2, "g2"));
+  std::string first;
+  std::string second;
+  ASSERT_TRUE(read_node(ctx, first, MODE_NO_KEYWORDS));
+  ASSERT_TRUE(read_node(ctx, second, MODE_ALL_KEYWORDS));
+  EXPECT_EQ(first + " " + second, "a b");
+  EXPECT_EQ(ctx.token_kind, TOK_MINUS);  // the gain's sign, not node b's suffix
+}
+
+TEST(ReadElementNodes, RejectsAMissingNode) {
+  StatementFixture fixture("E1 out = 1\nv1 a 0 1\n");
+  TranslationContext& ctx = fixture.ctx;
+  read_element_name(ctx);
+  EXPECT_FALSE(read_element_nodes(ctx, MAIN_OUTPUT, 2, "e1"));
+  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT].str(), "**** E1 out = 1\n");
+  EXPECT_EQ(fixture.sink.messages,
+            std::vector<std::string>{"WARNING: Incorrect number of output nodes: (e1)"});
+  EXPECT_EQ(token_text(ctx), "v1");
 }
 
 TEST(ReadModelSlot, LastItemOfItsLineIsAValue) {
@@ -97,7 +128,7 @@ TEST(ReadModelSlot, LastItemOfItsLineIsAValue) {
       {"C1 a b cval\n+ m=2\n", true},        // a "+" line follows
   };
   for (const Case& c : cases) {
-    ElementFixture fixture(c.line);
+    StatementFixture fixture(c.line);
     skip_to_slot(fixture, 2);
     const ModelSlot slot = read_model_slot(fixture.ctx);
     EXPECT_EQ(slot.is_value, c.is_value) << c.line;
@@ -106,7 +137,7 @@ TEST(ReadModelSlot, LastItemOfItsLineIsAValue) {
 }
 
 TEST(ReadModelSlot, LooksUpKeywordsOnTheNextLine) {
-  ElementFixture fixture("C1 a b cval\n+ m=2\n");
+  StatementFixture fixture("C1 a b cval\n+ m=2\n");
   skip_to_slot(fixture, 2);
   read_model_slot(fixture.ctx);
   EXPECT_FALSE(fixture.ctx.statement_ended);
@@ -114,7 +145,7 @@ TEST(ReadModelSlot, LooksUpKeywordsOnTheNextLine) {
 }
 
 TEST(ReadModelSlot, LeavesTheSlotEmptyWithoutAName) {
-  ElementFixture fixture("R1 a b 1k\n");
+  StatementFixture fixture("R1 a b 1k\n");
   skip_to_slot(fixture, 2);
   const ModelSlot slot = read_model_slot(fixture.ctx);
   EXPECT_TRUE(slot.name.empty());
@@ -122,7 +153,7 @@ TEST(ReadModelSlot, LeavesTheSlotEmptyWithoutAName) {
 }
 
 TEST(ReadElementNodes, NeverTakesANodeFromTheNextStatement) {
-  ElementFixture fixture("R1 a\nR2 c d 2\n");
+  StatementFixture fixture("R1 a\nR2 c d 2\n");
   next_token(fixture.ctx, MODE_NO_KEYWORDS);
   EXPECT_FALSE(read_element_nodes(fixture.ctx, MAIN_OUTPUT, 2, "r1"));
   EXPECT_TRUE(fixture.ctx.statement_ended);
@@ -130,6 +161,11 @@ TEST(ReadElementNodes, NeverTakesANodeFromTheNextStatement) {
   ASSERT_EQ(fixture.sink.messages.size(), 1U);
   EXPECT_EQ(fixture.sink.messages[0], "WARNING: Incorrect number of output nodes: (r1)");
   EXPECT_EQ(fixture.ctx.outputs[MAIN_OUTPUT].str(), "**** R1 a\n");
+  // A value read after the rejection leaves the next statement alone too.
+  TokenList list;
+  read_value(fixture.ctx, list);
+  EXPECT_TRUE(list.empty());
+  EXPECT_EQ(token_text(fixture.ctx), "r2");
 }
 
 TEST(ReadElementNodes, RecodesTheKindWordAfterTheNodes) {
@@ -144,18 +180,18 @@ TEST(ReadElementNodes, RecodesTheKindWordAfterTheNodes) {
       {"R1 a b r=1k\n", 2, kw("r")},          {"G1 a b vccap pwl(1)\n", 2, kw("vccap")},
   };
   for (const Case& c : cases) {
-    ElementFixture fixture(c.line);
+    StatementFixture fixture(c.line);
     skip_to_slot(fixture, c.nodes);
     EXPECT_EQ(fixture.ctx.token_kind, c.keyword) << c.line;
   }
   // Other words stay names: they may be nodes or model names.
-  ElementFixture fixture("E1 a b m 0 2\n");
+  StatementFixture fixture("E1 a b m 0 2\n");
   skip_to_slot(fixture, 2);
   EXPECT_EQ(fixture.ctx.token_kind, TOK_NAME);
 }
 
 TEST(ReadElementNodes, AppendsPolarityOfTouchingSigns) {
-  ElementFixture fixture("E1 out+ out- in+ in -2\n");
+  StatementFixture fixture("E1 out+ out- in+ in -2\n");
   skip_to_slot(fixture, 2);
   std::string node;
   ASSERT_TRUE(read_node(fixture.ctx, node, MODE_NO_KEYWORDS));
@@ -167,7 +203,7 @@ TEST(ReadElementNodes, AppendsPolarityOfTouchingSigns) {
 }
 
 TEST(NextElementToken, PassesOverEmptyContinuationLines) {
-  ElementFixture fixture("X1 a\n+\n+   $ nothing here\n+ b sub\n");
+  StatementFixture fixture("X1 a\n+\n+   $ nothing here\n+ b sub\n");
   next_element_token(fixture.ctx, MODE_NO_KEYWORDS);
   next_element_token(fixture.ctx, MODE_NO_KEYWORDS);
   EXPECT_FALSE(fixture.ctx.statement_ended);
@@ -175,7 +211,7 @@ TEST(NextElementToken, PassesOverEmptyContinuationLines) {
 }
 
 TEST(ReadValueSequence, TakesEveryNumberAndSignedValuesAfterCommas) {
-  ElementFixture fixture("Q1 0.5,0,-0.2, vx 7 m=2\n");
+  StatementFixture fixture("Q1 0.5,0,-0.2, vx 7 m=2\n");
   next_token(fixture.ctx, MODE_NO_KEYWORDS);
   const std::vector<TokenList> values = read_value_sequence(fixture.ctx);
   ASSERT_EQ(values.size(), 5U);
@@ -186,7 +222,7 @@ TEST(ReadValueSequence, TakesEveryNumberAndSignedValuesAfterCommas) {
 }
 
 TEST(ReadValueSequence, StopsAtASignAfterABlank) {
-  ElementFixture fixture("Q1 1 -2\n");
+  StatementFixture fixture("Q1 1 -2\n");
   next_token(fixture.ctx, MODE_NO_KEYWORDS);
   EXPECT_EQ(read_value_sequence(fixture.ctx).size(), 1U);
   EXPECT_EQ(fixture.ctx.token_kind, TOK_MINUS);
@@ -194,7 +230,7 @@ TEST(ReadValueSequence, StopsAtASignAfterABlank) {
 
 TEST(ReadKeywordValue, ReportsAMissingEqualsAndAMissingValue) {
   {
-    ElementFixture fixture("R1 m 2\nR2 a b 1\n");
+    StatementFixture fixture("R1 m 2\nR2 a b 1\n");
     next_token(fixture.ctx, MODE_ALL_KEYWORDS);
     OptionalList value;
     EXPECT_FALSE(read_keyword_value(fixture.ctx, MAIN_OUTPUT, value, "bad R", "r1"));
@@ -204,7 +240,7 @@ TEST(ReadKeywordValue, ReportsAMissingEqualsAndAMissingValue) {
     EXPECT_EQ(token_text(fixture.ctx), "r2");
   }
   {
-    ElementFixture fixture("R1 m=\nR2 a b 1\n");
+    StatementFixture fixture("R1 m=\nR2 a b 1\n");
     next_token(fixture.ctx, MODE_ALL_KEYWORDS);
     OptionalList value;
     EXPECT_FALSE(read_keyword_value(fixture.ctx, MAIN_OUTPUT, value, "bad R", "r1"));
@@ -214,7 +250,7 @@ TEST(ReadKeywordValue, ReportsAMissingEqualsAndAMissingValue) {
 }
 
 TEST(StartsValue, KnowsWhatCanBeginAValue) {
-  ElementFixture fixture("R1 zz 1 -x 'e' ( m\n");
+  StatementFixture fixture("R1 zz 1 -x 'e' ( m\n");
   TranslationContext& ctx = fixture.ctx;
   next_token(ctx, MODE_ALL_KEYWORDS);
   EXPECT_TRUE(starts_plain_value(ctx));  // zz
@@ -239,7 +275,7 @@ TEST(StartsValue, KnowsWhatCanBeginAValue) {
 }
 
 TEST(FoldFactor, WritesTheDocumentedForms) {
-  ElementFixture fixture("R1 2 3 s\n");
+  StatementFixture fixture("R1 2 3 s\n");
   TranslationContext& ctx = fixture.ctx;
   next_token(ctx, MODE_NO_KEYWORDS);
   OptionalList value;
@@ -268,7 +304,7 @@ TEST(FoldFactor, WritesTheDocumentedForms) {
 }
 
 TEST(TextList, KeepsLongTextsWhole) {
-  ElementFixture fixture("E1\n");
+  StatementFixture fixture("E1\n");
   const std::string text = "v(a_rather_long_node,another_long_node)";
   EXPECT_EQ(written(fixture.ctx, text_list(fixture.ctx, text, TOK_NAME)), text + " ");
 }
@@ -280,7 +316,7 @@ struct Fields {
 TEST(FindKeywordField, FindsTheFieldOfTheCurrentKeyword) {
   constexpr KeywordField<Fields> kTable[] = {{kw("m"), &Fields::first},
                                              {kw("scale"), &Fields::second}};
-  ElementFixture fixture("R1 scale m w\n");
+  StatementFixture fixture("R1 scale m w\n");
   TranslationContext& ctx = fixture.ctx;
   Fields fields;
   next_token(ctx, MODE_ALL_KEYWORDS);

@@ -20,11 +20,11 @@
 #include <string>
 #include <vector>
 
-#include "app/app_fakes.h"
-#include "app/log_environment.h"
-#include "app/progress_window.h"
-#include "core/translation_run.h"
-#include "text_diff.h"
+#include "run/log_environment.h"
+#include "run/progress_window.h"
+#include "run/translation_run.h"
+#include "support/run_fakes.h"
+#include "support/text_diff.h"
 
 namespace corvane {
 namespace {

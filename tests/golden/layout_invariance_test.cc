@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "core/fatal_error.h"
-#include "core/translate_file.h"
+#include "translate/translate_file.h"
 
 namespace corvane {
 namespace {

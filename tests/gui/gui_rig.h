@@ -14,9 +14,9 @@
 #include "app/gui/file_list_view.h"
 #include "app/gui/inline_row_editor.h"
 #include "app/gui/translate_dialog.h"
-#include "app_fakes.h"
-#include "core/host_file_system.h"
 #include "dialog_fakes.h"
+#include "run/host_file_system.h"
+#include "support/run_fakes.h"
 
 namespace corvane::testing {
 

@@ -9,7 +9,7 @@
 
 #include "app/gui/desktop_services.h"
 #include "app/gui/qt_progress_window.h"
-#include "app_fakes.h"
+#include "support/run_fakes.h"
 
 namespace corvane {
 

@@ -15,9 +15,9 @@
 
 #include "app/gui/desktop_services.h"
 #include "app/gui/translate_dialog.h"
-#include "core/host_file_system.h"
 #include "dialog_fakes.h"
 #include "gui_rig.h"
+#include "run/host_file_system.h"
 
 namespace {
 

@@ -12,11 +12,13 @@
 #include <vector>
 
 #include "model_fixture.h"
+#include "support/translation_support.h"
 
 namespace corvane {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::count_of;
 
 fs::path corpus_models() {
   const char* source = std::getenv("CORVANE_SOURCE_DIR");
@@ -32,21 +34,12 @@ std::string corpus_file(const std::string& name) {
   return text.str();
 }
 
-int count_of(const std::string& text, const std::string& piece) {
-  int count = 0;
-  for (std::size_t at = text.find(piece); at != std::string::npos;
-       at = text.find(piece, at + piece.size())) {
-    ++count;
-  }
-  return count;
-}
-
 constexpr const char* kBsim3v3 = "INFO: BSIM3v3 MOSFET found and will be translated...";
 
 TEST(Corpus, TranslatesAMosisBsim3v3Library) {
   const std::string input = corpus_file("mosis_tsmc180_t28m_level49.sp");
   if (input.empty()) GTEST_SKIP() << "no corpus at " << corpus_models();
-  const testing::Translated out = testing::translate(input);
+  const testing::Translated out = testing::translate_whole(input);
   EXPECT_EQ(out.messages, (std::vector<std::string>{kBsim3v3, kBsim3v3}));
   EXPECT_EQ(out.steps, 2);
   for (const char* line :
@@ -64,7 +57,7 @@ TEST(Corpus, TranslatesAMosisBsim3v3Library) {
 TEST(Corpus, TranslatesACardInParenthesesOverContinuationLines) {
   const std::string input = corpus_file("openram_scn4m_nom_nmos.sp");
   if (input.empty()) GTEST_SKIP() << "no corpus at " << corpus_models();
-  const testing::Translated out = testing::translate(input, false);
+  const testing::Translated out = testing::translate_whole(input, false);
   EXPECT_EQ(out.messages, std::vector<std::string>{kBsim3v3});
   EXPECT_NE(out.text.find("\n.model n nmos \n+ mobmod = 1 \n"), std::string::npos);
   EXPECT_NE(out.text.find("\n+ lketa = -0.0129496 \n"), std::string::npos);
@@ -75,7 +68,7 @@ TEST(Corpus, TranslatesACardInParenthesesOverContinuationLines) {
 TEST(Corpus, TranslatesTheMosfetsOfACourseLibrary) {
   const std::string input = corpus_file("ee214_hspice_murmann.sp");
   if (input.empty()) GTEST_SKIP() << "no corpus at " << corpus_models();
-  const testing::Translated out = testing::translate(input);
+  const testing::Translated out = testing::translate_whole(input);
   EXPECT_EQ(count_of(out.text, "\n.model nmos214 nmos \n"), 1);
   // acm=3 with hdif: the shared-diffusion areas.
   EXPECT_NE(out.text.find("\n+ pd = { 4*0.32e-6 + (2*w+-1e-8 )}\n"), std::string::npos);
@@ -97,7 +90,7 @@ std::string all_text(const std::string& input, std::vector<std::string>* message
 TEST(Corpus, TranslatesTheBipolarAndDiodeCardsOfACourseLibrary) {
   const std::string input = corpus_file("ee214_hspice_murmann.sp");
   if (input.empty()) GTEST_SKIP() << "no corpus at " << corpus_models();
-  const testing::Translated out = testing::translate(input);
+  const testing::Translated out = testing::translate_whole(input);
   EXPECT_NE(out.text.find("\n.model npn214 npn \n+ t_measured = 25 \n+ level = 1 \n"
                           "+ is = .032f \n+ bf = 300 \n"),
             std::string::npos);
@@ -162,7 +155,7 @@ TEST(Corpus, TranslatesTheWireModelOfEachCorner) {
 TEST(Corpus, TranslatesTheDiodeAndJfetOfAnOpampMacromodel) {
   const std::string input = corpus_file("ti_lf411c_boyle_macromodel.mod");
   if (input.empty()) GTEST_SKIP() << "no corpus at " << corpus_models();
-  const testing::Translated out = testing::translate(input);
+  const testing::Translated out = testing::translate_whole(input);
   EXPECT_NE(out.text.find("\n.subckt dx a c  params:area=1 m=1 lm=1f wm=1f lp=1f wp=1f \n"
                           "D a c dx { area*m }\n.ends\n.model dx d \n+ is = 800.0e-18 \n"),
             std::string::npos);

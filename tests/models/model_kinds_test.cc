@@ -11,12 +11,15 @@
 #include "models/diode_models.h"
 #include "models/jfet_models.h"
 #include "models/wire_models.h"
+#include "support/translation_support.h"
 
 namespace corvane {
 namespace {
 
+using testing::count_of;
+using testing::has_line;
 using testing::ModelFixture;
-using testing::translate;
+using testing::translate_whole;
 using testing::Translated;
 
 struct Spellings {
@@ -47,10 +50,10 @@ TEST(ModelKinds, ReadEachCardTheSameHoweverItIsWritten) {
         "\n.model cw c (\n+ cox=1e-3 capsw = 1e-10\n+ l=10u w=2u )\n"}},
   };
   for (const Spellings& card : kCards) {
-    const Translated expected = translate(card.plain);
+    const Translated expected = translate_whole(card.plain);
     EXPECT_EQ(expected.text.find("****"), std::string::npos) << expected.text;
     for (const char* text : card.others) {
-      const Translated out = translate(text);
+      const Translated out = translate_whole(text);
       EXPECT_EQ(out.text, expected.text) << text;
       EXPECT_EQ(out.messages, expected.messages) << text;
     }
@@ -63,8 +66,8 @@ TEST(ModelKinds, ReadALevelByItsValue) {
     for (const char* level : {"1.0", "1.000E+00", "10e-1"}) {
       const std::string card =
           std::string("\n.model x1 ") + kind + " level=" + level + " is=1e-14\n";
-      const Translated out = translate(card);
-      EXPECT_EQ(out.text, translate(plain).text) << card;
+      const Translated out = translate_whole(card);
+      EXPECT_EQ(out.text, translate_whole(plain).text) << card;
       EXPECT_TRUE(out.messages.empty()) << card;
     }
   }
@@ -84,7 +87,7 @@ TEST(ModelKinds, RefuseEveryOtherLevelWithTheEchoOfTheCard) {
     for (const char* level : {"0", "2", "4", "1.5", "2.0", "lv", "'1+2'"}) {
       const std::string card =
           std::string(".model x2 ") + refusal.kind + " level=" + level + " is=1e-14";
-      const Translated out = translate("\n" + card + "\n+ n=2\n.model next npn\n");
+      const Translated out = translate_whole("\n" + card + "\n+ n=2\n.model next npn\n");
       EXPECT_EQ(out.text, "**** " + card + "\n**** + n=2\n\n.model next npn \n\n") << card;
       EXPECT_EQ(out.messages,
                 std::vector<std::string>{"WARNING: x2" + std::string(refusal.message)})

@@ -8,6 +8,7 @@
 #include "core/token_list.h"
 #include "model_fixture.h"
 #include "models/parameter_record.h"
+#include "support/translation_support.h"
 
 namespace corvane {
 namespace {

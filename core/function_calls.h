@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "core/translation_context.h"
+
+namespace corvane {
+
+/// Respells a function call that Ondrel writes differently ("pow(" becomes
+/// "pwr(", "pwr(" "pwrs(", "db(" "20*log10(", "sign(" "sgn("), and reports
+/// the distribution functions Ondrel lacks. `call` is the lower-case call
+/// text with its "("; the scanner rewrites it before entering it in the
+/// symbol table, so each call is respelled exactly once.
+void rewrite_function_call(TranslationContext& ctx, std::string& call);
+
+}  // namespace corvane

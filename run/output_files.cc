@@ -1,0 +1,154 @@
+#include "run/output_files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#include "core/fatal_error.h"
+#include "run/path_names.h"
+
+namespace corvane {
+namespace {
+
+[[noreturn]] void cannot_create_output() {
+  throw FatalError(StandardStream::error, "Fatal Error: Unable to open output file\n");
+}
+
+std::string temporary_name_beside(const std::string& path) {
+  std::random_device random;
+  std::string name = directory_part(path);
+  name += '.';
+  name += file_name_part(path);
+  name += ".tmp";
+  name += std::to_string(random());
+  return name;
+}
+
+void add_pieces(TextPieces& pieces, std::string_view text) { pieces.push_back(text); }
+
+void add_pieces(TextPieces& pieces, const OutputText& text) {
+  text.for_each_block([&pieces](std::string_view block) { pieces.push_back(block); });
+}
+
+void write_or_fail(const std::string& path, const TextPieces& pieces) {
+  if (!write_file_atomically(path, pieces)) cannot_create_output();
+}
+
+}  // namespace
+
+bool write_file_atomically(const std::string& path, const TextPieces& pieces) {
+  const std::string temporary = temporary_name_beside(path);
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    for (std::string_view piece : pieces) {
+      out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+    }
+    out.close();
+    if (!out) {
+      std::remove(temporary.c_str());
+      return false;
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, path, error);
+  if (error) {
+    std::remove(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+std::string main_output_file(std::string_view output_path, std::string_view input_path) {
+  if (output_path != input_path) return std::string(output_path);
+  std::string result = directory_part(output_path);
+  const std::string name = file_name_part(output_path);
+  result += name.substr(0, name.find('.'));
+  result += "odl.lib";
+  return result;
+}
+
+std::string section_output_file(std::string_view output_path, std::string_view section_name) {
+  std::string result = without_extension(output_path);
+  result += '_';
+  // A section name never leads out of the output's directory.
+  for (char c : section_name) result += is_path_separator(c) ? '_' : c;
+  result += ".lib";
+  return result;
+}
+
+namespace {
+
+// One file, or one per section holding the main text followed by the
+// section's text.
+template <typename Output>
+std::vector<std::string> write_texts(const Output& output, std::string_view output_path,
+                                     std::string_view input_path) {
+  std::vector<std::string> written;
+  TextPieces pieces;
+  if (output.sections.empty()) {
+    written.push_back(main_output_file(output_path, input_path));
+    add_pieces(pieces, output.main_text);
+    write_or_fail(written.back(), pieces);
+    return written;
+  }
+  for (const auto& section : output.sections) {
+    written.push_back(section_output_file(output_path, section.name));
+    pieces.clear();
+    add_pieces(pieces, output.main_text);
+    add_pieces(pieces, section.text);
+    write_or_fail(written.back(), pieces);
+  }
+  return written;
+}
+
+}  // namespace
+
+std::vector<std::string> write_output_files(const TranslationOutput& output,
+                                            std::string_view output_path,
+                                            std::string_view input_path) {
+  return write_texts(output, output_path, input_path);
+}
+
+std::vector<std::string> write_output_files(const TranslatedBlocks& output,
+                                            std::string_view output_path,
+                                            std::string_view input_path) {
+  return write_texts(output, output_path, input_path);
+}
+
+std::string read_input_file(const std::string& path) {
+  errno = 0;
+  std::ifstream in(path, std::ios::binary);
+  std::error_code error;
+  const bool directory = std::filesystem::is_directory(path, error);
+  if (!in || directory) {
+    const int number = directory ? EISDIR : (errno != 0 ? errno : ENOENT);
+    std::string text = "\nADA-91: \nSession: Can't open input file ";
+    text += path;
+    text += '(';
+    text += std::generic_category().message(number);
+    text += ")\n";
+    throw FatalError(StandardStream::error, text);
+  }
+  // A file's bytes go straight into the text; what follows (all of a pipe,
+  // or what a growing file gained) is read in blocks.
+  std::string content;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error && size > 0) {
+    content.resize(static_cast<std::size_t>(size));
+    in.read(content.data(), static_cast<std::streamsize>(content.size()));
+    content.resize(static_cast<std::size_t>(in.gcount()));
+  }
+  if (in) {
+    char block[1 << 16];
+    while (in.read(block, sizeof block) || in.gcount() > 0) {
+      content.append(block, static_cast<std::size_t>(in.gcount()));
+    }
+  }
+  return content;
+}
+
+}  // namespace corvane

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "translate/translate_file.h"
+
+namespace corvane {
+
+/// The file a translation without sections is written to: the output path,
+/// or, when that is the input path itself, the input's file name from its
+/// first "." on replaced by "odl.lib" (lib/models.lib -> lib/modelsodl.lib).
+std::string main_output_file(std::string_view output_path, std::string_view input_path);
+
+/// The file of one `.lib` section: the output path less its extension, "_",
+/// the section name and ".lib".
+std::string section_output_file(std::string_view output_path, std::string_view section_name);
+
+/// Writes the translated texts: one file, or one per section holding the main
+/// text followed by the section's. Each file is written beside its final name
+/// and renamed into place, so a failure leaves no truncated file. Returns the
+/// files written; throws FatalError when a file cannot be created.
+std::vector<std::string> write_output_files(const TranslationOutput& output,
+                                            std::string_view output_path,
+                                            std::string_view input_path);
+std::vector<std::string> write_output_files(const TranslatedBlocks& output,
+                                            std::string_view output_path,
+                                            std::string_view input_path);
+
+using TextPieces = std::vector<std::string_view>;
+
+/// Writes the pieces, in order, to a file beside `path` and renames it into
+/// place, so `path` is either the old file or the whole new one. False when
+/// the file cannot be written.
+bool write_file_atomically(const std::string& path, const TextPieces& pieces);
+
+/// Reads a whole file; throws FatalError (as the run reports an input that
+/// cannot be opened) when it cannot be read.
+std::string read_input_file(const std::string& path);
+
+}  // namespace corvane

@@ -1,0 +1,170 @@
+#include "run/session_log.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "run/log_name_check.h"
+#include "run/progress_window.h"
+#include "run/string_table.h"
+#include "support/run_fakes.h"
+
+namespace corvane {
+namespace {
+
+using testing::read_file;
+using MC = MessageCategory;
+
+class SessionLogTest : public ::testing::Test {
+ protected:
+  SessionLogTest() {
+    file_system_.temporary = fallback_.directory();
+    file_system_.volumes["A:\\"] = VolumeInfo{"FAT", 12};
+  }
+  std::string path(const std::string& name = "out.err") { return scratch_.file(name); }
+
+  testing::ScratchDirectory scratch_;
+  testing::ScratchDirectory fallback_;
+  testing::FakePrompts prompts_;
+  testing::FakeFileSystem file_system_;
+  LogEnvironment environment_{MessageFilter(), {}, prompts_, file_system_};
+};
+
+TEST_F(SessionLogTest, HeaderThenPostedLineAndStatusTextsWaitForTheNext) {
+  SessionLog log(environment_);
+  log.set_log_file(path());
+  log.begin_status(string_text(IDS_TRANSLATOR_VERSION));
+  log.add_argument("1.0");
+  log.post(MC::STATUS, "Translator started at Monday");
+  log.post_status("WARNING: first");
+  EXPECT_EQ(log.counts(), (CategoryCounts{0, 0, 0, 2}));
+  log.post_status("WARNING: second");
+  EXPECT_EQ(log.counts(), (CategoryCounts{0, 0, 0, 3}));
+  log.close();
+  EXPECT_EQ(read_file(path()),
+            "STATUS: Ondrel library translator (1.0)\nSTATUS: Translator started at Monday\n"
+            "STATUS: WARNING: first\nSTATUS: WARNING: second\n");
+  EXPECT_TRUE(prompts_.warnings.empty());
+}
+
+TEST_F(SessionLogTest, ArgumentsFillConversionsOrAppend) {
+  SessionLog log(environment_);
+  log.set_log_file(path());
+  log.begin_status("no conversion");
+  log.add_argument(" here").add_argument("!");
+  log.begin_status("100%%s of %s and %s");
+  log.add_argument("a").add_argument("b");
+  // An argument is never read as a conversion by the next one.
+  log.begin_status("%s and %s");
+  log.add_argument("50%s").add_argument("x");
+  log.post(MC::STATUS, "");  // an empty text is ignored
+  log.close();
+  EXPECT_EQ(read_file(path()),
+            "STATUS: no conversion here!\nSTATUS: 100%s of a and b\nSTATUS: 50%s and x\n");
+}
+
+TEST_F(SessionLogTest, NumberedErrorIsHeldAndCloseAddsTheHeadings) {
+  SessionLog log(environment_);
+  log.set_log_file(path());
+  log.post(MC::STATUS, "started");
+  log.write_group_headings();  // nothing held yet
+  log.post_numbered_error(IDS_USER_CANCEL);
+  log.post(MC::STATUS, "stopped");
+  log.post_numbered_error(42);
+  log.close();
+  EXPECT_EQ(read_file(path()),
+            "STATUS: started\nSTATUS: stopped\n"
+            "STATUS: Design Messages:\nSTATUS: Symbol Library Messages:\n");
+  std::vector<HeldMessage> held = environment_.held.snapshot();
+  ASSERT_EQ(held.size(), 2u);
+  EXPECT_EQ(held[0].text, "[FWK29006] User pressed cancel");
+  EXPECT_EQ(held[0].id, 29006);
+  EXPECT_EQ(held[0].category, MC::ERROR);
+  EXPECT_EQ(held[1].text, "[FWK0042] ");
+}
+
+TEST_F(SessionLogTest, FilterSuppressesAndTheFirstCloseClearsStatus) {
+  LogEnvironment filtered{MessageFilter("status, FWK0042 ,abc"), {}, prompts_, file_system_};
+  SessionLog log(filtered);
+  log.set_log_file(path());
+  log.post(MC::STATUS, "not written");
+  log.post_numbered_error(42);
+  log.post(MC::INFO, "held");
+  EXPECT_EQ(log.counts(), (CategoryCounts{}));
+  ASSERT_EQ(filtered.held.snapshot().size(), 1u);
+  EXPECT_EQ(filtered.held.snapshot()[0].text, "held");
+  log.close();
+  EXPECT_FALSE(std::filesystem::exists(path()));  // no empty log is left behind
+  EXPECT_FALSE(filtered.filter.suppresses(MC::STATUS, 0));
+}
+
+TEST_F(SessionLogTest, UncreatableNamesFallBackToTheTemporaryDirectory) {
+  for (const std::string name :
+       {"Q:\\models\\q.err", "relative/dir/rel.err", "A:\\models\\longfilename.err"}) {
+    prompts_.warnings.clear();
+    SessionLog log(environment_);
+    log.set_log_file(name);
+    EXPECT_EQ(prompts_.warnings,
+              std::vector<std::string>{"Unable to create error file " + name + "!"});
+    std::string fallback = fallback_.file(std::string(file_name_part(name)));
+    EXPECT_EQ(log.log_file_name(), fallback);
+    log.post(MC::STATUS, "line");
+    log.close();
+    EXPECT_EQ(read_file(fallback), "STATUS: line\n");
+  }
+  // A relative temporary directory is anchored at the current one.
+  file_system_.temporary =
+      std::filesystem::relative(fallback_.directory(), std::filesystem::current_path()).string();
+  SessionLog log(environment_);
+  log.set_log_file("rel.err");
+  EXPECT_EQ(std::filesystem::path(log.log_file_name()), fallback_.file("rel.err"));
+}
+
+TEST_F(SessionLogTest, SecondFailureStopsLoggingForTheRun) {
+  file_system_.temporary = fallback_.file("missing") + "/";
+  SessionLog log(environment_);
+  log.set_log_file("Q:\\out.err");
+  EXPECT_EQ(prompts_.warnings,
+            (std::vector<std::string>{"Unable to create error file Q:\\out.err!",
+                                      "No error logging will be done for this translation!"}));
+  EXPECT_EQ(log.log_file_name(), "");
+  log.post(MC::STATUS, "one");
+  log.post(MC::STATUS, "two");
+  EXPECT_EQ(prompts_.warnings.size(), 2u);
+  EXPECT_EQ(log.counts(), (CategoryCounts{0, 0, 0, 2}));  // counted all the same
+  log.close();
+  EXPECT_TRUE(std::filesystem::is_empty(fallback_.directory()));
+}
+
+TEST_F(SessionLogTest, LinesGoToTheFileTheyWerePostedFor) {
+  {
+    SessionLog log(environment_);
+    log.set_log_file(path("a.err"));
+    log.post_status("for a");
+    log.set_log_file(path("b.err"));
+    EXPECT_EQ(log.counts(), (CategoryCounts{}));
+    log.post(MC::STATUS, "for b");
+    log.close();
+    log.post(MC::STATUS, "after close");  // must not reopen and truncate b.err
+    log.flush();
+    log.set_log_file(path("c.err"));
+    log.post_status("pending when destroyed");
+  }
+  EXPECT_EQ(read_file(path("a.err")), "STATUS: for a\n");
+  EXPECT_EQ(read_file(path("b.err")), "STATUS: for b\n");
+  EXPECT_EQ(read_file(path("c.err")), "STATUS: pending when destroyed\n");
+}
+
+TEST_F(SessionLogTest, ProgressGoesThroughTheRunsWindow) {
+  SessionLog log(environment_);
+  log.step(1);  // no window yet: nothing to advance
+  ProgressWindow window(prompts_);
+  window.open_window(nullptr);
+  window.set_range(20);
+  log.set_progress_window(&window);
+  log.step(1);
+  EXPECT_EQ(window.position(), 1);
+}
+
+}  // namespace
+}  // namespace corvane

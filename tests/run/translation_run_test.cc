@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+
+#include "run/log_environment.h"
+#include "run/output_files.h"
+#include "run/progress_window.h"
+#include "run/translation_run.h"
+#include "support/run_fakes.h"
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::read_file;
+using testing::without_times;
+using testing::write_file;
+
+// A progress window whose Cancel is pressed before the given poll.
+class ScriptedProgress : public ProgressWindow {
+ public:
+  ScriptedProgress(UserPrompts& prompts, int cancel_at_poll)
+      : ProgressWindow(prompts), cancel_at_poll_(cancel_at_poll) {}
+  int polls = 0;
+
+ protected:
+  void pump_messages() override {
+    if (++polls == cancel_at_poll_) cancel_pressed();
+  }
+
+ private:
+  int cancel_at_poll_;
+};
+
+class TranslationRun : public ::testing::Test {
+ protected:
+  RunResult run(const std::string& inputs, const std::string& outputs, int jobs = 1,
+                int cancel_at_poll = 0) {
+    ScriptedProgress progress(prompts, cancel_at_poll);
+    RunServices services{environment, progress, nullptr, {}, jobs};
+    TranslationRequest request{inputs, outputs, true};
+    RunResult result = translate_libraries(request, services);
+    polls = progress.polls;
+    return result;
+  }
+  std::string path(const std::string& name) const { return scratch.file(name); }
+  std::string quoted(const std::string& name) const { return '"' + path(name) + '"'; }
+  std::size_t file_count() const {
+    std::size_t count = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(scratch.directory())) {
+      count += entry.is_regular_file() ? 1 : 0;
+    }
+    return count;
+  }
+
+  testing::ScratchDirectory scratch;
+  testing::FakePrompts prompts;
+  RealFileSystem file_system;
+  LogEnvironment environment{MessageFilter(), {}, prompts, file_system};
+  int polls = 0;
+};
+
+TEST_F(TranslationRun, CreatesMissingOutputDirectoriesAndWritesOutputAndLog) {
+  write_file(path("in.sp"), "title\n.op\n.probe v(a)\n");
+  const RunResult result = run(quoted("in.sp"), quoted("new/deeper/out.lib"));
+  ASSERT_EQ(result.pairs.size(), 1u);
+  EXPECT_EQ(result.colour, StatusColour::yellow);
+  EXPECT_EQ(result.pairs[0].files_written, std::vector<std::string>{path("new/deeper/out.lib")});
+  EXPECT_EQ(read_file(path("new/deeper/out.lib")), "* title\n.op\n**** .probe v(a)\n");
+  EXPECT_EQ(without_times(read_file(path("new/deeper/out.err"))),
+            "STATUS: Ondrel library translator (1.0)\n"
+            "STATUS: Translator started at TIME\n"
+            "STATUS: WARNING: Found PROBE statement that will not be translated ()\n"
+            "STATUS: Translator stopped at TIME\n");
+  EXPECT_EQ(file_count(), 3u);
+  EXPECT_TRUE(prompts.warnings.empty());
+}
+
+TEST_F(TranslationRun, MoreOutputsThanInputsTranslatesNothing) {
+  write_file(path("in.sp"), "title\n.op\n");
+  const RunResult result = run(quoted("in.sp"), quoted("a.lib") + " " + quoted("b.lib"));
+  EXPECT_EQ(result.colour, StatusColour::neutral);
+  EXPECT_TRUE(result.pairs.empty());
+  EXPECT_EQ(file_count(), 1u);
+}
+
+TEST_F(TranslationRun, AnInputWithoutOutputIsReported) {
+  for (const char* name : {"a.sp", "b.sp", "c.sp"}) write_file(path(name), "title\n.op\n");
+  const RunResult result = run(quoted("a.sp") + " " + quoted("b.sp") + " " + quoted("c.sp"),
+                               quoted("a.lib") + " " + quoted("b.lib"));
+  ASSERT_EQ(result.pairs.size(), 3u);
+  EXPECT_EQ(result.pairs[0].colour, StatusColour::green);
+  EXPECT_EQ(result.pairs[1].colour, StatusColour::green);
+  EXPECT_FALSE(result.pairs[2].translated);
+  EXPECT_EQ(result.colour, StatusColour::red);
+  EXPECT_EQ(prompts.warnings, std::vector<std::string>{"Output directory  does not exist!"});
+}
+
+TEST_F(TranslationRun, AnOutputOntoItsInputGoesBesideIt) {
+  fs::create_directory(path("lib.v2"));
+  write_file(path("lib.v2/models.typ.lib"), "title\n.op\n");
+  const RunResult result = run(quoted("lib.v2/models.typ.lib"), quoted("lib.v2/models.typ.lib"));
+  EXPECT_EQ(result.pairs[0].files_written, std::vector<std::string>{path("lib.v2/modelsodl.lib")});
+  EXPECT_EQ(read_file(path("lib.v2/models.typ.lib")), "title\n.op\n");
+  EXPECT_EQ(read_file(path("lib.v2/modelsodl.lib")), "* title\n.op\n");
+}
+
+TEST_F(TranslationRun, CancelStopsAfterThePairInHand) {
+  for (const char* name : {"a.sp", "b.sp"}) write_file(path(name), "title\n.op\n");
+  const RunResult result =
+      run(quoted("a.sp") + " " + quoted("b.sp"), quoted("a.lib") + " " + quoted("b.lib"), 1, 1);
+  EXPECT_TRUE(result.cancelled);
+  EXPECT_EQ(result.colour, StatusColour::neutral);
+  ASSERT_EQ(result.pairs.size(), 1u);
+  EXPECT_EQ(read_file(path("a.lib")), "* title\n.op\n");
+  EXPECT_FALSE(fs::exists(path("b.lib")));
+  // The cancel message is held, not written; the log ends with the headings.
+  EXPECT_EQ(without_times(read_file(path("a.err"))),
+            "STATUS: Ondrel library translator (1.0)\n"
+            "STATUS: Translator started at TIME\n"
+            "STATUS: Translator stopped at TIME\n"
+            "STATUS: Design Messages:\n"
+            "STATUS: Symbol Library Messages:\n");
+  ASSERT_FALSE(environment.held.empty());
+  EXPECT_EQ(environment.held.snapshot()[0].text, "[FWK29006] User pressed cancel");
+  EXPECT_EQ(prompts.questions, std::vector<std::string>{"Do you wish to cancel this process?"});
+}
+
+TEST_F(TranslationRun, ParallelRunsWriteTheSameFilesAndLogs) {
+  std::string inputs;
+  std::string serial_outputs;
+  std::string parallel_outputs;
+  for (int i = 0; i < 5; ++i) {
+    const std::string name = "in" + std::to_string(i) + ".sp";
+    write_file(path(name), "Title " + std::to_string(i) + "\n.op\n.probe v(" + std::to_string(i) +
+                               ")\n" + std::string(i * 3000, '\n') + ".end\n");
+    inputs += quoted(name) + " ";
+    serial_outputs += quoted("serial/o" + std::to_string(i) + ".lib") + " ";
+    parallel_outputs += quoted("parallel/o" + std::to_string(i) + ".lib") + " ";
+  }
+  const RunResult serial = run(inputs, serial_outputs, 1);
+  const RunResult parallel = run(inputs, parallel_outputs, 3);
+  ASSERT_EQ(parallel.pairs.size(), 5u);
+  for (int i = 0; i < 5; ++i) {
+    for (const char* extension : {".lib", ".err"}) {
+      const std::string name = "o" + std::to_string(i) + extension;
+      EXPECT_EQ(without_times(read_file(path("serial/" + name))),
+                without_times(read_file(path("parallel/" + name))))
+          << name;
+    }
+    EXPECT_EQ(serial.pairs[static_cast<std::size_t>(i)].warnings,
+              parallel.pairs[static_cast<std::size_t>(i)].warnings);
+  }
+}
+
+TEST_F(TranslationRun, AnUnreadableInputEndsTheRunWithItsMessage) {
+  write_file(path("a.sp"), "title\n.op\n");
+  fs::create_directory(path("dir.sp"));
+  write_file(path("c.sp"), "title\n.op\n");
+  const RunResult result = run(quoted("a.sp") + " " + quoted("dir.sp") + " " + quoted("c.sp"),
+                               quoted("a.lib") + " " + quoted("b.lib") + " " + quoted("c.lib"));
+  ASSERT_TRUE(result.fatal.has_value());
+  EXPECT_EQ(result.fatal->stream, StandardStream::error);
+  EXPECT_EQ(result.fatal->text,
+            "\nADA-91: \nSession: Can't open input file " + path("dir.sp") + "(Is a directory)\n");
+  EXPECT_EQ(result.pairs.size(), 2u);
+  EXPECT_EQ(result.pairs[1].colour, StatusColour::red);
+  EXPECT_TRUE(fs::exists(path("a.lib")));
+  EXPECT_FALSE(fs::exists(path("b.lib")));
+  EXPECT_FALSE(fs::exists(path("c.lib")));
+  EXPECT_NE(read_file(path("b.err")).find("STATUS: ADA-91: Session: Can't open input file"),
+            std::string::npos);
+}
+
+TEST_F(TranslationRun, AnOutputThatCannotBeCreatedLeavesNothingBehind) {
+  write_file(path("a.sp"), "title\n.op\n");
+  fs::create_directory(path("taken.lib"));
+  const RunResult result = run(quoted("a.sp"), quoted("taken.lib"));
+  ASSERT_TRUE(result.fatal.has_value());
+  EXPECT_EQ(result.fatal->text, "Fatal Error: Unable to open output file\n");
+  EXPECT_TRUE(fs::is_directory(path("taken.lib")));
+  EXPECT_EQ(file_count(), 2u);  // the input and the log
+}
+
+TEST(OutputFiles, NamesFollowTheOutputPath) {
+  EXPECT_EQ(main_output_file("/d.x/models.v1.lib", "/d.x/models.v1.lib"), "/d.x/modelsodl.lib");
+  EXPECT_EQ(main_output_file("/d/models", "/d/models"), "/d/modelsodl.lib");
+  EXPECT_EQ(main_output_file("/d/out.lib", "/d/in.lib"), "/d/out.lib");
+  EXPECT_EQ(section_output_file("/d.x/out.library", "tt"), "/d.x/out_tt.lib");
+  EXPECT_EQ(section_output_file("/d/out", "ff"), "/d/out_ff.lib");
+  EXPECT_EQ(section_output_file("/d/out.lib", "../x\\y"), "/d/out_.._x_y.lib");
+}
+
+TEST(OutputFiles, ASectionedOutputHoldsTheMainTextBeforeEachSection) {
+  testing::ScratchDirectory scratch;
+  TranslationOutput output;
+  output.main_text = "* shared\n";
+  output.sections = {{"tt", ".param a=1\n"}, {"ff", ".param a=2\n"}};
+  const std::vector<std::string> files =
+      write_output_files(output, scratch.file("out.lib"), scratch.file("in.sp"));
+  EXPECT_EQ(files,
+            (std::vector<std::string>{scratch.file("out_tt.lib"), scratch.file("out_ff.lib")}));
+  EXPECT_EQ(read_file(scratch.file("out_tt.lib")), "* shared\n.param a=1\n");
+  EXPECT_EQ(read_file(scratch.file("out_ff.lib")), "* shared\n.param a=2\n");
+  EXPECT_FALSE(fs::exists(scratch.file("out.lib")));
+}
+
+}  // namespace
+}  // namespace corvane

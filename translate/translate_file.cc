@@ -1,0 +1,95 @@
+#include "translate/translate_file.h"
+
+#include <optional>
+
+#include "core/diagnostics.h"
+#include "core/output_writer.h"
+#include "core/scanner.h"
+#include "core/token_stream.h"
+#include "core/translation_report.h"
+#include "translate/statement_reader.h"
+
+namespace corvane {
+namespace {
+
+void flush_comments(TranslationContext& ctx) {
+  if (ctx.comment_buffer.empty()) return;
+  write_comment(ctx, MAIN_OUTPUT, ctx.comment_buffer);
+  ctx.comment_buffer.clear();
+}
+
+// The first line of a file is its title, unless it starts one of the
+// statements that library files begin with.
+bool starts_title(const TranslationContext& ctx) {
+  const int kind = ctx.token_kind;
+  return !ctx.scan.input_ended && ctx.scan.token_line == 1 && kind != kw(".param") &&
+         kind != kw(".lib") && kind != kw(".subckt");
+}
+
+void write_title(TranslationContext& ctx) {
+  do {
+    write_text(ctx, MAIN_OUTPUT, "* ", false);
+    write_line(ctx, MAIN_OUTPUT, current_line(ctx));
+    skip_line(ctx);
+    next_token(ctx, MODE_DOT_KEYWORDS);
+  } while (!ctx.statement_ended);
+}
+
+}  // namespace
+
+void translate_file(TranslationContext& ctx) {
+  ctx.outputs.clear();
+  ctx.outputs.emplace_back(ctx.prepare_output_block);
+  ctx.section_names.assign(1, std::string());
+  next_token(ctx, MODE_DOT_KEYWORDS);
+  if (starts_title(ctx)) write_title(ctx);
+  while (!ctx.scan.input_ended) {
+    flush_comments(ctx);
+    dispatch_statement(ctx, StatementScope::top, MAIN_OUTPUT);
+  }
+  // Comments after the last statement are kept too.
+  flush_comments(ctx);
+}
+
+TranslatedBlocks translate_to_blocks(std::string_view input, const TranslationOptions& options,
+                                     MessageSink& log) {
+  TranslationContext ctx;
+  ctx.mos_family_single_subckt = options.mos_family_single_subckt;
+  ctx.quick_number_assignments = options.quick_number_assignments;
+  ctx.prepare_output_block = options.prepare_output_block;
+  ctx.log = &log;
+  // A report, when asked for, records every message on its way to `log`.
+  std::optional<ReportingSink> reporting;
+  if (options.report != nullptr) {
+    ctx.report = options.report;
+    ctx.log = &reporting.emplace(ctx, log, *options.report);
+  }
+  ctx.global_names = GlobalNames(options.global_names);
+  scanner_open(ctx, input);
+  scanner_reset_tables(ctx);
+  translate_file(ctx);
+
+  TranslatedBlocks result;
+  result.main_text = std::move(ctx.outputs[MAIN_OUTPUT]);
+  for (std::size_t i = 1; i < ctx.outputs.size(); ++i) {
+    result.sections.push_back({std::move(ctx.section_names[i]), std::move(ctx.outputs[i])});
+  }
+  result.console = std::move(ctx.console);
+  result.global_names = ctx.global_names.names();
+  return result;
+}
+
+TranslationOutput translate_text(std::string_view input, const TranslationOptions& options,
+                                 MessageSink& log) {
+  TranslatedBlocks blocks = translate_to_blocks(input, options, log);
+  TranslationOutput result;
+  result.main_text = blocks.main_text.take();
+  for (TranslatedBlocks::Section& section : blocks.sections) {
+    result.sections.push_back({std::move(section.name), section.text.take()});
+  }
+  result.console = std::move(blocks.console);
+  result.global_names = std::move(blocks.global_names);
+  return result;
+}
+
+}  // namespace corvane
