@@ -163,5 +163,16 @@ std::string case_name(const ::testing::TestParamInfo<std::string>& info) {
 INSTANTIATE_TEST_SUITE_P(Golden, GoldenCase, ::testing::ValuesIn(find_cases()), case_name);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(GoldenCase);
 
+// A suite that finds no cases (a moved folder, a wrong source path) would
+// pass while checking nothing.
+TEST(GoldenSuite, FindsItsCasesInEveryArea) {
+  const std::vector<std::string> cases = find_cases();
+  for (const char* area : {"control", "core", "elements", "models"}) {
+    EXPECT_TRUE(std::any_of(cases.begin(), cases.end(),
+                            [&](const std::string& name) { return name.starts_with(area); }))
+        << "no golden case in " << (golden_root() / area);
+  }
+}
+
 }  // namespace
 }  // namespace corvane

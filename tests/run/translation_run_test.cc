@@ -155,6 +155,48 @@ TEST_F(TranslationRun, ParallelRunsWriteTheSameFilesAndLogs) {
   }
 }
 
+// The paths that only several workers take: a pair translated ahead with
+// the global names known then is translated again when an earlier pair
+// declares more; a cancel stops the pairs not yet started; a fatal pair ends
+// the run while workers are still busy. ThreadSanitizer runs these.
+TEST_F(TranslationRun, ParallelRunsRetranslateForNewGlobalsAndStopCleanly) {
+  write_file(path("g.sp"), "title\n.global vdd\n");
+  std::string inputs = quoted("g.sp") + " ";
+  std::string outputs = quoted("p/g.lib") + " ";
+  for (int i = 0; i < 6; ++i) {
+    const std::string name = "n" + std::to_string(i);
+    write_file(path(name + ".sp"), "title\nr1 vdd a 1k\n" + std::string(i * 2000, '\n'));
+    inputs += quoted(name + ".sp") + " ";
+    outputs += quoted("p/" + name + ".lib") + " ";
+  }
+  const RunResult parallel = run(inputs, outputs, 3);
+  ASSERT_EQ(parallel.pairs.size(), 7u);
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(read_file(path("p/n" + std::to_string(i) + ".lib")), "* title\nr1 $G_vdd a 1k \n");
+  }
+
+  // Which pairs were started when Cancel came depends on the workers; the
+  // pairs reported are written and the others are not.
+  std::string cancel_outputs;
+  for (const char* name : {"g", "n0", "n1", "n2", "n3", "n4", "n5"}) {
+    cancel_outputs += quoted("c/" + std::string(name) + ".lib") + " ";
+  }
+  const RunResult cancelled = run(inputs, cancel_outputs, 3, 2);
+  EXPECT_TRUE(cancelled.cancelled);
+  std::size_t written = 0;
+  for (const auto& entry : fs::directory_iterator(path("c"))) {
+    written += entry.path().extension() == ".lib" ? 1 : 0;
+  }
+  EXPECT_EQ(written, cancelled.pairs.size());
+
+  write_file(path("long.sp"), "title\nr1 a b 123456789012345678901\n");
+  const RunResult fatal = run(quoted("n0.sp") + " " + quoted("long.sp") + " " + inputs,
+                              quoted("f/n0.lib") + " " + quoted("f/long.lib") + " " + outputs, 3);
+  ASSERT_TRUE(fatal.fatal.has_value());
+  EXPECT_EQ(fatal.pairs.size(), 2u);
+  EXPECT_TRUE(fs::exists(path("f/n0.lib")));
+}
+
 TEST_F(TranslationRun, AnUnreadableInputEndsTheRunWithItsMessage) {
   write_file(path("a.sp"), "title\n.op\n");
   fs::create_directory(path("dir.sp"));

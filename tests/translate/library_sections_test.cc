@@ -17,6 +17,7 @@ namespace corvane {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::read_file;
 using testing::translate_body;
 using testing::warnings;
 
@@ -24,13 +25,6 @@ std::vector<std::string> section_names(const testing::Translated& t) {
   std::vector<std::string> names;
   for (const OutputSection& section : t.sections) names.push_back(section.name);
   return names;
-}
-
-std::string read_file(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 std::set<std::string> files_in(const fs::path& directory) {
@@ -168,7 +162,7 @@ TEST(TranslateLib, RealCornerLibraryGivesOneFilePerSection) {
   std::error_code error;
   if (!fs::is_regular_file(library, error)) GTEST_SKIP() << "no corpus at " << corpus;
 
-  const std::string input = read_file(library);
+  const std::string input = read_file(library.string());
   // The sections as the library names them, found independently of the
   // translator: lines ".lib NAME" without quotes.
   std::set<std::string> expected;
