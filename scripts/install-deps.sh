@@ -8,7 +8,9 @@ packages=(build-essential cmake ninja-build pkg-config git
           # corvane-gui, and a font for its widget tests' offscreen drawing
           qt6-base-dev fonts-dejavu-core
           # bench/run.sh
-          bc time)
+          bc time
+          # the simulation check of tests/simulation
+          ngspice)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")

@@ -1,7 +1,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,9 +13,8 @@
 #include <thread>
 #include <vector>
 
+#include "support/child_process.h"
 #include "support/run_fakes.h"
-
-extern char** environ;
 
 namespace corvane {
 namespace {
@@ -36,28 +34,13 @@ Outcome run_corvane(const std::vector<std::string>& arguments, const std::string
                     const std::function<void(pid_t)>& during = {}) {
   const std::string out_path = scratch + "/stdout.txt";
   const std::string err_path = scratch + "/stderr.txt";
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0644);
-  posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0644);
   std::vector<std::string> words = {CORVANE_BINARY};
   words.insert(words.end(), arguments.begin(), arguments.end());
-  std::vector<char*> argv;
-  for (std::string& word : words) argv.push_back(word.data());
-  argv.push_back(nullptr);
-  pid_t pid = 0;
+  const testing::ProgramEnd end = testing::run_program(words, {}, out_path, err_path, during);
   Outcome outcome;
-  if (posix_spawn(&pid, CORVANE_BINARY, &actions, nullptr, argv.data(), environ) != 0) {
-    return outcome;
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  if (during) during(pid);
-  int status = 0;
-  waitpid(pid, &status, 0);
-  outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  outcome.by_signal = WIFSIGNALED(status);
+  if (!end.started) return outcome;
+  outcome.status = end.status;
+  outcome.by_signal = end.by_signal;
   outcome.out = read_file(out_path);
   outcome.err = read_file(err_path);
   return outcome;

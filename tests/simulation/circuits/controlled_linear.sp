@@ -1,0 +1,15 @@
+Linear controlled sources E, F, G and H
+.param gain=3
+v1 in 0 dc 0.5
+rin in 0 1k
+e1 oe 0 in 0 gain
+re oe 0 1k
+g1 og 0 in 0 2m
+rg og 0 1k
+fsense oc 0 v1 4
+rc oc 0 1k
+hsense oh 0 v1 100
+rh oh 0 1k
+.op
+.dc v1 -1 1 0.25
+.end
