@@ -98,21 +98,6 @@ constexpr StatementRow kStatementRows[] = {
     top_only(kw(".dcvolt"), rejected("Found DCVOLT statement that will not be translated")),
 };
 
-constexpr bool every_use_complete() {
-  for (const StatementRow& row : kStatementRows) {
-    for (StatementScope scope :
-         {StatementScope::top, StatementScope::subckt_body, StatementScope::section}) {
-      const StatementUse& use = row.in(scope);
-      if ((use.action == translate) != (use.handler != nullptr)) return false;
-      if ((use.action == reject) == use.message.empty()) return false;
-    }
-  }
-  return true;
-}
-static_assert(every_use_complete(),
-              "a translated statement needs its handler, a rejected one its "
-              "message");
-
 // Rows indexed by keyword code, built once while compiling.
 constexpr std::array<const StatementRow*, KEYWORD_LAST_CODE + 1> make_row_index() {
   std::array<const StatementRow*, KEYWORD_LAST_CODE + 1> index{};
