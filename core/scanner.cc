@@ -14,10 +14,7 @@
 namespace corvane {
 namespace {
 
-// Scanner diagnostics go to the standard output text; printing stops after
-// eleven warnings.
-constexpr int kMaxPrintedWarnings = 10;
-
+// Scanner diagnostics go to the standard output text.
 void print_diagnostic(TranslationContext& ctx, const char* kind, std::string_view text) {
   ctx.console += '\n';
   ctx.console += std::to_string(ctx.scan.line_number);
@@ -25,11 +22,6 @@ void print_diagnostic(TranslationContext& ctx, const char* kind, std::string_vie
   ctx.console += kind;
   ctx.console += "] ";
   ctx.console += text;
-}
-
-void scanner_warning(TranslationContext& ctx, std::string_view text) {
-  if (ctx.scan.warning_count <= kMaxPrintedWarnings) print_diagnostic(ctx, "Warning", text);
-  ++ctx.scan.warning_count;
 }
 
 [[noreturn]] void scanner_error(TranslationContext& ctx, std::string_view text) {
@@ -258,13 +250,8 @@ int device_call_keyword(std::string_view call) {
 }
 
 int enter_word(TranslationContext& ctx, int kind, int mode, std::uint64_t h) {
+  // Names are kept whole, however long: two names never become one.
   ScannerState& s = ctx.scan;
-  if (kind == TOK_NAME && s.token_text.size() > MAX_NAME_LENGTH) {
-    s.token_buffer.assign(s.token_text.substr(0, MAX_NAME_LENGTH));
-    s.token_text = s.token_buffer;
-    h = TextIndex::hash(s.token_text);
-    scanner_warning(ctx, " Identifier truncated");
-  }
   if (kind == TOK_CALL) {
     s.token_buffer.assign(s.token_text);
     rewrite_function_call(ctx, s.token_buffer);

@@ -38,11 +38,10 @@ struct NumberAssignment {
 /// returns false and consumes nothing.
 bool scan_number_assignment(TranslationContext& ctx, NumberAssignment& assignment);
 
-/// The current token's text in lower case (a name cut to 20 characters).
+/// The current token's text in lower case.
 std::string_view token_text(const TranslationContext& ctx);
 
-/// The current token as it stands in the source line: original case, not
-/// cut to the length of a name.
+/// The current token as it stands in the source line, in its original case.
 std::string_view source_token_text(const TranslationContext& ctx);
 
 /// Gives up the rest of the current line; the next scan reads a new line.
@@ -51,8 +50,6 @@ void skip_line(TranslationContext& ctx);
 /// The current physical line as written (original case, no line end).
 std::string_view current_line(const TranslationContext& ctx);
 
-/// Longest name kept; longer names are cut with a warning.
-inline constexpr std::size_t MAX_NAME_LENGTH = 20;
 /// Longest number literal accepted; a longer one ends the run.
 inline constexpr std::size_t MAX_NUMBER_LENGTH = 20;
 

@@ -35,7 +35,6 @@ struct ScannerState {
   bool input_ended = false;
   std::string_view token_text;  // current token, lower case: in `line` or `token_buffer`
   std::string token_buffer;     // a token's lower-case copy when the line has capitals
-  int warning_count = 0;
 };
 
 class TranslationReport;

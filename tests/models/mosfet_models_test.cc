@@ -283,12 +283,18 @@ TEST(ModelDispatch, ReportsUnknownKindsAndMissingNames) {
             std::vector<std::string>{"WARNING: Unrecognized syntax when parsing statement ()"});
 }
 
-TEST(ModelDispatch, CutsLongModelNamesWithAWarning) {
+// Two models that share their first twenty characters stay two models.
+TEST(ModelDispatch, KeepsLongModelNamesWhole) {
   RecordingSink sink;
   const TranslationOutput out = translate_text(
-      "\n.model a_model_name_longer_than_twenty nmos level=1\n", TranslationOptions{}, sink);
-  EXPECT_TRUE(has_line(out.main_text, ".subckt a_model_name_longer_ d g s sub params:"));
-  EXPECT_EQ(out.console, "\n2: [Warning]  Identifier truncated");
+      "\n.model a_model_name_longer_than_twenty_n nmos level=1\n"
+      ".model a_model_name_longer_than_twenty_p pmos level=1\n",
+      TranslationOptions{}, sink);
+  EXPECT_TRUE(
+      has_line(out.main_text, ".subckt a_model_name_longer_than_twenty_n d g s sub params:"));
+  EXPECT_TRUE(
+      has_line(out.main_text, ".subckt a_model_name_longer_than_twenty_p d g s sub params:"));
+  EXPECT_EQ(out.console, "");
 }
 
 }  // namespace

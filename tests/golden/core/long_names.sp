@@ -1,0 +1,16 @@
+Long names are kept whole: names that share their first twenty characters stay apart
+.param supply_voltage_nominal_corner_tt=1.1 supply_voltage_nominal_corner_ff=1.2
+.subckt sram_bitcell_column_with_sense_amp_0 bl_long_bitline_name_0 blb
+R1 bl_long_bitline_name_0 blb 1k
+.ends
+.subckt sram_bitcell_column_with_sense_amp_1 bl_long_bitline_name_1 blb
+R1 bl_long_bitline_name_1 blb 2k
+.ends
+XI0 n_xi0/net_long_internal_node_a n_xi0/net_long_internal_node_b sram_bitcell_column_with_sense_amp_0
+XI1 n_xi0/net_long_internal_node_a n_xi0/net_long_internal_node_c sram_bitcell_column_with_sense_amp_1
+V_supply_source_for_the_array n_xi0/net_long_internal_node_a 0 supply_voltage_nominal_corner_ff
+C_parasitic_capacitance_0001 n_xi0/net_long_internal_node_b 0 1f
+C_parasitic_capacitance_0002 n_xi0/net_long_internal_node_c 0 2f
+.model nmos_long_model_name_for_corner_tt nmos level=1 vto=0.7
+.model nmos_long_model_name_for_corner_ff nmos level=1 vto=0.6
+.end
