@@ -92,7 +92,7 @@ void translate_include(TranslationContext& ctx, int target, int /*code*/) {
   }
   if (ctx.token_kind == TOK_QUOTE) {
     write_text(ctx, target, ".inc", true);
-    write_line(ctx, target, read_file_name(ctx));
+    write_verbatim_line(ctx, target, read_file_name(ctx));
   } else {
     write_line(ctx, target, current_line(ctx));
   }
@@ -111,7 +111,7 @@ void translate_load(TranslationContext& ctx, int target, int /*code*/) {
     return;
   }
   write_text(ctx, target, ".loadbias", true);
-  write_line(ctx, target, read_file_name(ctx));
+  write_verbatim_line(ctx, target, read_file_name(ctx));
   finish_statement(ctx, MODE_ALL_KEYWORDS);
 }
 

@@ -19,8 +19,10 @@ void echo_lines(TranslationContext& ctx, int target, const std::vector<std::stri
   for (std::string_view line : lines) {
     const std::size_t first = line.find_first_not_of(" \t");
     if (first == std::string_view::npos || line[first] == '*' || line[first] == '$') continue;
+    // The echo is the user's record of what was not translated: every
+    // character of the line stays.
     write_text(ctx, target, "****", true);
-    write_line(ctx, target, line);
+    write_verbatim_line(ctx, target, line);
   }
 }
 

@@ -21,6 +21,25 @@ constexpr std::array<bool, 256> make_special_table() {
   return table;
 }
 inline constexpr std::array<bool, 256> kSpecial = make_special_table();
+
+/// What a character of a name becomes: itself, or "_" for a character that
+/// Ondrel names cannot hold; a newline is dropped.
+struct Respelling {
+  char out;
+  bool keep;
+  bool respelled;
+};
+constexpr std::array<Respelling, 256> make_respelling_table() {
+  std::array<Respelling, 256> table{};
+  for (int c = 0; c < 256; ++c)
+    table[static_cast<std::size_t>(c)] = {static_cast<char>(c), true, false};
+  for (char c : std::string_view("#&;<>?[]^~@")) {
+    table[static_cast<unsigned char>(c)] = {'_', true, true};
+  }
+  table[static_cast<unsigned char>('\n')] = {'\n', false, false};
+  return table;
+}
+inline constexpr std::array<Respelling, 256> kRespelling = make_respelling_table();
 }  // namespace output_detail
 
 /// Readies the memory of a fresh block before it is written. A host may map
@@ -55,24 +74,54 @@ class OutputText {
     advance(1);
   }
 
-  /// Appends `text` less the characters Ondrel text must not hold (newlines
-  /// and # & ; < > ? [ ] ^ ~ @), then a blank when asked. One pass straight
-  /// into the free end: this runs for nearly every piece written.
-  void append_stripped(std::string_view text, bool blank) {
+  /// Appends `text` with each character that Ondrel names cannot hold
+  /// (# & ; < > ? [ ] ^ ~ @) written as "_" and newlines left out, then a
+  /// blank when asked. One pass straight into the free end: this runs for
+  /// nearly every piece written. True when a character was respelled.
+  bool append_respelled(std::string_view text, bool blank) {
     char* const start = tail(text.size() + 1);
-    char* end = copy_stripped(start, text);
+    bool respelled = false;
+    char* end = copy_respelled(start, text, respelled);
     *end = ' ';
     end += blank ? 1 : 0;
     advance(static_cast<std::size_t>(end - start));
+    return respelled;
   }
 
-  /// Copies `text` less those characters to `to`; returns the end.
+  /// Copies `text` respelled so to `to`; returns the end.
+  static char* copy_respelled(char* to, std::string_view text, bool& respelled) {
+    bool any = false;
+    for (char c : text) {
+      const output_detail::Respelling& r =
+          output_detail::kRespelling[static_cast<unsigned char>(c)];
+      *to = r.out;
+      to += r.keep ? 1 : 0;
+      any |= r.respelled;
+    }
+    respelled = any;
+    return to;
+  }
+
+  /// Copies `text` less the characters of a name Ondrel cannot hold, and
+  /// newlines, to `to`; returns the end. For numbers, whose text is no name.
   static char* copy_stripped(char* to, std::string_view text) {
     for (char c : text) {
       *to = c;
       to += output_detail::kSpecial[static_cast<unsigned char>(c)] ? 0 : 1;
     }
     return to;
+  }
+
+  /// Appends a number's text less those characters.
+  void append_stripped(std::string_view text) {
+    char* const start = tail(text.size());
+    advance(static_cast<std::size_t>(copy_stripped(start, text) - start));
+  }
+
+  /// Takes back the last `n` bytes appended.
+  void unappend(std::size_t n) {
+    blocks_.back().size -= n;
+    size_ -= n;
   }
 
   std::size_t size() const { return size_; }

@@ -4,8 +4,13 @@
 
 namespace corvane {
 void write_line(TranslationContext& ctx, int target, std::string_view text) {
+  write_text(ctx, target, text, false);
+  output_of(ctx, target).push_back('\n');
+}
+
+void write_verbatim_line(TranslationContext& ctx, int target, std::string_view text) {
   OutputText& out = output_of(ctx, target);
-  out.append_stripped(text, false);
+  out.append(text);
   out.push_back('\n');
 }
 

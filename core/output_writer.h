@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/names.h"
 #include "core/translation_context.h"
 
 namespace corvane {
@@ -12,14 +13,20 @@ inline OutputText& output_of(TranslationContext& ctx, int target) {
   return ctx.outputs[static_cast<std::size_t>(target)];
 }
 
-/// Appends `text` less its special characters, then a blank if asked.
+/// Appends `text`, the characters that Ondrel names cannot hold respelled
+/// (see `note_respelled`), then a blank if asked.
 inline void write_text(TranslationContext& ctx, int target, std::string_view text, bool blank) {
-  output_of(ctx, target).append_stripped(text, blank);
+  if (output_of(ctx, target).append_respelled(text, blank)) [[unlikely]] {
+    note_respelled(ctx, target, text, blank);
+  }
 }
 
-/// Appends `text` less its special characters, then a newline; an empty text
-/// ends the current output line.
+/// Appends `text` as `write_text` does, then a newline; an empty text ends
+/// the current output line.
 void write_line(TranslationContext& ctx, int target, std::string_view text);
+
+/// Appends `text` as it stands, then a newline: file names, echoed source.
+void write_verbatim_line(TranslationContext& ctx, int target, std::string_view text);
 
 /// Appends source comment lines: each run of "*" starts a piece written as
 /// one "*" and the piece; empty pieces are dropped.

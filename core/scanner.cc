@@ -213,12 +213,23 @@ std::string_view number_text(ScannerState& s, std::string_view line, std::size_t
                  has_capitals(line.substr(letters, end - letters)));
 }
 
+// Whether the run of extra characters (< > [ ] # ...) from `p` begins a
+// word: a name such as <a> or [0]n starts with them, and must keep them.
+bool extras_begin_word(std::string_view line, std::size_t p) {
+  while (p < line.size() && char_class(line[p]) == CharClass::extra) ++p;
+  if (p >= line.size()) return false;
+  const CharClass k = char_class(line[p]);
+  return k == CharClass::letter || k == CharClass::e || k == CharClass::digit;
+}
+
 // Passes over what separates tokens on a line: blanks, commas and the
-// ignored characters. `comma` is set when a comma is among them.
+// ignored characters (extra characters that begin no word). `comma` is set
+// when a comma is among them.
 std::size_t skip_blanks(std::string_view line, std::size_t p, bool& comma) {
   while (p < line.size()) {
     const CharClass k = char_class(line[p]);
     if (k != CharClass::skip && k != CharClass::blank && k != CharClass::extra) break;
+    if (k == CharClass::extra && extras_begin_word(line, p)) break;
     if (line[p] == ',') comma = true;
     ++p;
   }
@@ -368,6 +379,7 @@ int scan_token(TranslationContext& ctx, int mode) {
         }
         case CharClass::letter:
         case CharClass::e:
+        case CharClass::extra:  // only where it begins a word
           word = scan_word(line, p, 1);
           end = word.end;
           kind = TOK_NAME;

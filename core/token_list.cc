@@ -111,12 +111,13 @@ void token_list_write(TranslationContext& ctx, int target, const TokenList& list
   OutputText& out = output_of(ctx, target);
   for (const TokenNode& node : list) {
     if (node.kind == TOK_NAME || node.kind == TOK_CALL) {
-      out.append_stripped(ctx.symbols[node.value].text, false);
+      write_text(ctx, target, ctx.symbols[node.value].text, false);
     } else if (is_number_kind(node.kind)) {
-      out.append_stripped(ctx.constants[node.value].text, false);
+      out.append_stripped(ctx.constants[node.value].text);
     } else {
       const Printed piece = printed(node.kind);
-      out.append_stripped(piece.text, piece.blank);
+      out.append(piece.text);
+      if (piece.blank) out.push_back(' ');
     }
   }
   out.push_back(' ');

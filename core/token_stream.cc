@@ -132,7 +132,7 @@ std::string read_name(TranslationContext& ctx) {
   // Only tokens on the name's own line join it: the first token after a "+"
   // of a continuation line touches that "+", not the name.
   while (!ctx.statement_ended && ctx.scan.token_line == line_number &&
-         skip_extra(line, end) == ctx.scan.token_start &&
+         (ctx.scan.token_start == end || skip_extra(line, end) == ctx.scan.token_start) &&
          (is_name_piece(ctx.token_kind) || joins_name_pieces(ctx))) {
     end = ctx.scan.pos;
     joined = true;

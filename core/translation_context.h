@@ -7,6 +7,7 @@
 
 #include "core/global_names.h"
 #include "core/message_sink.h"
+#include "core/name_book.h"
 #include "core/output_text.h"
 #include "core/symbol_tables.h"
 #include "core/token_kinds.h"
@@ -60,6 +61,9 @@ struct TranslationContext {
 
   // Names declared by `.global`; they carry from file to file of a run.
   GlobalNames global_names;
+
+  // Names written otherwise than in the source, so that no two become one.
+  NameBook names;
 
   // Scanner and the current token.
   ScannerState scan;

@@ -253,6 +253,7 @@ void write_controlled_source(TranslationContext& ctx, int target, ControlledSour
   }
   std::string name = s.name;
   name[0] = s.current_output ? 'g' : 'e';
+  if (name != s.name) name = renamed_element(ctx, s.name, std::move(name));
   TokenList control;
   if (s.form != SourceForm::cur) control = control_expression(ctx, s);
   apply_factors(s, control);

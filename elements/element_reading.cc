@@ -198,6 +198,7 @@ void write_piece(TranslationContext& ctx, int target, std::string_view text) {
 void write_element_start(TranslationContext& ctx, int target, std::string_view element_name,
                          std::span<const std::string> nodes) {
   write_piece(ctx, target, element_name);
+  note_written_element(ctx, element_name);
   for (const std::string& node : nodes) write_piece(ctx, target, global_node_name(ctx, node));
 }
 

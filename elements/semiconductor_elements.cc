@@ -197,7 +197,7 @@ void translate_d(TranslationContext& ctx, int target, int /*code*/) {
   fold_factor_if(v.area, v.scale, TOK_STAR, false);
   fold_factor_if(v.area, v.m, TOK_STAR, false);
 
-  write_element_start(ctx, target, prefix_x(name), ctx.output_nodes);
+  write_element_start(ctx, target, renamed_element(ctx, name, prefix_x(name)), ctx.output_nodes);
   write_piece(ctx, target, model);
   const std::array<ParamItem, 6> items = {{{"area=", &v.area},
                                            {"lm=", &v.lm},
@@ -310,7 +310,7 @@ void translate_j(TranslationContext& ctx, int target, int /*code*/) {
   }
 
   if (!v.area && (v.l || v.w)) {
-    write_element_start(ctx, target, prefix_x(name), ctx.output_nodes);
+    write_element_start(ctx, target, renamed_element(ctx, name, prefix_x(name)), ctx.output_nodes);
     write_piece(ctx, target, model);
     if (v.l || v.w || v.m) write_piece(ctx, target, "params:");
     write_joined_if(ctx, target, "l=", v.l);
@@ -371,7 +371,7 @@ void translate_m(TranslationContext& ctx, int target, int /*code*/) {
     return;
   }
   // The wrapper subcircuit derives the areas and perimeters itself.
-  write_element_start(ctx, target, prefix_x(name), ctx.output_nodes);
+  write_element_start(ctx, target, renamed_element(ctx, name, prefix_x(name)), ctx.output_nodes);
   write_piece(ctx, target, model);
   const std::array<ParamItem, 11> items = {{{"l=", &v.l},
                                             {"w=", &v.w},

@@ -43,7 +43,7 @@ std::string claim_section_name(TranslationContext& ctx, const std::string& name)
 // .lib 'FILE' ENTRY  ->  .lib "FILE" (the current token is the quote)
 void write_quoted_reference(TranslationContext& ctx, int target) {
   write_text(ctx, target, ".lib", true);
-  write_line(ctx, target, read_file_name(ctx));
+  write_verbatim_line(ctx, target, read_file_name(ctx));
   finish_statement(ctx, MODE_ALL_KEYWORDS);
 }
 

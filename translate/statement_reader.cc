@@ -217,7 +217,10 @@ void translate_subckt(TranslationContext& ctx, int target, int /*code*/) {
     return;
   }
   write_line(ctx, target, "");
+  // Element names are told apart within their subcircuit.
+  ctx.names.scope = name;
   subckt_body(ctx, target);
+  ctx.names.scope.clear();
   write_line(ctx, target, ".ends");
   if (!ctx.scan.input_ended) finish_statement(ctx, MODE_DOT_KEYWORDS);
 }

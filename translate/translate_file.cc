@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/diagnostics.h"
+#include "core/names.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
@@ -29,7 +30,7 @@ bool starts_title(const TranslationContext& ctx) {
 void write_title(TranslationContext& ctx) {
   do {
     write_text(ctx, MAIN_OUTPUT, "* ", false);
-    write_line(ctx, MAIN_OUTPUT, current_line(ctx));
+    write_verbatim_line(ctx, MAIN_OUTPUT, current_line(ctx));
     skip_line(ctx);
     next_token(ctx, MODE_DOT_KEYWORDS);
   } while (!ctx.statement_ended);
@@ -51,12 +52,19 @@ void translate_file(TranslationContext& ctx) {
   flush_comments(ctx);
 }
 
-TranslatedBlocks translate_to_blocks(std::string_view input, const TranslationOptions& options,
-                                     MessageSink& log) {
+namespace {
+
+// One translation of `input`; the names it wrote as one with another are
+// left in `conflicts`. `assigned` are the names an earlier translation of
+// the same input found in conflict.
+TranslatedBlocks translate_pass(std::string_view input, const TranslationOptions& options,
+                                MessageSink& log, NameAssignments assigned,
+                                NameAssignments& conflicts) {
   TranslationContext ctx;
   ctx.mos_family_single_subckt = options.mos_family_single_subckt;
   ctx.quick_number_assignments = options.quick_number_assignments;
   ctx.prepare_output_block = options.prepare_output_block;
+  ctx.names.assigned = std::move(assigned);
   ctx.log = &log;
   // A report, when asked for, records every message on its way to `log`.
   std::optional<ReportingSink> reporting;
@@ -68,6 +76,7 @@ TranslatedBlocks translate_to_blocks(std::string_view input, const TranslationOp
   scanner_open(ctx, input);
   scanner_reset_tables(ctx);
   translate_file(ctx);
+  conflicts = find_name_conflicts(ctx);
 
   TranslatedBlocks result;
   result.main_text = std::move(ctx.outputs[MAIN_OUTPUT]);
@@ -77,6 +86,36 @@ TranslatedBlocks translate_to_blocks(std::string_view input, const TranslationOp
   result.console = std::move(ctx.console);
   result.global_names = ctx.global_names.names();
   return result;
+}
+
+void replay(const RecordingSink& messages, MessageSink& log) {
+  for (const std::string& message : messages.messages) log.post_status(message);
+  if (messages.steps > 0) log.step(messages.steps);
+}
+
+}  // namespace
+
+TranslatedBlocks translate_to_blocks(std::string_view input, const TranslationOptions& options,
+                                     MessageSink& log) {
+  // Whether two names came out as one is known at the end of the file. Then
+  // the file is translated once more, those names written otherwise; the
+  // first translation's messages are kept back until that is settled.
+  RecordingSink first_messages;
+  NameAssignments conflicts;
+  TranslatedBlocks first;
+  try {
+    first = translate_pass(input, options, first_messages, {}, conflicts);
+  } catch (...) {
+    replay(first_messages, log);
+    throw;
+  }
+  if (conflicts.empty()) {
+    replay(first_messages, log);
+    return first;
+  }
+  if (options.report != nullptr) *options.report = TranslationReport();
+  NameAssignments unused;
+  return translate_pass(input, options, log, std::move(conflicts), unused);
 }
 
 TranslationOutput translate_text(std::string_view input, const TranslationOptions& options,

@@ -83,16 +83,27 @@ TEST(TokenList, WritesEveryFixedPiece) {
             "pwr( , ");
 }
 
-TEST(OutputWriter, StripsSpecialCharactersAndSplitsComments) {
+// Characters Ondrel names cannot hold become "_" in every name written, the
+// same way each time, and each such name is reported once per file; echoes
+// and file names keep every character.
+TEST(OutputWriter, RespellsNamesAndReportsEachOnce) {
   testing::ContextFixture fixture("a\n");
   TranslationContext& ctx = fixture.ctx;
   write_text(ctx, MAIN_OUTPUT, "a<b>#&;?[]^~@c\n", true);
   write_line(ctx, MAIN_OUTPUT, "");
+  write_line(ctx, MAIN_OUTPUT, "v1 BUS<1> 0 pwl(0 0 1n a<b>#&;?[]^~@c)");
+  write_verbatim_line(ctx, MAIN_OUTPUT, "**** r1 bus<1> 0 '1k*(a>b)'");
   write_comment(ctx, MAIN_OUTPUT, "*** note\n**\n* a * b\n");
-  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT].str(), "abc \n* note\n*\n* a * b\n");
+  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT].str(),
+            "a_b__________c \n"
+            "v1 BUS_1_ 0 pwl(0 0 1n a_b__________c)\n"
+            "**** r1 bus<1> 0 '1k*(a>b)'\n"
+            "* note\n*\n* a * b\n");
+  EXPECT_EQ(fixture.sink.messages,
+            (std::vector<std::string>{"INFO: Name a<b>#&;?[]^~@c is written as a_b__________c",
+                                      "INFO: Name bus<1> is written as bus_1_"}));
   write_text(ctx, MAIN_OUTPUT, "partial", true);
   drop_unfinished_line(ctx, MAIN_OUTPUT);
-  EXPECT_EQ(ctx.outputs[MAIN_OUTPUT].str(), "abc \n* note\n*\n* a * b\n");
   EXPECT_EQ(strip_dots("nch.1.a"), "nch1a");
   EXPECT_EQ(prefix_x("m1"), "xm1");
 }

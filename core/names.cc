@@ -1,0 +1,181 @@
+#include "core/names.h"
+
+#include <algorithm>
+
+#include "core/char_class.h"
+#include "core/output_text.h"
+#include "core/output_writer.h"
+
+namespace corvane {
+namespace {
+
+// What parts names in a written piece: blanks and the punctuation of values
+// and expressions. "/", "-" and "+" are left in: they join the pieces of
+// hierarchical names (xi1/mm8, sram[0]->out).
+bool is_word_character(char c) {
+  return std::string_view(" \t\n,=()'\"{}*").find(c) == std::string_view::npos;
+}
+
+bool needs_respelling(std::string_view word) {
+  return std::any_of(word.begin(), word.end(), [](char c) {
+    return output_detail::kRespelling[static_cast<unsigned char>(c)].respelled;
+  });
+}
+
+std::string default_spelling(std::string_view name) {
+  std::string spelling(name);
+  for (char& c : spelling) c = output_detail::kRespelling[static_cast<unsigned char>(c)].out;
+  return spelling;
+}
+
+// Calls `visit(word, is_word)` for each run of word characters and each run
+// of other characters of `text`, in order.
+template <typename Visit>
+void for_each_run(std::string_view text, Visit visit) {
+  std::size_t p = 0;
+  while (p < text.size()) {
+    const bool word = is_word_character(text[p]);
+    std::size_t end = p;
+    while (end < text.size() && is_word_character(text[end]) == word) ++end;
+    visit(text.substr(p, end - p), word);
+    p = end;
+  }
+}
+
+void post_info(TranslationContext& ctx, const std::string& text) {
+  if (ctx.log != nullptr) ctx.log->post_status("INFO: " + text);
+}
+
+// The spelling of a name met for the first time, recorded and reported.
+const std::string& spelling_of(TranslationContext& ctx, const std::string& name) {
+  NameBook& book = ctx.names;
+  if (const auto known = book.respelled.find(name); known != book.respelled.end()) {
+    return known->second;
+  }
+  const std::string usual = default_spelling(name);
+  const auto assigned = book.assigned.spellings.find(name);
+  const std::string& spelling =
+      assigned != book.assigned.spellings.end() ? assigned->second : usual;
+  book.spelled_as[usual].push_back(name);
+  post_info(ctx, "Name " + name + " is written as " + spelling);
+  return book.respelled.emplace(name, spelling).first->second;
+}
+
+std::uint64_t key_hash(std::string_view scope, std::string_view name) {
+  return TextIndex::hash(element_key(scope, name));
+}
+
+bool element_written(const std::vector<std::uint64_t>& sorted, std::string_view scope,
+                     std::string_view name) {
+  return std::binary_search(sorted.begin(), sorted.end(), key_hash(scope, name));
+}
+
+// `base` with the first suffix "_2", "_3", ... for which `taken` is false.
+template <typename Taken>
+std::string free_name(const std::string& base, Taken taken) {
+  for (int k = 2;; ++k) {
+    std::string candidate = base + "_" + std::to_string(k);
+    if (!taken(candidate)) return candidate;
+  }
+}
+
+}  // namespace
+
+std::string element_key(std::string_view scope, std::string_view name) {
+  std::string key(scope);
+  key += '\n';
+  key += name;
+  return key;
+}
+
+void note_respelled(TranslationContext& ctx, int target, std::string_view text, bool blank) {
+  bool rewrite = false;
+  std::size_t written = blank ? 1 : 0;
+  for_each_run(text, [&](std::string_view run, bool word) {
+    written += run.size() - static_cast<std::size_t>(std::count(run.begin(), run.end(), '\n'));
+    if (!word || !needs_respelling(run)) return;
+    const std::string& spelling = spelling_of(ctx, lower_ascii_text(run));
+    rewrite |= spelling != default_spelling(lower_ascii_text(run));
+  });
+  if (!rewrite) return;
+  // A name an earlier translation spelled otherwise: the piece again, each
+  // such name in its spelling.
+  OutputText& out = output_of(ctx, target);
+  out.unappend(written);
+  std::string again;
+  for_each_run(text, [&](std::string_view run, bool word) {
+    if (word && needs_respelling(run)) {
+      again += ctx.names.respelled.find(lower_ascii_text(run))->second;
+    } else {
+      again += run;
+    }
+  });
+  out.append_respelled(again, blank);
+}
+
+std::string renamed_element(TranslationContext& ctx, std::string_view original,
+                            std::string written) {
+  NameBook& book = ctx.names;
+  if (!book.assigned.elements.empty()) {
+    const auto assigned = book.assigned.elements.find(element_key(book.scope, original));
+    if (assigned != book.assigned.elements.end()) {
+      post_info(ctx, "Element " + std::string(original) + " is written as " + assigned->second +
+                         ": " + written + " is the name of another element");
+      written = assigned->second;
+    }
+  }
+  book.renamed.push_back({book.scope, std::string(original), written});
+  book.renamed_in_hand = written;
+  return written;
+}
+
+void note_written_element(TranslationContext& ctx, std::string_view written) {
+  if (written.empty()) return;
+  if (!ctx.names.renamed_in_hand.empty() && written == ctx.names.renamed_in_hand) {
+    ctx.names.renamed_in_hand.clear();
+    return;
+  }
+  const char first = lower_ascii(written[0]);
+  if (first != 'x' && first != 'g' && first != 'e') return;
+  ctx.names.written_elements.push_back(key_hash(ctx.names.scope, lower_ascii_text(written)));
+}
+
+NameAssignments find_name_conflicts(const TranslationContext& ctx) {
+  const NameBook& book = ctx.names;
+  NameAssignments conflicts;
+
+  // Spellings: the first name keeps its spelling unless a name of the file
+  // is written that way already; the others get a suffix.
+  const auto spelling_taken = [&](const std::string& spelling) {
+    return ctx.symbols.find(spelling) >= 0 || book.spelled_as.contains(spelling) ||
+           std::any_of(conflicts.spellings.begin(), conflicts.spellings.end(),
+                       [&](const auto& entry) { return entry.second == spelling; });
+  };
+  for (const auto& [spelling, names] : book.spelled_as) {
+    const bool plain_name = ctx.symbols.find(spelling) >= 0;
+    for (std::size_t i = plain_name ? 0 : 1; i < names.size(); ++i) {
+      conflicts.spellings.emplace(names[i], free_name(spelling, spelling_taken));
+    }
+  }
+
+  // Elements: a renamed element whose new name is that of an element of
+  // its scope takes another. (Two elements of one name in the source are
+  // the source's own matter.)
+  std::vector<std::uint64_t> written = book.written_elements;
+  std::sort(written.begin(), written.end());
+  for (const NameBook::Renamed& element : book.renamed) {
+    if (!element_written(written, element.scope, element.written)) continue;
+    const auto element_taken = [&](const std::string& name) {
+      return element_written(written, element.scope, name) ||
+             std::any_of(
+                 conflicts.elements.begin(), conflicts.elements.end(), [&](const auto& entry) {
+                   return entry.first.starts_with(element.scope + '\n') && entry.second == name;
+                 });
+    };
+    conflicts.elements.emplace(element_key(element.scope, element.original),
+                               free_name(element.written, element_taken));
+  }
+  return conflicts;
+}
+
+}  // namespace corvane

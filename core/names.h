@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/name_book.h"
+#include "core/translation_context.h"
+
+namespace corvane {
+
+/// After `text` was written to `target` with characters respelled (see
+/// `OutputText::append_respelled`, `blank` as given there): records each
+/// name of it that holds such characters and reports a name the first time
+/// ("INFO: Name bus<1> is written as bus_1_"). Where an earlier translation
+/// of the file gave a name another spelling, the piece is written again
+/// with it.
+void note_respelled(TranslationContext& ctx, int target, std::string_view text, bool blank);
+
+/// The name an element is written under instead of its own name
+/// `original`: `written`, unless an earlier translation of the file found
+/// that name taken in the element's scope (then another, reported).
+std::string renamed_element(TranslationContext& ctx, std::string_view original,
+                            std::string written);
+
+/// Records an element name as written in the current scope.
+void note_written_element(TranslationContext& ctx, std::string_view written);
+
+/// The names this translation wrote as one with another name, with the
+/// names to write instead; empty when there are none.
+NameAssignments find_name_conflicts(const TranslationContext& ctx);
+
+}  // namespace corvane
