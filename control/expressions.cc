@@ -16,19 +16,6 @@ bool in_statement(const TranslationContext& ctx) {
   return !ctx.statement_ended && ctx.token_kind != TOK_EOF;
 }
 
-// 'text' up to its closing quote, the opening quote being current. True
-// when the quote was closed; the token after it is then current.
-bool read_quoted_pieces(TranslationContext& ctx, ExpressionPieces& pieces) {
-  next_token(ctx, MODE_NO_KEYWORDS);
-  while (in_statement(ctx) && ctx.token_kind != TOK_QUOTE) {
-    pieces.add_current(ctx);  // what cannot be part of an expression is passed over
-    next_token(ctx, MODE_NO_KEYWORDS);
-  }
-  if (!in_statement(ctx)) return false;
-  next_token(ctx, MODE_NO_KEYWORDS);
-  return true;
-}
-
 // A call or a parenthesis with everything up to the one that closes it.
 bool read_group(TranslationContext& ctx, ExpressionPieces& pieces) {
   int depth = 0;
@@ -59,7 +46,8 @@ bool read_operand(TranslationContext& ctx, ExpressionPieces& pieces) {
 
 }  // namespace
 
-ValueRead read_parameter_value(TranslationContext& ctx, TokenList& list) {
+ValueRead read_parameter_value(TranslationContext& ctx, TokenList& list, std::string& problem,
+                               std::string& problem_text) {
   int sign = TOK_EOF;
   if (in_statement(ctx) && (ctx.token_kind == TOK_PLUS || ctx.token_kind == TOK_MINUS)) {
     sign = ctx.token_kind;
@@ -67,20 +55,16 @@ ValueRead read_parameter_value(TranslationContext& ctx, TokenList& list) {
   }
   if (!in_statement(ctx)) return ValueRead::missing;
 
-  if (ctx.token_kind == TOK_QUOTE) {
-    // -'a+b' negates the whole expression: { -(a+b) }
-    TokenList pieces_list;
-    ExpressionPieces pieces(pieces_list);
-    const bool closed = read_quoted_pieces(ctx, pieces);
-    token_list_add(TOK_LBRACE, 0, list);
-    if (sign == TOK_MINUS) {
-      token_list_add(TOK_MINUS, 0, list);
-      token_list_add(TOK_LPAREN, 0, list);
+  if (ctx.token_kind == TOK_QUOTE || at_braced_value(ctx)) {
+    const bool braced = ctx.token_kind != TOK_QUOTE;
+    const QuotedSource quoted = braced ? read_braced_source(ctx) : read_quoted_source(ctx);
+    if (!quoted.closed) return ValueRead::unclosed;
+    next_token(ctx, MODE_NO_KEYWORDS);
+    if (!add_expression(ctx, quoted.text, sign == TOK_MINUS, list, problem)) {
+      problem_text = quoted.text;
+      return ValueRead::untranslatable;
     }
-    list.insert(list.end(), pieces_list.begin(), pieces_list.end());
-    if (sign == TOK_MINUS) token_list_add(TOK_RPAREN, 0, list);
-    token_list_add(TOK_RBRACE, 0, list);
-    return closed ? ValueRead::ok : ValueRead::unclosed;
+    return ValueRead::ok;
   }
 
   TokenList pieces_list;

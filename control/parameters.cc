@@ -59,19 +59,27 @@ class ParamLines {
   bool new_input_line_ = false;
 };
 
-bool read_equals_and_value(TranslationContext& ctx, TokenList& value) {
+// Why a definition could not be read, when its value is an expression that
+// Ondrel cannot express.
+struct ValueProblem {
+  std::string problem;
+  std::string text;
+};
+
+bool read_equals_and_value(TranslationContext& ctx, TokenList& value, ValueProblem& problem) {
   if (ctx.statement_ended || ctx.token_kind != TOK_EQUALS) return false;
   next_token(ctx, MODE_NO_KEYWORDS);
-  return read_parameter_value(ctx, value) == ValueRead::ok;
+  return read_parameter_value(ctx, value, problem.problem, problem.text) == ValueRead::ok;
 }
 
 // NAME = VALUE
-bool plain_definition(TranslationContext& ctx, int target, ParamLines& lines) {
+bool plain_definition(TranslationContext& ctx, int target, ParamLines& lines,
+                      ValueProblem& problem) {
   if (ctx.token_kind != TOK_NAME) return false;
   const std::string name(token_text(ctx));
   next_token(ctx, MODE_NO_KEYWORDS);
   TokenList value;
-  if (!read_equals_and_value(ctx, value)) return false;
+  if (!read_equals_and_value(ctx, value, problem)) return false;
   lines.begin_plain_definition();
   write_text(ctx, target, name, true);
   write_text(ctx, target, "=", true);
@@ -80,7 +88,8 @@ bool plain_definition(TranslationContext& ctx, int target, ParamLines& lines) {
 }
 
 // F(A, B) = VALUE  ->  .func F( A , B ) = VALUE
-bool function_definition(TranslationContext& ctx, int target, ParamLines& lines) {
+bool function_definition(TranslationContext& ctx, int target, ParamLines& lines,
+                         ValueProblem& problem) {
   std::string call(token_text(ctx));
   // The scanner gives device calls (c(, d(, r( ...) as their device keyword.
   if (ctx.token_kind != TOK_CALL) call += '(';
@@ -93,7 +102,7 @@ bool function_definition(TranslationContext& ctx, int target, ParamLines& lines)
   if (ctx.statement_ended || ctx.token_kind != TOK_RPAREN) return false;
   next_token(ctx, MODE_NO_KEYWORDS);
   TokenList value;
-  if (!read_equals_and_value(ctx, value)) return false;
+  if (!read_equals_and_value(ctx, value, problem)) return false;
 
   lines.begin_function();
   write_text(ctx, target, ".func", true);
@@ -117,6 +126,7 @@ bool function_definition(TranslationContext& ctx, int target, ParamLines& lines)
 //      .func F( A , B ) = VALUE
 void translate_param(TranslationContext& ctx, int target, int /*code*/) {
   ParamLines lines(ctx, target);
+  ValueProblem problem;
   next_token(ctx, MODE_NO_KEYWORDS);
   int input_line = ctx.scan.token_line;
   bool ok = !ctx.statement_ended;
@@ -127,11 +137,17 @@ void translate_param(TranslationContext& ctx, int target, int /*code*/) {
     }
     // Read without keyword lookup, a word is a keyword only as a device call.
     const bool function = ctx.token_kind == TOK_CALL || is_keyword_code(ctx.token_kind);
-    ok = function ? function_definition(ctx, target, lines) : plain_definition(ctx, target, lines);
+    ok = function ? function_definition(ctx, target, lines, problem)
+                  : plain_definition(ctx, target, lines, problem);
   }
   // Definitions already complete stay in the output.
   lines.close();
-  if (!ok) warn_and_skip(ctx, target, kBadSyntax, "");
+  if (ok) return;
+  if (problem.problem.empty()) {
+    warn_and_skip(ctx, target, kBadSyntax, "");
+  } else {
+    reject_expression(ctx, problem.text, problem.problem);
+  }
 }
 
 }  // namespace corvane

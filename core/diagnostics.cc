@@ -28,6 +28,8 @@ void echo_lines(TranslationContext& ctx, int target, const std::vector<std::stri
 
 void warn_and_skip(TranslationContext& ctx, int target, std::string_view message,
                    std::string_view source_text) {
+  // A statement is rejected once: the first reason is the one reported.
+  if (ctx.rejected_serial == ctx.dispatched_serial) return;
   drop_unfinished_line(ctx, target);
   // When the statement being rejected is still being read, skip the rest of
   // it, continuation lines included. When its reader has already run into
@@ -39,6 +41,22 @@ void warn_and_skip(TranslationContext& ctx, int target, std::string_view message
   ctx.previous_statement_lines.clear();
   post_warning(ctx, message, source_text);
   ctx.statement_ended = true;
+  ctx.rejected_serial = ctx.dispatched_serial;
+  ctx.rejected_target = target;
+  ctx.rejected_size = output_of(ctx, target).size();
+}
+
+void allow_output_after_rejection(TranslationContext& ctx) {
+  ctx.rejected_size = static_cast<std::size_t>(-1);
+}
+
+void take_back_output_after_rejection(TranslationContext& ctx, long serial) {
+  if (ctx.rejected_serial != serial) return;
+  OutputText& out = output_of(ctx, ctx.rejected_target);
+  if (out.size() <= ctx.rejected_size) return;
+  // Blank lines the translator ends its statement with may stay.
+  const std::string text = out.text_from(ctx.rejected_size);
+  if (text.find_first_not_of(" \n") != std::string::npos) out.truncate(ctx.rejected_size);
 }
 
 void post_warning(TranslationContext& ctx, std::string_view message, std::string_view source_text) {

@@ -9,8 +9,20 @@ namespace corvane {
 /// Reports a statement that cannot be translated: drops the unfinished output
 /// line, echoes the statement's source lines into `target` as "****" lines,
 /// posts "WARNING: message (source_text)" and moves on to the next statement.
+/// A statement is rejected once; later calls for it do nothing.
 void warn_and_skip(TranslationContext& ctx, int target, std::string_view message,
                    std::string_view source_text);
+
+/// What a rejected statement's translator writes after the echo is taken
+/// back when it returns (`take_back_output_after_rejection`), unless the
+/// translator says here that what it writes next is meant (a rejected
+/// subcircuit's echoed body; the linear part of an inductor with POLY).
+void allow_output_after_rejection(TranslationContext& ctx);
+
+/// Called when the translator of the statement dispatched as `serial`
+/// returns: if the statement was rejected, its target's text is cut back to
+/// where the echo ended, so that no part of it is written changed.
+void take_back_output_after_rejection(TranslationContext& ctx, long serial);
 
 /// Reports a problem with the statement just read (a model card), without
 /// skipping anything: echoes that statement and posts "WARNING: " name message.

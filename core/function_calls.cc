@@ -22,12 +22,17 @@ constexpr std::string_view kDistributionCalls[] = {"unif(", "aunif(", "gauss(", 
 
 }  // namespace
 
-void rewrite_function_call(TranslationContext& ctx, std::string& call) {
+std::string_view ondrel_call(std::string_view call) {
   for (const CallRewrite& rewrite : kCallRewrites) {
-    if (call == rewrite.hspice) {
-      call.assign(rewrite.ondrel);
-      return;
-    }
+    if (call == rewrite.hspice) return rewrite.ondrel;
+  }
+  return call;
+}
+
+void rewrite_function_call(TranslationContext& ctx, std::string& call) {
+  if (const std::string_view ondrel = ondrel_call(call); ondrel != call) {
+    call.assign(ondrel);
+    return;
   }
   for (std::string_view distribution : kDistributionCalls) {
     if (call == distribution) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/translation_context.h"
 
@@ -12,5 +13,9 @@ namespace corvane {
 /// text with its "("; the scanner rewrites it before entering it in the
 /// symbol table, so each call is respelled exactly once.
 void rewrite_function_call(TranslationContext& ctx, std::string& call);
+
+/// The Ondrel spelling of a call (its lower-case text with "("), as
+/// `rewrite_function_call` makes it, without reporting anything.
+std::string_view ondrel_call(std::string_view call);
 
 }  // namespace corvane

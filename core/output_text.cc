@@ -38,6 +38,46 @@ void OutputText::drop_unfinished_line() {
   }
 }
 
+void OutputText::truncate(std::size_t size) {
+  while (!blocks_.empty() && size_ - blocks_.back().size >= size && blocks_.size() > 1) {
+    size_ -= blocks_.back().size;
+    blocks_.pop_back();
+  }
+  if (blocks_.empty() || size_ <= size) return;
+  blocks_.back().size -= size_ - size;
+  size_ = size;
+}
+
+int OutputText::open_braces_in_last_line() const {
+  int open = 0;
+  for (std::size_t b = blocks_.size(); b-- > 0;) {
+    const Block& block = blocks_[b];
+    for (std::size_t i = block.size; i-- > 0;) {
+      const char c = block.data[i];
+      if (c == '\n') return open;
+      open += c == '{' ? 1 : c == '}' ? -1 : 0;
+    }
+  }
+  return open;
+}
+
+std::string OutputText::text_from(std::size_t offset) const {
+  std::string text;
+  std::size_t block_end = size_;
+  std::size_t first = blocks_.size();
+  while (first > 0 && block_end > offset) {
+    --first;
+    block_end -= blocks_[first].size;
+  }
+  for (std::size_t i = first; i < blocks_.size(); ++i) {
+    const std::string_view block(blocks_[i].data.get(), blocks_[i].size);
+    const std::size_t skip = offset > block_end ? offset - block_end : 0;
+    if (skip < block.size()) text.append(block.substr(skip));
+    block_end += block.size();
+  }
+  return text;
+}
+
 std::string OutputText::str() const {
   std::string whole;
   whole.reserve(size_);

@@ -124,6 +124,13 @@ class OutputText {
     size_ -= n;
   }
 
+  /// Cuts the text back to its first `size` bytes.
+  void truncate(std::size_t size);
+  /// How many "{" the unfinished last line opens and does not close.
+  int open_braces_in_last_line() const;
+  /// The text from byte `offset` to the end (a copy of that part only).
+  std::string text_from(std::size_t offset) const;
+
   std::size_t size() const { return size_; }
   bool empty() const { return size_ == 0; }
 

@@ -39,6 +39,20 @@ inline constexpr int NODE_SQRT_ONE = 908;
 inline constexpr int NODE_NRB = 909;
 inline constexpr int NODE_NRG = 910;
 inline constexpr int NODE_PWR = 911;
+// Operators of expressions (the relational and logical ones only inside
+// IF(condition, value, value), as Ondrel has them).
+inline constexpr int NODE_POWER = 912;     // **
+inline constexpr int NODE_IF = 913;        // IF(
+inline constexpr int NODE_IF_COMMA = 914;  // ", " between IF's arguments
+inline constexpr int NODE_AND = 915;       // &
+inline constexpr int NODE_OR = 916;        // |
+inline constexpr int NODE_NOT = 917;       // ~
+inline constexpr int NODE_EQ = 918;        // ==
+inline constexpr int NODE_NE = 919;        // !=
+inline constexpr int NODE_LT = 920;        // <
+inline constexpr int NODE_LE = 921;        // <=
+inline constexpr int NODE_GT = 922;        // >
+inline constexpr int NODE_GE = 923;        // >=
 
 inline constexpr bool is_number_kind(int kind) {
   return kind == TOK_NUMBER || kind == TOK_NUMBER_EXP;

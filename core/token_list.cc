@@ -1,5 +1,6 @@
 #include "core/token_list.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 
@@ -78,6 +79,30 @@ Printed printed(int kind) {
       return {"nrg", false};
     case NODE_PWR:
       return {"pwr(", true};
+    case NODE_POWER:
+      return {"**", false};
+    case NODE_IF:
+      return {"IF(", false};
+    case NODE_IF_COMMA:
+      return {", ", false};
+    case NODE_AND:
+      return {"&", false};
+    case NODE_OR:
+      return {"|", false};
+    case NODE_NOT:
+      return {"~", false};
+    case NODE_EQ:
+      return {"==", false};
+    case NODE_NE:
+      return {"!=", false};
+    case NODE_LT:
+      return {"<", false};
+    case NODE_LE:
+      return {"<=", false};
+    case NODE_GT:
+      return {">", false};
+    case NODE_GE:
+      return {">=", false};
     default:
       return {"", false};
   }
@@ -109,8 +134,20 @@ void token_list_combine(bool parenthesise, TokenList& left, const TokenList& rig
 
 void token_list_write(TranslationContext& ctx, int target, const TokenList& list) {
   OutputText& out = output_of(ctx, target);
+  // An expression inside another (in the list, or in the line the list
+  // continues) is written in parentheses: Ondrel reads no braces inside
+  // braces, and the value is the same.
+  int braces = 0;
+  if (std::any_of(list.begin(), list.end(),
+                  [](const TokenNode& node) { return node.kind == TOK_LBRACE; })) {
+    braces = std::max(out.open_braces_in_last_line(), 0);
+  }
   for (const TokenNode& node : list) {
-    if (node.kind == TOK_NAME || node.kind == TOK_CALL) {
+    if (node.kind == TOK_LBRACE && braces++ > 0) {
+      out.push_back('(');
+    } else if (node.kind == TOK_RBRACE && --braces > 0) {
+      out.push_back(')');
+    } else if (node.kind == TOK_NAME || node.kind == TOK_CALL) {
       write_text(ctx, target, ctx.symbols[node.value].text, false);
     } else if (is_number_kind(node.kind)) {
       out.append_stripped(ctx.constants[node.value].text);

@@ -2,7 +2,8 @@
 
 #include "core/char_class.h"
 #include "core/diagnostics.h"
-#include "core/expression_pieces.h"
+#include "core/expression.h"
+#include "core/expression_writer.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 
@@ -54,16 +55,53 @@ bool joins_name_pieces(const TranslationContext& ctx) {
          next == CharClass::dot;
 }
 
-void read_quoted_expression(TranslationContext& ctx, TokenList& list) {
-  token_list_add(TOK_LBRACE, 0, list);
-  ExpressionPieces pieces(list);
-  next_token(ctx, MODE_NO_KEYWORDS);
-  while (!ctx.statement_ended && ctx.token_kind != TOK_QUOTE && ctx.token_kind != TOK_EOF) {
-    pieces.add_current(ctx);  // what cannot be part of an expression is passed over
+bool is_operand(int kind) { return is_name_like(kind) || is_number_kind(kind) || kind == TOK_CALL; }
+
+bool is_arithmetic(int kind) {
+  return kind == TOK_PLUS || kind == TOK_MINUS || kind == TOK_STAR || kind == TOK_SLASH;
+}
+
+// The value at the current token (a name, number or call) may go on
+// without blanks as an expression (wn+1u, 2*w, max(a,b)). Reads past the
+// value, leaving the token after it current (read without keyword lookup),
+// and returns where in the line the expression ends; 0 when the value is
+// the one name or number.
+std::size_t unquoted_expression_end(TranslationContext& ctx) {
+  const std::string_view line = ctx.scan.line;
+  const bool call = ctx.token_kind == TOK_CALL;
+  int depth = call ? 1 : 0;
+  int previous = ctx.token_kind;
+  std::size_t end = ctx.scan.pos;
+  bool more = false;
+  for (;;) {
     next_token(ctx, MODE_NO_KEYWORDS);
+    if (ctx.statement_ended || ctx.scan.line.data() != line.data()) break;
+    const int kind = ctx.token_kind;
+    // Inside a call's parentheses a comma parts the arguments.
+    if (!ctx.scan.token_touches_previous && !(depth > 0 && ctx.scan.comma_before)) break;
+    const bool after_operand = is_operand(previous) || previous == TOK_RPAREN;
+    const bool fits =
+        after_operand
+            ? is_arithmetic(kind) || (kind == TOK_RPAREN && depth > 0) ||
+                  (depth > 0 && ctx.scan.comma_before && (is_operand(kind) || kind == TOK_LPAREN))
+            : is_operand(kind) || kind == TOK_LPAREN || kind == TOK_MINUS || kind == TOK_PLUS;
+    if (!fits) break;
+    if (kind == TOK_CALL || kind == TOK_LPAREN) ++depth;
+    if (kind == TOK_RPAREN) --depth;
+    previous = kind;
+    // A last operator with nothing after it is not part of the value.
+    if (is_operand(kind) || kind == TOK_RPAREN) end = ctx.scan.pos;
+    more = true;
   }
-  if (ctx.token_kind == TOK_QUOTE && !ctx.statement_ended) next_token(ctx, value_mode(ctx));
-  token_list_add(TOK_RBRACE, 0, list);
+  // A call is always read as an expression: one without its ")" is then
+  // reported rather than written in part.
+  return more || call ? end : 0;
+}
+
+// Where the text of a "+" line begins: after its "+".
+std::size_t after_plus(std::string_view line) {
+  const std::size_t plus = line.find_first_not_of(" \t");
+  return plus != std::string_view::npos && line[plus] == '+' ? plus + 1 : 0;
 }
 
 }  // namespace
@@ -174,19 +212,43 @@ void read_value(TranslationContext& ctx, TokenList& list) {
     sign = ctx.token_kind;
     next_token(ctx, MODE_NO_KEYWORDS);
   }
-  if (is_name_like(ctx.token_kind)) {
-    // A parameter name becomes an expression; its sign stays with it.
-    token_list_add(TOK_LBRACE, 0, list);
-    if (sign == TOK_MINUS) token_list_add(TOK_MINUS, 0, list);
-    token_list_add(TOK_NAME, ctx.token_index, list);
-    token_list_add(TOK_RBRACE, 0, list);
-    next_token(ctx, value_mode(ctx));
-  } else if (is_number_kind(ctx.token_kind)) {
-    if (sign == TOK_MINUS) token_list_add(TOK_MINUS, 0, list);
-    token_list_add(ctx.token_kind, ctx.token_index, list);
-    next_token(ctx, value_mode(ctx));
+  if (at_braced_value(ctx)) {
+    // {expression}, as HSPICE also writes values.
+    const QuotedSource braced = read_braced_source(ctx);
+    const bool ok = braced.closed && !ctx.statement_ended;
+    if (ok) next_token(ctx, value_mode(ctx));
+    if (!ok) {
+      reject_expression(ctx, braced.text, "a \"{\" without its \"}\"");
+      return;
+    }
+    if (!read_expression_value(ctx, braced.text, sign == TOK_MINUS, list)) return;
+  } else if (is_name_like(ctx.token_kind) || is_number_kind(ctx.token_kind) ||
+             ctx.token_kind == TOK_CALL) {
+    const TokenNode first{is_name_like(ctx.token_kind) ? TOK_NAME : ctx.token_kind,
+                          ctx.token_index};
+    const std::string_view line = ctx.scan.line;
+    const std::size_t start = ctx.scan.token_start;
+    const std::size_t end = unquoted_expression_end(ctx);
+    look_up_word(ctx, value_mode(ctx));
+    if (end > 0) {
+      // wn+1u, i2+300, max(a,b): an expression written without quotes.
+      if (!read_expression_value(ctx, line.substr(start, end - start), sign == TOK_MINUS, list)) {
+        return;
+      }
+    } else if (first.kind == TOK_NAME) {
+      // A parameter name becomes an expression; its sign stays with it.
+      token_list_add(TOK_LBRACE, 0, list);
+      if (sign == TOK_MINUS) token_list_add(TOK_MINUS, 0, list);
+      list.push_back(first);
+      token_list_add(TOK_RBRACE, 0, list);
+    } else {
+      if (sign == TOK_MINUS) token_list_add(TOK_MINUS, 0, list);
+      list.push_back(first);
+    }
   } else if (ctx.token_kind == TOK_QUOTE) {
-    read_quoted_expression(ctx, list);
+    const QuotedSource quoted = read_quoted_source(ctx);
+    if (quoted.closed) next_token(ctx, value_mode(ctx));
+    if (!read_expression_value(ctx, quoted.text, sign == TOK_MINUS, list)) return;
   } else if (ctx.token_kind == TOK_EOL) {
     next_token(ctx, MODE_DOT_KEYWORDS);
   }
@@ -194,6 +256,96 @@ void read_value(TranslationContext& ctx, TokenList& list) {
                                   ctx.token_kind == TOK_PLUS)) {
     next_token(ctx, value_mode(ctx));
   }
+}
+
+QuotedSource read_quoted_source(TranslationContext& ctx) {
+  QuotedSource quoted;
+  std::string_view line = ctx.scan.line;
+  std::size_t from = ctx.scan.pos;  // after the opening quote
+  std::size_t to = from;            // the end of the last token read on `line`
+  for (;;) {
+    next_token(ctx, MODE_NO_KEYWORDS);
+    if (ctx.statement_ended || ctx.token_kind == TOK_EOF) break;
+    if (ctx.scan.line.data() != line.data()) {
+      // A "+" line goes on with the expression; the line break is a blank.
+      quoted.text.append(line.substr(from, to - from));
+      quoted.text += ' ';
+      line = ctx.scan.line;
+      from = after_plus(line);
+      to = from;
+    }
+    if (ctx.token_kind == TOK_QUOTE) {
+      quoted.text.append(line.substr(from, ctx.scan.token_start - from));
+      quoted.closed = true;
+      return quoted;
+    }
+    if (ctx.token_kind != TOK_EOL) to = ctx.scan.pos;
+  }
+  quoted.text.append(line.substr(from, to - from));
+  return quoted;
+}
+
+bool at_braced_value(const TranslationContext& ctx) {
+  const std::string_view line = ctx.scan.line;
+  return !ctx.statement_ended && (ctx.token_kind == TOK_NAME || is_keyword_code(ctx.token_kind)) &&
+         ctx.scan.token_start < line.size() && line[ctx.scan.token_start] == '{';
+}
+
+QuotedSource read_braced_source(TranslationContext& ctx) {
+  QuotedSource braced;
+  const std::string_view line = ctx.scan.line;
+  const std::size_t open = ctx.scan.token_start;
+  int depth = 0;
+  std::size_t close = open;
+  for (; close < line.size(); ++close) {
+    depth += line[close] == '{' ? 1 : line[close] == '}' ? -1 : 0;
+    if (depth == 0) break;
+  }
+  if (close >= line.size()) return braced;
+  // The scanner reads braces as letters: the tokens up to the one that ends
+  // with the closing brace.
+  while (ctx.scan.pos < close + 1) {
+    next_token(ctx, MODE_NO_KEYWORDS);
+    if (ctx.statement_ended || ctx.scan.line.data() != line.data()) return braced;
+  }
+  if (ctx.scan.pos != close + 1) return braced;
+  braced.text = line.substr(open + 1, close - open - 1);
+  braced.closed = true;
+  return braced;
+}
+
+bool add_expression(TranslationContext& ctx, std::string_view text, bool negative, TokenList& list,
+                    std::string& problem) {
+  // Nothing between the quotes is no value: left to the reader to report.
+  if (text.find_first_not_of(" \t") == std::string_view::npos) return true;
+  const Expression expression = parse_expression(text, problem);
+  TokenList written;
+  if (problem.empty()) write_expression(ctx, expression, written, problem);
+  if (!problem.empty()) return false;
+  // -'a+b' negates the whole expression: { -(a+b) }
+  token_list_add(TOK_LBRACE, 0, list);
+  if (negative) {
+    token_list_add(TOK_MINUS, 0, list);
+    token_list_add(TOK_LPAREN, 0, list);
+  }
+  list.insert(list.end(), written.begin(), written.end());
+  if (negative) token_list_add(TOK_RPAREN, 0, list);
+  token_list_add(TOK_RBRACE, 0, list);
+  return true;
+}
+
+void reject_expression(TranslationContext& ctx, std::string_view text, std::string_view problem) {
+  warn_and_skip(ctx, ctx.statement_target,
+                "Expression not translated, " + std::string(problem) + ":",
+                "'" + std::string(text) + "'");
+}
+
+bool read_expression_value(TranslationContext& ctx, std::string_view text, bool negative,
+                           TokenList& list) {
+  std::string problem;
+  if (add_expression(ctx, text, negative, list, problem)) return true;
+  reject_expression(ctx, text, problem);
+  return false;
 }
 
 std::string global_node_name(const TranslationContext& ctx, std::string_view name) {

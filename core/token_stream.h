@@ -29,6 +29,42 @@ void copy_statement(TranslationContext& ctx, int target, int mode);
 /// Reads one value (number, parameter name or quoted expression) into `list`.
 void read_value(TranslationContext& ctx, TokenList& list);
 
+/// The source text of a quoted expression, the opening quote current: up to
+/// the closing quote, across "+" lines. The closing quote is left current;
+/// `closed` is false when the statement ended without it.
+struct QuotedSource {
+  std::string text;
+  bool closed = false;
+};
+QuotedSource read_quoted_source(TranslationContext& ctx);
+
+/// Whether the current token begins a value written in braces ({w*2}); the
+/// scanner reads the braces as letters of a word.
+bool at_braced_value(const TranslationContext& ctx);
+
+/// The text between the braces of such a value, on its line; the token
+/// that ends with the closing brace is left current. `closed` is false when
+/// the line has no closing brace where a token ends.
+QuotedSource read_braced_source(TranslationContext& ctx);
+
+/// Reads the expression `text` and adds "{ expression }" to `list` as Ondrel
+/// writes it (`write_expression`), negated when asked; false, with
+/// `problem` said and `list` as it was, where Ondrel cannot express it. A
+/// blank text adds nothing.
+bool add_expression(TranslationContext& ctx, std::string_view text, bool negative, TokenList& list,
+                    std::string& problem);
+
+/// Rejects the statement for the expression `text` ("Expression not
+/// translated, PROBLEM: ('text')").
+void reject_expression(TranslationContext& ctx, std::string_view text, std::string_view problem);
+
+/// Reads the expression `text` and adds "{ expression }" to `list`, as
+/// Ondrel writes it (`write_expression`), negated when asked. An expression
+/// Ondrel cannot express rejects the statement ("Expression not translated,
+/// ...") and gives false.
+bool read_expression_value(TranslationContext& ctx, std::string_view text, bool negative,
+                           TokenList& list);
+
 /// `name` with "$G_" in front when it was declared global.
 std::string global_node_name(const TranslationContext& ctx, std::string_view name);
 

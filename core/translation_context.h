@@ -84,6 +84,12 @@ struct TranslationContext {
   long dispatched_serial = 0;
   // The target the statement in hand is written to; its warnings go there.
   int statement_target = 0;
+  // The statement last rejected (by its dispatched serial), and how far its
+  // target's text reached once its echo was written: whatever its
+  // translator writes after that is taken back, and it is reported once.
+  long rejected_serial = -1;
+  int rejected_target = 0;
+  std::size_t rejected_size = 0;
 
   // Output texts: [MAIN_OUTPUT] and one per `.lib` section, with its name.
   std::vector<OutputText> outputs = std::vector<OutputText>(1);

@@ -138,7 +138,8 @@ bool read_keyword_sequence(TranslationContext& ctx, int target, std::vector<Toke
 
 ModelSlot read_model_slot(TranslationContext& ctx) {
   ModelSlot slot;
-  if (ctx.statement_ended || ctx.token_kind != TOK_NAME) return slot;
+  // A value in braces is no model name: the value readers take it.
+  if (ctx.statement_ended || ctx.token_kind != TOK_NAME || at_braced_value(ctx)) return slot;
   slot.name.assign(token_text(ctx));
   slot.is_value = last_item_on_line(ctx);
   // Keywords are looked up in both cases: a value at the end of a line may

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "core/diagnostics.h"
 #include "core/keywords.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
@@ -377,6 +378,7 @@ void translate_l(TranslationContext& ctx, int target, int /*code*/) {
     if (ctx.token_kind == kw("poly")) {
       // Reported; the linear inductor read before it is still written.
       reject(ctx, target, kInductorPoly, start.name);
+      allow_output_after_rejection(ctx);
       if (!values.value && !start.slot.is_value) return;
       break;
     }

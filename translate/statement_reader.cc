@@ -114,9 +114,12 @@ int copy_mode(StatementScope scope) {
 
 void apply(TranslationContext& ctx, const StatementUse& use, int target, int code, int mode) {
   switch (use.action) {
-    case StatementAction::translate:
+    case StatementAction::translate: {
+      const long serial = ctx.dispatched_serial;
       use.handler(ctx, target, code);
+      take_back_output_after_rejection(ctx, serial);
       break;
+    }
     case StatementAction::copy:
       copy_statement(ctx, target, mode);
       break;
@@ -213,6 +216,7 @@ void translate_subckt(TranslationContext& ctx, int target, int /*code*/) {
   write_text(ctx, target, ".subckt", true);
   write_text(ctx, target, name, true);
   if (!subckt_header(ctx, target, name)) {
+    allow_output_after_rejection(ctx);
     echo_rejected_body(ctx, target);
     return;
   }

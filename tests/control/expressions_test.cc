@@ -30,7 +30,9 @@ ValueResult read_value_of(const std::string& value) {
   next_token(ctx, MODE_NO_KEYWORDS);
   TokenList list;
   ValueResult result;
-  result.read = read_parameter_value(ctx, list);
+  std::string problem;
+  std::string problem_text;
+  result.read = read_parameter_value(ctx, list, problem, problem_text);
   token_list_write(ctx, MAIN_OUTPUT, list);
   result.written = ctx.outputs[MAIN_OUTPUT].str();
   result.next_token = token_text(ctx);
@@ -103,7 +105,9 @@ TEST(ReadParameterValue, StopsAtTheNextDefinition) {
   scanner_reset_tables(ctx);
   for (int i = 0; i < 3; ++i) next_token(ctx, i == 0 ? MODE_DOT_KEYWORDS : MODE_NO_KEYWORDS);
   TokenList list;
-  EXPECT_EQ(read_parameter_value(ctx, list), ValueRead::ok);
+  std::string problem;
+  std::string problem_text;
+  EXPECT_EQ(read_parameter_value(ctx, list, problem, problem_text), ValueRead::ok);
   EXPECT_FALSE(ctx.statement_ended);
   EXPECT_EQ(token_text(ctx), "q");
 }

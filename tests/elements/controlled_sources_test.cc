@@ -56,7 +56,7 @@ TEST(Limits, WrapTheWholeExpression) {
       {"min=-5 max=5", "value={ limit(v(in,0)*2,-5,5) }"},
       {"abs=1", "value={ abs(v(in,0)*2) }"},
       {"abs=0", "value={ v(in,0)*2 }"},
-      {"abs=1 max=vmax", "value={ min(abs(v(in,0)*2),{ vmax }) }"},
+      {"abs=1 max=vmax", "value={ min(abs(v(in,0)*2),(vmax)) }"},
   };
   for (const Case& c : cases) {
     const testing::Translated out = translate_body("G1 out 0 in 0 2 " + std::string(c.keywords));
@@ -74,7 +74,7 @@ TEST(Laplace, WritesNumeratorAndDenominatorAsPolynomialsInS) {
       {"0 1 / 1 2", "{ (0+s*(1))/(1+s*(2)) }"},
       {"1 / 1 2 3 4", "{ (1)/(1+s*(2+s*(3+s*(4)))) }"},
       {"-1, 2 / 1, -2", "{ (-1+s*(2))/(1+s*(-2)) }"},
-      {"k0 / 1 tau", "{ ({ k0 })/(1+s*({ tau })) }"},
+      {"k0 / 1 tau", "{ ((k0))/(1+s*((tau))) }"},
   };
   for (const Case& c : cases) {
     const testing::Translated out =

@@ -289,7 +289,7 @@ TEST(FoldFactor, WritesTheDocumentedForms) {
   fold_factor(braced, *factor, TOK_STAR, true);
   EXPECT_EQ(written(ctx, *braced), "{ (2*3) } ");
   fold_factor(braced, *name, TOK_SLASH, true);
-  EXPECT_EQ(written(ctx, *braced), "{ ({ (2*3) }/{ s }) } ");
+  EXPECT_EQ(written(ctx, *braced), "{ (((2*3))/(s)) } ");
 
   OptionalList plain = value;
   fold_factor_if(plain, factor, TOK_STAR, false);

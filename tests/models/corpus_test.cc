@@ -118,7 +118,7 @@ TEST(Corpus, TranslatesTheJunctionDiodesAndVerticalPnpsOfAFoundryLibrary) {
                      "D a c dn { area *m }\n"),
             1);
   EXPECT_EQ(count_of(text, "\n.model dp d \n"), 1);
-  EXPECT_NE(text.find("\n+ vj = { 0.026*1.03*{ sqrt(1*1230)*0.026*1.03*2.92e-07 } } \n"),
+  EXPECT_NE(text.find("\n+ vj = { 0.026*1.03*(sqrt(1*1230)*0.026*1.03*2.92e-07) } \n"),
             std::string::npos);
   for (const char* card : {"\n.model dn d ", "\n.model dp d "}) {
     const std::size_t start = text.find(card);
