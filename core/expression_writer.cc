@@ -170,10 +170,10 @@ class Writer {
     }
   }
 
+  // An operand of &, | or ~ in parentheses (unless it has them), so that
+  // no reading of the operators' precedence can take it apart.
   void condition_in_parentheses(int index) {
-    const Node& n = node(index);
-    const bool single = n.kind == Kind::group || (n.kind == Kind::binary && is_relation(n.text));
-    if (single) {
+    if (node(index).kind == Kind::group) {
       condition(index);
       return;
     }

@@ -132,7 +132,7 @@ void token_list_combine(bool parenthesise, TokenList& left, const TokenList& rig
   left = std::move(result);
 }
 
-void token_list_write(TranslationContext& ctx, int target, const TokenList& list) {
+void token_list_write(TranslationContext& ctx, int target, const TokenList& list, bool blank) {
   OutputText& out = output_of(ctx, target);
   // An expression inside another (in the list, or in the line the list
   // continues) is written in parentheses: Ondrel reads no braces inside
@@ -157,7 +157,7 @@ void token_list_write(TranslationContext& ctx, int target, const TokenList& list
       if (piece.blank) out.push_back(' ');
     }
   }
-  out.push_back(' ');
+  if (blank) out.push_back(' ');
 }
 
 }  // namespace corvane

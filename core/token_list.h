@@ -14,7 +14,8 @@ inline void token_list_add(int kind, int value, TokenList& list) { list.push_bac
 void token_list_combine(bool parenthesise, TokenList& left, const TokenList& right, bool open_brace,
                         bool close_brace, int operator_kind);
 
-/// Writes every piece, then one blank.
-void token_list_write(TranslationContext& ctx, int target, const TokenList& list);
+/// Writes every piece, then one blank unless told not to.
+void token_list_write(TranslationContext& ctx, int target, const TokenList& list,
+                      bool blank = true);
 
 }  // namespace corvane

@@ -287,7 +287,9 @@ QuotedSource read_quoted_source(TranslationContext& ctx) {
 
 bool at_braced_value(const TranslationContext& ctx) {
   const std::string_view line = ctx.scan.line;
-  return !ctx.statement_ended && (ctx.token_kind == TOK_NAME || is_keyword_code(ctx.token_kind)) &&
+  return !ctx.statement_ended &&
+         (ctx.token_kind == TOK_NAME || ctx.token_kind == TOK_CALL ||
+          is_keyword_code(ctx.token_kind)) &&
          ctx.scan.token_start < line.size() && line[ctx.scan.token_start] == '{';
 }
 

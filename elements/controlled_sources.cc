@@ -188,20 +188,26 @@ bool read_poly_keyword(TranslationContext& ctx, int target, ControlledSource& s)
   return read_polynomial(ctx, target, s, dimension);
 }
 
+bool is_expression_word(std::string_view word) { return word == "vol" || word == "value"; }
+
 // A name or number in the linear form: the controlling input, then the
-// gain. "vol=" before any input is the voltage expression of an E line.
+// gain. "vol=" or "value=" before any input is the expression of the
+// output (a voltage for E, a current for G).
 bool read_linear_item(TranslationContext& ctx, int target, ControlledSource& s) {
   if (s.current_controlled && s.source_names.empty()) return read_source_names(ctx, target, s, 1);
   if (!s.current_controlled && s.controlling_nodes.empty()) {
-    if (ctx.token_kind != TOK_NAME || token_text(ctx) != "vol") {
+    if (ctx.token_kind != TOK_NAME || !is_expression_word(token_text(ctx))) {
       return read_node_pairs(ctx, target, s, 1);
     }
     std::string first;
     read_node(ctx, first, MODE_NO_KEYWORDS);
-    if (first == "vol" && !ctx.statement_ended && ctx.token_kind == TOK_EQUALS) {
+    if (is_expression_word(first) && !ctx.statement_ended && ctx.token_kind == TOK_EQUALS) {
       s.form = SourceForm::cur;
       next_element_token(ctx, MODE_NO_KEYWORDS);
-      if (!read_positional_value(ctx, s.gain)) return reject(ctx, target, kBadSource, s.name);
+      TokenList expression;
+      read_value(ctx, expression);
+      if (expression.empty()) return reject(ctx, target, kBadSource, s.name);
+      s.gain = std::move(expression);
       return true;
     }
     std::string second;
@@ -327,7 +333,7 @@ bool takes_data(SourceForm form) {
 //   poly(n) inputs c0 c1 ...           pwl(1) input x1,y1 ...
 //   and|nand|nor|or(n) inputs x1,y1 ... opamp in+ in-     vcr|vccap pwl(1) ...
 //   delay input td=   laplace input k0 .. / d0 ..   freq input f,a,p ...
-//   cur='expr'   vol='expr'   transformer input ratio
+//   cur='expr'   vol='expr'   value='expr' | value={expr}   transformer input ratio
 //   -> eNAME|gNAME n+ n- value={ expression }   (e for e and h, g for f and g)
 //   -> NAME n+ n- poly(n) inputs c0 c1 ...
 //   -> eNAME|gNAME n+ n- laplace { X } = { H(s) } | freq { X } = (f,a,p) ...

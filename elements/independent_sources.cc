@@ -1,6 +1,8 @@
-// Independent sources: V and I lines read the same in both dialects.
+// Independent sources: V and I lines read the same in both dialects but for
+// their values.
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "core/char_class.h"
@@ -10,38 +12,163 @@
 #include "elements/element_translators.h"
 
 namespace corvane {
+namespace {
 
-// Vxx n+ n- ...  ->  the line as written, its two nodes with the global
-// prefix that every translated node gets; continuation lines copied.
-void translate_independent_source(TranslationContext& ctx, int target, int /*code*/) {
-  if (ctx.global_names.names().empty()) {
-    copy_statement(ctx, target, MODE_DOT_KEYWORDS);
-    return;
+// The words of a source's value part that are no parameter names.
+constexpr std::array<std::string_view, 17> kSourceWords = {
+    "dc", "ac",  "pulse", "pu", "sin",  "exp",  "pwl", "pl",     "sffm",
+    "am", "pat", "r",     "td", "data", "file", "rd",  "pwlfile"};
+
+bool is_source_word(std::string_view word) {
+  const std::string lower = lower_ascii_text(word);
+  return std::find(kSourceWords.begin(), kSourceWords.end(), lower) != kSourceWords.end();
+}
+
+bool starts_name(char c) {
+  const CharClass k = char_class(c);
+  return k == CharClass::letter || k == CharClass::e;
+}
+
+bool continues_value_word(char c) {
+  const CharClass k = char_class(c);
+  return k == CharClass::letter || k == CharClass::e || k == CharClass::digit ||
+         k == CharClass::dot || k == CharClass::extra;
+}
+
+// digits [. digits] [e [+-] digits | letters]
+std::size_t number_end(std::string_view text, std::size_t p) {
+  const auto digits = [&](std::size_t q) {
+    while (q < text.size() && char_class(text[q]) == CharClass::digit) ++q;
+    return q;
+  };
+  p = digits(p);
+  if (p < text.size() && text[p] == '.') p = digits(p + 1);
+  if (p < text.size() && (text[p] == 'e' || text[p] == 'E')) {
+    std::size_t q = p + 1;
+    if (q < text.size() && (text[q] == '+' || text[q] == '-')) ++q;
+    if (q < text.size() && char_class(text[q]) == CharClass::digit) return digits(q);
   }
-  const std::string_view line = current_line(ctx);
+  while (p < text.size() && continues_value_word(text[p])) ++p;
+  return p;
+}
+
+// The position after the closing `close` of a group opened at `open`, or
+// npos when the line does not close it.
+std::size_t group_end(std::string_view text, std::size_t open, char close) {
+  if (close == '\'') {
+    const std::size_t end = text.find('\'', open + 1);
+    return end == std::string_view::npos ? end : end + 1;
+  }
+  int depth = 0;
+  for (std::size_t p = open; p < text.size(); ++p) {
+    depth += text[p] == '{' ? 1 : text[p] == '}' ? -1 : 0;
+    if (depth == 0) return p + 1;
+  }
+  return std::string_view::npos;
+}
+
+// The values of a source line as Ondrel reads them: a parameter name, a
+// quoted expression and an expression in braces become "{ expression }";
+// numbers, the source's own words and punctuation are copied. False when an
+// expression cannot be written (the statement is then rejected).
+bool write_source_values(TranslationContext& ctx, int target, std::string_view text) {
+  std::size_t p = 0;
+  std::size_t copied = 0;  // text before this is written
+  const auto copy_to = [&](std::size_t end) {
+    if (end > copied) write_text(ctx, target, text.substr(copied, end - copied), false);
+    copied = end;
+  };
+  while (p < text.size()) {
+    const char c = text[p];
+    if (c == '$' || c == '*') {
+      // A comment: kept as it stands.
+      copy_to(p);
+      output_of(ctx, target).append(text.substr(p));
+      copied = text.size();
+      return true;
+    }
+    if (c == '\'' || c == '{') {
+      const std::size_t end = group_end(text, p, c == '\'' ? '\'' : '}');
+      if (end == std::string_view::npos) break;
+      copy_to(p);
+      const std::string_view expression = text.substr(p + 1, end - p - 2);
+      TokenList value;
+      std::string problem;
+      if (!add_expression(ctx, expression, false, value, problem)) {
+        reject_expression(ctx, expression, problem);
+        return false;
+      }
+      token_list_write(ctx, target, value, false);
+      p = copied = end;
+      continue;
+    }
+    if (char_class(c) == CharClass::digit ||
+        (c == '.' && p + 1 < text.size() && char_class(text[p + 1]) == CharClass::digit)) {
+      p = number_end(text, p);
+      continue;
+    }
+    if (starts_name(c)) {
+      std::size_t end = p;
+      while (end < text.size() && continues_value_word(text[end])) ++end;
+      const std::string_view word = text.substr(p, end - p);
+      if (!is_source_word(word)) {
+        // A parameter name standing for a value.
+        copy_to(p);
+        write_text(ctx, target, "{ ", false);
+        write_text(ctx, target, word, false);
+        write_text(ctx, target, " }", false);
+        copied = end;
+      }
+      p = end;
+      continue;
+    }
+    ++p;
+  }
+  copy_to(text.size());
+  return true;
+}
+
+// Where the values of a source's first line begin: after its name and two
+// nodes, which are written with the global prefix of declared nodes.
+std::size_t write_name_and_nodes(TranslationContext& ctx, int target, std::string_view line) {
   constexpr std::string_view kSeparators = " \t,";
-  std::string first;
   std::size_t p = 0;
   for (int word = 0; word < 3 && p < line.size(); ++word) {
     const std::size_t start = line.find_first_not_of(kSeparators, p);
     if (start == std::string_view::npos) break;
     std::size_t end = line.find_first_of(kSeparators, start);
     if (end == std::string_view::npos) end = line.size();
-    first.append(line.substr(p, start - p));
-    std::string text(line.substr(start, end - start));
-    if (word > 0) {
-      std::string lower = text;
-      for (char& c : lower) c = lower_ascii(c);
-      if (ctx.global_names.contains(lower)) text = global_node_name(ctx, lower);
+    write_text(ctx, target, line.substr(p, start - p), false);
+    const std::string_view text = line.substr(start, end - start);
+    const std::string lower = lower_ascii_text(text);
+    if (word > 0 && ctx.global_names.contains(lower)) {
+      write_text(ctx, target, global_node_name(ctx, lower), false);
+    } else {
+      write_text(ctx, target, text, false);
     }
-    first += text;
     p = end;
   }
-  first.append(line.substr(std::min(p, line.size())));
-  write_line(ctx, target, first);
-  skip_line(ctx);
-  next_token(ctx, MODE_DOT_KEYWORDS);
-  if (!ctx.statement_ended) copy_statement(ctx, target, MODE_DOT_KEYWORDS);
+  return std::min(p, line.size());
+}
+
+}  // namespace
+
+// Vxx n+ n- [dc] v [ac ...] [pulse(... 'expr' ... name ...)] ...
+//   ->  the line as written, its two nodes with the global prefix of
+//       declared nodes, each parameter name or expression of its values as
+//       "{ expression }"; continuation lines likewise.
+void translate_independent_source(TranslationContext& ctx, int target, int /*code*/) {
+  const std::string_view first = current_line(ctx);
+  const std::size_t values = write_name_and_nodes(ctx, target, first);
+  std::string_view line = first.substr(values);
+  for (;;) {
+    if (!write_source_values(ctx, target, line)) return;
+    write_line(ctx, target, "");
+    skip_line(ctx);
+    next_token(ctx, MODE_DOT_KEYWORDS);
+    if (ctx.statement_ended || ctx.token_kind == TOK_EOF) return;
+    line = current_line(ctx);
+  }
 }
 
 }  // namespace corvane

@@ -63,6 +63,16 @@ std::string global_nodes(const std::string& text) {
                             std::string(kGlobalPrefix));
 }
 
+// Ondrel's IF(condition, x, y) is ngspice's ternary_fcn, and the logical
+// operators & | ~ of its conditions are ngspice's && || !.
+std::string conditional_function(const std::string& text) {
+  if (text.find("IF(") == std::string::npos) return text;
+  std::string edited = std::regex_replace(text, std::regex(R"(\bIF\()"), "ternary_fcn(");
+  edited = std::regex_replace(edited, std::regex(R"(([^&])&([^&]))"), "$1&&$2");
+  edited = std::regex_replace(edited, std::regex(R"(([^|])\|([^|]))"), "$1||$2");
+  return std::regex_replace(edited, std::regex(R"(~)"), "!");
+}
+
 }  // namespace
 
 const std::vector<LimitEdit>& ngspice_limit_edits() {
@@ -71,6 +81,7 @@ const std::vector<LimitEdit>& ngspice_limit_edits() {
       {"MOSFETs take no nrg or nrb", without_nrg_nrb},
       {"BSIM3v3 is level 8, not 7", bsim3v3_level},
       {"no pwrs() function", signed_power},
+      {"no IF(); its conditional is ternary_fcn() with && || !", conditional_function},
       {"\"$\" starts a comment, so no \"$G_\" global nodes", global_nodes},
   };
   return kEdits;
