@@ -18,8 +18,11 @@ struct NameAssignments {
   StringMap<std::string> spellings;
   /// An element's scope and name (`element_key`) -> the name written.
   StringMap<std::string> elements;
+  /// Every model name of the file, when an element took a name for a value
+  /// because the model of that name came later.
+  StringMap<bool> models;
 
-  bool empty() const { return spellings.empty() && elements.empty(); }
+  bool empty() const { return spellings.empty() && elements.empty() && models.empty(); }
 };
 
 /// The key of an element in its scope: the subcircuit (empty at the top
@@ -48,6 +51,12 @@ struct NameBook {
   /// The name of the renamed element about to be written, which is not
   /// counted among the elements written under their own name.
   std::string renamed_in_hand;
+  /// The model names defined so far (lower case, as written).
+  StringMap<bool> models;
+  /// Names after an element's nodes taken for a value because no model of
+  /// that name was known.
+  std::vector<std::string> taken_as_values;
+
   /// Elements written under another name than their own.
   struct Renamed {
     std::string scope;

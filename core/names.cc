@@ -140,9 +140,29 @@ void note_written_element(TranslationContext& ctx, std::string_view written) {
   ctx.names.written_elements.push_back(key_hash(ctx.names.scope, lower_ascii_text(written)));
 }
 
+void note_model(TranslationContext& ctx, std::string_view name) {
+  ctx.names.models.emplace(lower_ascii_text(name), true);
+}
+
+bool is_model_name(const TranslationContext& ctx, std::string_view name) {
+  const std::string lower = lower_ascii_text(name);
+  return ctx.names.models.contains(lower) || ctx.names.assigned.models.contains(lower);
+}
+
+void note_taken_as_value(TranslationContext& ctx, std::string_view name) {
+  ctx.names.taken_as_values.push_back(lower_ascii_text(name));
+}
+
 NameAssignments find_name_conflicts(const TranslationContext& ctx) {
   const NameBook& book = ctx.names;
   NameAssignments conflicts;
+
+  // A name taken for a value that the file defines as a model further on:
+  // the file again, every model known from the start.
+  if (std::any_of(book.taken_as_values.begin(), book.taken_as_values.end(),
+                  [&](const std::string& name) { return book.models.contains(name); })) {
+    conflicts.models = book.models;
+  }
 
   // Spellings: the first name keeps its spelling unless a name of the file
   // is written that way already; the others get a suffix.

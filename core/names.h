@@ -25,6 +25,17 @@ std::string renamed_element(TranslationContext& ctx, std::string_view original,
 /// Records an element name as written in the current scope.
 void note_written_element(TranslationContext& ctx, std::string_view written);
 
+/// Records a model name defined by the file.
+void note_model(TranslationContext& ctx, std::string_view name);
+
+/// Whether `name` is a model of the file (defined so far, or anywhere when
+/// an earlier translation of the file found that it matters).
+bool is_model_name(const TranslationContext& ctx, std::string_view name);
+
+/// Records a name after an element's nodes taken for a value because no
+/// model of that name is known.
+void note_taken_as_value(TranslationContext& ctx, std::string_view name);
+
 /// The names this translation wrote as one with another name, with the
 /// names to write instead; empty when there are none.
 NameAssignments find_name_conflicts(const TranslationContext& ctx);

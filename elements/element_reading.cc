@@ -141,7 +141,13 @@ ModelSlot read_model_slot(TranslationContext& ctx) {
   // A value in braces is no model name: the value readers take it.
   if (ctx.statement_ended || ctx.token_kind != TOK_NAME || at_braced_value(ctx)) return slot;
   slot.name.assign(token_text(ctx));
+  // The last item of its line is a value; a name followed by other items
+  // is a model name only when the file has a model of that name.
   slot.is_value = last_item_on_line(ctx);
+  if (!slot.is_value && !is_model_name(ctx, slot.name)) {
+    slot.is_value = true;
+    slot.unknown_model = true;
+  }
   // Keywords are looked up in both cases: a value at the end of a line may
   // still be followed by a "+" line of keywords.
   next_element_token(ctx, MODE_ALL_KEYWORDS);
@@ -225,9 +231,21 @@ void write_joined_if(TranslationContext& ctx, int target, std::string_view prefi
   if (value) write_joined(ctx, target, prefix, *value);
 }
 
+namespace {
+
+bool has_braces(const TokenList& list) {
+  return std::any_of(list.begin(), list.end(),
+                     [](const TokenNode& node) { return node.kind == TOK_LBRACE; });
+}
+
+}  // namespace
+
 void fold_factor(OptionalList& value, const TokenList& factor, int operator_kind, bool braces) {
   if (!value) value.emplace();
-  token_list_combine(true, *value, factor, braces, braces, operator_kind);
+  // A parameter name or expression on either side makes the whole an
+  // expression, which stands in braces wherever it is written.
+  const bool braced = braces || has_braces(*value) || has_braces(factor);
+  token_list_combine(true, *value, factor, braced, braced, operator_kind);
 }
 
 void fold_factor_if(OptionalList& value, const OptionalList& factor, int operator_kind,

@@ -20,6 +20,8 @@ using OptionalList = std::optional<TokenList>;
 struct ModelSlot {
   std::string name;
   bool is_value = false;
+  /// A value only because no model of the name is known.
+  bool unknown_model = false;
 };
 
 /// A keyword of an element line's keyword loop and the value it fills.

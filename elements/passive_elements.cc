@@ -70,6 +70,7 @@ void take_slot_as_value(TranslationContext& ctx, ModelSlot& slot, OptionalList& 
                         bool geometry) {
   if (geometry) slot.is_value = false;
   if (!slot.is_value || value) return;
+  if (slot.unknown_model) note_taken_as_value(ctx, slot.name);
   value = TokenList{{TOK_LBRACE, 0}};
   const TokenList name = text_list(ctx, slot.name, TOK_NAME);
   value->insert(value->end(), name.begin(), name.end());

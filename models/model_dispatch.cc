@@ -53,6 +53,7 @@ void translate_model(TranslationContext& ctx, int target, int /*code*/) {
     warn_and_skip(ctx, target, "Unrecognized syntax when parsing statement", "");
     return;
   }
+  note_model(ctx, token_text(ctx));
   const std::string name = strip_dots(token_text(ctx));
   next_token(ctx, MODE_ALL_KEYWORDS);
   const ModelTranslator translate =

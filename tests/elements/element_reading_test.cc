@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/keywords.h"
+#include "core/names.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
 #include "support/context_fixture.h"
@@ -112,27 +113,33 @@ TEST(ReadElementNodes, RejectsAMissingNode) {
   EXPECT_EQ(token_text(ctx), "v1");
 }
 
-TEST(ReadModelSlot, LastItemOfItsLineIsAValue) {
+// The last item of its line is a value; a name with more after it is a
+// model name only when the file has a model of that name.
+TEST(ReadModelSlot, LastItemOfItsLineOrAnUnknownModelIsAValue) {
   struct Case {
     const char* line;
-    bool is_value;
+    bool last_item;
   };
   const Case cases[] = {
       {"C1 a b cval\n", true},
       {"C1 a b cval", true},                 // no final line end
       {"C1 a b cval   \n", true},            // trailing blanks
       {"C1 a b cval\t$ load\n", true},       // a comment after it
-      {"C1 a b cmod 1p\n", false},           // something follows on the line
-      {"C1 a b cmod l=1u w=1u\r\n", false},  // keywords follow
+      {"C1 a b cval 1p\n", false},           // something follows on the line
+      {"C1 a b cval l=1u w=1u\r\n", false},  // keywords follow
       {"C1 a b cval\nC2 a b 1p\n", true},    // the next statement
       {"C1 a b cval\n+ m=2\n", true},        // a "+" line follows
   };
   for (const Case& c : cases) {
-    StatementFixture fixture(c.line);
-    skip_to_slot(fixture, 2);
-    const ModelSlot slot = read_model_slot(fixture.ctx);
-    EXPECT_EQ(slot.is_value, c.is_value) << c.line;
-    EXPECT_EQ(slot.name, c.is_value ? "cval" : "cmod") << c.line;
+    for (const bool model_known : {false, true}) {
+      StatementFixture fixture(c.line);
+      if (model_known) note_model(fixture.ctx, "CVAL");
+      skip_to_slot(fixture, 2);
+      const ModelSlot slot = read_model_slot(fixture.ctx);
+      EXPECT_EQ(slot.name, "cval") << c.line;
+      EXPECT_EQ(slot.is_value, c.last_item || !model_known) << c.line << model_known;
+      EXPECT_EQ(slot.unknown_model, !c.last_item && !model_known) << c.line << model_known;
+    }
   }
 }
 

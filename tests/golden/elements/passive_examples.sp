@@ -21,3 +21,5 @@ C7 a b cmod 1p tc1=1m tc2=2m
 .global vdd
 R8 vdd out+ 2k
 L8 out- vdd 10n
+.model rmod r rsh=1
+.model cmod c cj=1

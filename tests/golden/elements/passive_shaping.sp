@@ -37,3 +37,5 @@ R23 a b rval
 * A model name whose geometry follows on a "+" line
 C24 a b cmod
 + l=10u w=2u
+.model rmod r rsh=1
+.model cmod c cj=1
