@@ -10,7 +10,7 @@ namespace corvane {
 // The scanner's sixteen character classes.
 enum class CharClass : std::uint8_t {
   skip,    // other control characters, backslash, backquote, DEL: ignored
-  blank,   // space, tab, comma: separators
+  blank,   // space, tab, form feed, comma: separators
   extra,   // ! # & : ; < > ? @ [ ] ^ ~ : ignored between tokens, part of a word
   letter,  // letters other than e, % _ { | }
   e,       // e and E: a letter, or the exponent marker after a number
@@ -24,7 +24,7 @@ enum class CharClass : std::uint8_t {
   slash,
   equals,
   dot,
-  end,  // newline, vertical tab, form feed, carriage return, $
+  end,  // newline, vertical tab, carriage return, $
 };
 
 constexpr void assign_class(std::array<CharClass, 256>& table, std::string_view characters,
@@ -38,7 +38,7 @@ constexpr std::array<CharClass, 256> make_char_classes() {
   assign_class(table, "ABCDFGHIJKLMNOPQRSTUVWXYZabcdfghijklmnopqrstuvwxyz%_{|}", CharClass::letter);
   assign_class(table, "Ee", CharClass::e);
   assign_class(table, "0123456789", CharClass::digit);
-  assign_class(table, " \t,", CharClass::blank);
+  assign_class(table, " \t\f,", CharClass::blank);
   assign_class(table, "!#&:;<>?@[]^~", CharClass::extra);
   assign_class(table, "'\"", CharClass::quote);
   assign_class(table, "(", CharClass::lparen);
@@ -49,7 +49,7 @@ constexpr std::array<CharClass, 256> make_char_classes() {
   assign_class(table, "/", CharClass::slash);
   assign_class(table, "=", CharClass::equals);
   assign_class(table, ".", CharClass::dot);
-  assign_class(table, "\n\v\f\r$", CharClass::end);
+  assign_class(table, "\n\v\r$", CharClass::end);
   return table;
 }
 

@@ -20,5 +20,7 @@ V2 a 0 pwl(0 0 1n vdd
 * behavioural sources with VALUE=
 E1 o 0 VALUE={v(a)*2}
 G1 o 0 value = 'v(a)/rval'
+* a form feed is a blank
+R6 e f 3k
 .model rlater r rsh=10
 .end
