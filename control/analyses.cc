@@ -18,14 +18,15 @@ struct Analysis {
   std::string_view syntax_error;
   std::string_view monte_carlo_tail;  // what the ".mc" line analyses
   bool step_names_parameter;          // ".step param NAME" rather than ".step NAME"
+  std::string_view unused_values;     // reports values that have no place
 };
 
 constexpr Analysis kAc{".ac", "Unrecognized syntax when parsing .AC statement",
-                       "ac v(out) list output all", true};
+                       "ac v(out) list output all", true, "Values of .AC not translated:"};
 constexpr Analysis kDc{".dc", "Unrecognized syntax when parsing .DC statement",
-                       "dc v(out) list output all", false};
+                       "dc v(out) list output all", false, "Values of .DC not translated:"};
 constexpr Analysis kTran{".tran", "Unrecognized syntax when parsing .TRAN statement",
-                         "tran v(out) list output all", true};
+                         "tran v(out) list output all", true, "Values of .TRAN not translated:"};
 
 struct SweepType {
   std::string_view hspice;
@@ -76,6 +77,14 @@ bool write_analysis_value(TranslationContext& ctx, int target) {
 bool skip_analysis_value(TranslationContext& ctx) {
   TokenList value;
   return read_analysis_value(ctx, value);
+}
+
+// Whether a number's text is zero (0, 0.0, 0n, 0e3): the default of the
+// values it may stand for, so nothing is lost when it is left out.
+bool is_zero_text(std::string_view text) {
+  const std::size_t digits_end = text.find_first_not_of("0123456789.");
+  const std::string_view digits = text.substr(0, digits_end);
+  return !digits.empty() && digits.find_first_not_of("0.") == std::string_view::npos;
 }
 
 bool reject(TranslationContext& ctx, int target, const Analysis& analysis) {
@@ -184,9 +193,11 @@ bool write_sweep_clause(TranslationContext& ctx, int target, const Analysis& ana
 }
 
 // The rest of an .ac or .dc line: sweeps, one after the other, then SWEEP.
-// A line without any sweep is no analysis.
+// A line without any sweep is no analysis. Numbers that belong to no sweep
+// (a fourth after .ac lin 10 1 5) are reported.
 void write_sweeps(TranslationContext& ctx, int target, const Analysis& analysis) {
   int sweeps = 0;
+  std::string passed;
   while (!ctx.statement_ended) {
     const std::string_view word = current_word(ctx);
     if (word == "sweep" && sweeps > 0) {
@@ -201,6 +212,10 @@ void write_sweeps(TranslationContext& ctx, int target, const Analysis& analysis)
       }
       ++sweeps;
     } else {
+      if (is_number_kind(ctx.token_kind)) {
+        if (!passed.empty()) passed += ' ';
+        passed += source_token_text(ctx);
+      }
       next_token(ctx, MODE_ALL_KEYWORDS);
     }
   }
@@ -209,6 +224,7 @@ void write_sweeps(TranslationContext& ctx, int target, const Analysis& analysis)
     return;
   }
   write_line(ctx, target, "");
+  if (!passed.empty()) post_warning(ctx, analysis.unused_values, passed);
 }
 
 }  // namespace
@@ -259,6 +275,11 @@ void translate_tran(TranslationContext& ctx, int target, int /*code*/) {
     return;
   }
   bool uic = false;
+  std::string dropped;  // what is not written, as the source has it
+  const auto drop = [&](std::string_view what) {
+    if (!dropped.empty()) dropped += ' ';
+    dropped += what;
+  };
   while (!ctx.statement_ended) {
     const std::string_view word = current_word(ctx);
     if (word == "sweep") {
@@ -267,22 +288,31 @@ void translate_tran(TranslationContext& ctx, int target, int /*code*/) {
       reject(ctx, target, kTran);
       return;
     } else if (word == "start") {
-      // START=T has no Ondrel counterpart: dropped with its value.
+      // START=T has no Ondrel counterpart: dropped with its value, and
+      // reported unless it is 0.
       next_token(ctx, MODE_NO_KEYWORDS);
       if (!ctx.statement_ended && ctx.token_kind == TOK_EQUALS) {
         next_token(ctx, MODE_NO_KEYWORDS);
+        const std::string value(source_token_text(ctx));
         if (at_value(ctx)) skip_analysis_value(ctx);
+        if (!is_zero_text(value)) drop("start=" + value);
       }
     } else if (word == "uic") {
       write_text(ctx, target, "UIC", true);
       uic = true;
       next_token(ctx, MODE_ALL_KEYWORDS);
     } else {
+      // A third or fourth number, the start of the output and the largest
+      // time step, has no place either.
+      if (is_number_kind(ctx.token_kind) && !is_zero_text(token_text(ctx))) {
+        drop(source_token_text(ctx));
+      }
       next_token(ctx, MODE_ALL_KEYWORDS);
     }
   }
   write_line(ctx, target, "");
   if (uic) write_line(ctx, target, ".options noictranslate");
+  if (!dropped.empty()) post_warning(ctx, kTran.unused_values, dropped);
 }
 
 // .op  ->  .op

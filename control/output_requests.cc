@@ -1,5 +1,6 @@
 #include "control/output_requests.h"
 
+#include <string>
 #include <string_view>
 
 #include "control/control_tokens.h"
@@ -40,19 +41,21 @@ bool is_carried_request(std::string_view call) {
 }
 
 // Passes over a call or parenthesis with everything up to the one that
-// closes it.
-void skip_group(TranslationContext& ctx) {
+// closes it, adding its source text to `passed`.
+void skip_group(TranslationContext& ctx, std::string& passed) {
   int depth = 0;
   do {
     if (ctx.token_kind == TOK_CALL || ctx.token_kind == TOK_LPAREN) ++depth;
     if (ctx.token_kind == TOK_RPAREN) --depth;
+    passed += source_token_text(ctx);
     next_token(ctx, MODE_NO_KEYWORDS);
   } while (depth > 0 && !ctx.statement_ended);
+  passed += ' ';
 }
 
 // .print ANALYSIS REQUEST...  ->  .print ANALYSIS REQUEST ...
 // (.plot alike). REQUEST: v(NODE), v(NODE,NODE), vdb(NODE), i(ELEMENT) ...;
-// requests Ondrel has no counterpart for are passed over.
+// requests Ondrel has no counterpart for are passed over and reported.
 void translate_output_request(TranslationContext& ctx, int target, std::string_view keyword) {
   write_text(ctx, target, keyword, true);
   next_token(ctx, MODE_ALL_KEYWORDS);
@@ -69,6 +72,7 @@ void translate_output_request(TranslationContext& ctx, int target, std::string_v
   write_text(ctx, target, analysis, true);
 
   int requests = 0;
+  std::string passed;  // what is not written, as the source has it
   next_token(ctx, MODE_NO_KEYWORDS);
   while (!ctx.statement_ended) {
     if (ctx.token_kind == TOK_CALL && is_carried_request(token_text(ctx))) {
@@ -81,8 +85,10 @@ void translate_output_request(TranslationContext& ctx, int target, std::string_v
       write_text(ctx, target, request, true);
       ++requests;
     } else if (ctx.token_kind == TOK_CALL || ctx.token_kind == TOK_LPAREN) {
-      skip_group(ctx);
+      skip_group(ctx, passed);
     } else {
+      passed += source_token_text(ctx);
+      passed += ' ';
       next_token(ctx, MODE_NO_KEYWORDS);
     }
   }
@@ -91,6 +97,10 @@ void translate_output_request(TranslationContext& ctx, int target, std::string_v
     return;
   }
   write_line(ctx, target, "");
+  if (!passed.empty()) {
+    passed.pop_back();
+    post_warning(ctx, "Output requests not translated:", passed);
+  }
 }
 
 }  // namespace

@@ -39,6 +39,19 @@ struct ScannerState {
 };
 
 class TranslationReport;
+struct TranslationContext;
+
+/// Told where each statement's output begins; for tests that hold what was
+/// written for a statement against its source.
+class StatementObserver {
+ public:
+  virtual ~StatementObserver() = default;
+  /// A translation of the file begins (a file may be translated twice).
+  virtual void translation_begins() = 0;
+  /// The statement starting at source line `line` is about to be written
+  /// to `target`, whose text is `offset` bytes long.
+  virtual void statement_begins(int line, int target, std::size_t offset) = 0;
+};
 
 /// Where a statement starts: the number and text of its first line.
 struct StatementStart {
@@ -108,6 +121,7 @@ struct TranslationContext {
   StatementStart statement_start;
   StatementStart previous_statement_start;
   TranslationReport* report = nullptr;
+  StatementObserver* observer = nullptr;
 };
 
 /// The number of `.lib` sections met so far.

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/diagnostics.h"
 #include "core/keywords.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
@@ -264,12 +265,14 @@ void translate_j(TranslationContext& ctx, int target, int /*code*/) {
   std::string name;
   if (!read_name_and_nodes(ctx, target, 3, name)) return;
   std::string model;
+  std::string fourth_node;  // a fourth node, which Ondrel's JFET has not
   if (!ctx.statement_ended && ctx.token_kind == TOK_NAME) {
     model.assign(token_text(ctx));
     next_element_token(ctx, MODE_ALL_KEYWORDS);
   } else if (!ctx.statement_ended && is_number_kind(ctx.token_kind)) {
     // A fourth node given as a number is not written; the name after it is
     // the model name.
+    fourth_node.assign(token_text(ctx));
     next_element_token(ctx, MODE_NO_KEYWORDS);
     if (!ctx.statement_ended && ctx.token_kind == TOK_NAME) {
       model.assign(token_text(ctx));
@@ -305,9 +308,21 @@ void translate_j(TranslationContext& ctx, int target, int /*code*/) {
     if (!read_keyword_value(ctx, target, *field, kBadJfet, name)) return;
     if (kind == kw("w")) {
       v.area.reset();
-      if (!second_name.empty()) model = second_name;
+      if (!second_name.empty()) {
+        fourth_node = model;
+        model = second_name;
+        second_name.clear();
+      }
     }
   }
+  // J d g s b jmod [area]: the second name is the model where the file has
+  // a model of that name and none of the first.
+  if (!second_name.empty() && is_model_name(ctx, second_name) && !is_model_name(ctx, model)) {
+    fourth_node = model;
+    model = second_name;
+    v.area.reset();
+  }
+  if (!fourth_node.empty()) post_warning(ctx, "Fourth node of JFET not translated:", fourth_node);
 
   if (!v.area && (v.l || v.w)) {
     write_element_start(ctx, target, renamed_element(ctx, name, prefix_x(name)), ctx.output_nodes);

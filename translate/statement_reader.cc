@@ -162,6 +162,9 @@ bool is_element_start(TranslationContext& ctx) {
 void begin_statement(TranslationContext& ctx, int target) {
   ctx.dispatched_serial = ctx.statement_serial;
   ctx.statement_target = target;
+  if (ctx.observer != nullptr) {
+    ctx.observer->statement_begins(ctx.statement_start.line, target, output_of(ctx, target).size());
+  }
   // The statement before has been written; its numbers are not needed.
   keep_current_constant(ctx);
 }

@@ -65,6 +65,8 @@ TranslatedBlocks translate_pass(std::string_view input, const TranslationOptions
   ctx.quick_number_assignments = options.quick_number_assignments;
   ctx.prepare_output_block = options.prepare_output_block;
   ctx.names.assigned = std::move(assigned);
+  ctx.observer = options.observer;
+  if (ctx.observer != nullptr) ctx.observer->translation_begins();
   ctx.log = &log;
   // A report, when asked for, records every message on its way to `log`.
   std::optional<ReportingSink> reporting;

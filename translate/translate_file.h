@@ -23,6 +23,8 @@ struct TranslationOptions {
   /// Readies each large block of output text before it is written; none
   /// when null.
   BlockPreparer prepare_output_block = nullptr;
+  /// Told where each statement's output begins; none when null.
+  StatementObserver* observer = nullptr;
 };
 
 struct OutputSection {

@@ -1,0 +1,343 @@
+// Conservation: every statement written (not echoed, not reported) keeps
+// every name and every number of its source, after the renames and
+// rewrites the README documents (listed as data below). Run over every file
+// of ../shared/corpus, when it is there, and every golden input.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/char_class.h"
+#include "core/translation_report.h"
+#include "translate/translate_file.h"
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Statement kinds whose names and numbers are counted elsewhere: model
+// parameters by the model tests, and what the run itself writes.
+// and what the translation of library references and options still
+// changes (see the README).
+const std::set<std::string> kKindsLeftOut = {
+    ".model", ".end", ".endl", ".ends", ".eom", ".title", ".options", ".option", ".opt", ".alter",
+    ".if", ".elseif", ".else", ".endif", ".data", ".enddata", ".lib", ".global",
+    // copied whole, to the main text from a section
+    ".ic", ".nodeset"};
+
+// Words of the statement syntax that translations write otherwise or fold
+// into a value: keywords, not names of the circuit.
+const std::set<std::string> kSyntaxWords = {
+    // element values folded into the value written, or renamed
+    "m", "scale", "l", "w", "r", "c", "tc1", "tc2", "tc", "dtemp", "ic", "area", "off", "geo", "ad",
+    "as", "pd", "ps", "nrd", "nrs", "rdc", "rsc", "delvto", "mult", "temp", "lm", "wm", "lp", "wp",
+    "nf",
+    // controlled sources
+    "vcvs", "vccs", "ccvs", "cccs", "poly", "value", "vol", "cur", "max", "min", "abs", "pwl",
+    "table", "delay", "laplace", "freq", "transformer", "vcr", "vccap", "opamp", "and", "nand",
+    "or", "nor", "td", "z0", "zo", "f", "nl", "npdelay", "level", "trans", "npwl", "ppwl", "vbe",
+    "vce",
+    // transmission lines and instances
+    "params",
+    // analyses and output requests
+    "dec", "lin", "oct", "poi", "sweep", "monte", "start", "uic", "data", "tran", "ac", "dc",
+    "noise", "op", "v", "i", "vm", "vr", "vi", "vp", "vdb", "im", "ip", "ir", "ii", "idb",
+    // functions Ondrel spells otherwise
+    "pow", "pwr", "db", "sign",
+    // .lib and file statements name files, compared whole elsewhere
+    "lib", "include", "inc", "file", "type", "level", "top", "all", "time"};
+
+// Instance values that elements still drop, which the next part of the
+// meaning work carries ("Meaning kept, part 3: every model parameter and
+// instance value Ondrel can take"): by element letter, the keywords whose
+// values are left out of this check.
+const std::map<char, std::vector<std::string>> kValuesForPartThree = {
+    {'l', {"dtemp", "ltype", "ic"}},
+    {'t', {"ic"}},
+    {'r', {"ac"}},
+    {'c', {"c"}},
+    {'m', {"ad", "as", "pd", "ps"}},
+    {'j', {"dtemp", "ic"}},
+    {'d', {"ic", "l", "w"}},
+    {'q', {"scale", "dtemp"}},
+    {'e', {"ic", "npdelay", "abs"}},
+    {'g', {"ic", "npdelay", "abs"}},
+};
+
+// The source less what the documented rewrites leave out: the count of a
+// point list (poi 3 ...), the input count of a one-input table form
+// (pwl(1), and(2), ...), and the instance values above.
+std::string without_rewritten_parts(std::string source, char letter) {
+  source = std::regex_replace(source, std::regex(R"(\b(poi)\s+\d+)", std::regex::icase), "$1");
+  source = std::regex_replace(
+      source, std::regex(R"(\b(n?pwl|ppwl|and|nand|or|nor)\s*\(\s*\d+\s*\))", std::regex::icase),
+      "$1");
+  const auto values = kValuesForPartThree.find(letter);
+  if (values == kValuesForPartThree.end()) return source;
+  for (const std::string& keyword : values->second) {
+    // keyword=value[,value...] and a positional value after the keyword
+    source = std::regex_replace(
+        source, std::regex("\\b" + keyword + R"(\s*=?\s*[^\s=]+(,[^\s=]+)*)", std::regex::icase),
+        " ");
+  }
+  return source;
+}
+
+std::vector<fs::path> inputs() {
+  std::vector<fs::path> files;
+  const fs::path source = CORVANE_SOURCE_DIR;
+  std::error_code error;
+  for (const fs::path& folder :
+       {source / "tests" / "golden", source / ".." / "shared" / "corpus"}) {
+    if (!fs::is_directory(folder, error)) continue;
+    for (const auto& entry : fs::recursive_directory_iterator(folder, error)) {
+      const fs::path& path = entry.path();
+      if (!entry.is_regular_file() || path.filename() == "MANIFEST.tsv") continue;
+      if (folder.filename() == "golden" && path.extension() != ".sp") continue;
+      files.push_back(path);
+    }
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+std::string read_bytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string_view> split_lines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') {
+      ++end;
+    }
+    start = end + 1;
+  }
+  return lines;
+}
+
+// Where each statement's output begins.
+class Recorder : public StatementObserver {
+ public:
+  struct Begin {
+    int line;
+    int target;
+    std::size_t offset;
+  };
+  void translation_begins() override { begins.clear(); }
+  void statement_begins(int line, int target, std::size_t offset) override {
+    begins.push_back({line, target, offset});
+  }
+  std::vector<Begin> begins;
+};
+
+bool is_word_start(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
+bool is_word_char(char c) {
+  return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.' || c == '$';
+}
+bool is_special(char c) {
+  return std::string_view("#&;<>?[]^~@").find(c) != std::string_view::npos;
+}
+
+// The words (names and numbers, lower case) of a text. In source text
+// outside quotes and braces, the characters that Ondrel names cannot hold
+// are part of names and are respelled "_" as the translation does; inside
+// them they are operators.
+std::set<std::string> words_of(std::string_view text, bool source) {
+  std::set<std::string> words;
+  bool in_expression = false;
+  int braces = 0;
+  std::size_t p = 0;
+  while (p < text.size()) {
+    const char c = text[p];
+    if (source && (c == '$' || (c == '*' && p > 0))) break;  // a comment
+    if (c == '\'') in_expression = !in_expression;
+    if (c == '{') ++braces;
+    if (c == '}' && braces > 0) --braces;
+    const bool names_hold_specials = source && !in_expression && braces == 0;
+    const bool starts = is_word_start(c) || std::isdigit(static_cast<unsigned char>(c)) ||
+                        (c == '.' && p + 1 < text.size() && std::isalnum(text[p + 1])) ||
+                        (names_hold_specials && is_special(c)) || (!source && c == '$');
+    if (!starts) {
+      ++p;
+      continue;
+    }
+    std::string word;
+    const bool number = std::isdigit(static_cast<unsigned char>(c)) || c == '.';
+    while (p < text.size() &&
+           (is_word_char(text[p]) || (names_hold_specials && is_special(text[p])) ||
+            (number && (text[p] == '+' || text[p] == '-') && !word.empty() &&
+             (word.back() == 'e' || word.back() == 'E') &&
+             word.find_first_not_of("0123456789.") == word.size() - 1))) {
+      word += lower_ascii(is_special(text[p]) ? '_' : text[p]);
+      ++p;
+    }
+    while (!word.empty() && word.back() == '.') word.pop_back();
+    if (!word.empty()) words.insert(word);
+  }
+  return words;
+}
+
+// A word of the source found in the text written for it, allowing the
+// documented renames: the global prefix $g_, an element's letter
+// (m1 -> xm1, f1 -> g1, h1 -> e1) with a suffix that keeps it apart, dots
+// of model names.
+bool written(const std::string& word, const std::set<std::string>& out, bool element_name) {
+  // A zero is the default of whatever value it stands for.
+  if (word.find_first_not_of("0.") == std::string::npos ||
+      (std::isdigit(static_cast<unsigned char>(word[0])) &&
+       word.substr(0, word.find_first_not_of("0123456789.")).find_first_not_of("0.") ==
+           std::string::npos)) {
+    return true;
+  }
+  if (out.contains(word) || out.contains("$g_" + word)) return true;
+  // A node with a sign touching it: a+ is written ap, a- an.
+  if (out.contains(word + "p") || out.contains(word + "n")) return true;
+  // A model name an element gives its own card: rmod_1, cmod_c2.
+  for (const std::string& w : out) {
+    if (w.size() > word.size() + 1 && w.starts_with(word + "_")) return true;
+  }
+  std::string undotted = word;
+  std::erase(undotted, '.');
+  if (out.contains(undotted)) return true;
+  if (!element_name) return false;
+  std::vector<std::string> forms = {"x" + word};
+  if (word[0] == 'f') forms.push_back("g" + word.substr(1));
+  if (word[0] == 'h') forms.push_back("e" + word.substr(1));
+  for (const std::string& form : forms) {
+    for (const std::string& w : out) {
+      if (w == form || (w.starts_with(form + "_") &&
+                        w.find_first_not_of("0123456789", form.size() + 1) == std::string::npos)) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+struct Statement {
+  int line;
+  std::string source;
+};
+
+// The statement at `line` (1-based) with its "+" lines.
+Statement statement_at(const std::vector<std::string_view>& lines, int line) {
+  std::string_view opening = lines[static_cast<std::size_t>(line - 1)];
+  opening.remove_prefix(std::min(opening.size(), opening.find_first_not_of(" \t")));
+  Statement statement{line, std::string(opening)};
+  for (std::size_t i = static_cast<std::size_t>(line); i < lines.size(); ++i) {
+    const std::string_view next = lines[i];
+    const std::size_t first = next.find_first_not_of(" \t");
+    if (first == std::string_view::npos || next[first] == '*') continue;
+    if (next[first] != '+') break;
+    statement.source += ' ';
+    statement.source += next.substr(first + 1);
+  }
+  return statement;
+}
+
+std::string kind_of(const std::string& source) {
+  std::string word;
+  for (char c : source) {
+    if (c == ' ' || c == '\t' || c == '(' || c == '\'' || c == '=') {
+      if (word.empty()) continue;
+      break;
+    }
+    word += lower_ascii(c);
+  }
+  return word;
+}
+
+class Conservation : public ::testing::TestWithParam<fs::path> {};
+
+TEST_P(Conservation, EveryStatementWrittenKeepsItsNamesAndNumbers) {
+  const std::string input = read_bytes(GetParam());
+  const std::vector<std::string_view> lines = split_lines(input);
+  Recorder recorder;
+  TranslationReport report;
+  TranslationOptions options;
+  options.observer = &recorder;
+  options.report = &report;
+  RecordingSink log;
+  TranslationOutput output;
+  try {
+    output = translate_text(input, options, log);
+  } catch (const std::exception&) {
+    GTEST_SKIP() << "ends in a fatal condition";
+  }
+  std::set<int> reported;
+  for (const ReportedStatement& message : report.statements()) {
+    if (message.severity != ReportSeverity::info) reported.insert(message.line);
+  }
+
+  const auto text_of = [&](int target) -> const std::string& {
+    return target == 0 ? output.main_text
+                       : output.sections[static_cast<std::size_t>(target - 1)].text;
+  };
+  std::string problems;
+  int checked = 0;
+  for (std::size_t i = 0; i < recorder.begins.size(); ++i) {
+    const Recorder::Begin& begin = recorder.begins[i];
+    if (begin.line <= 0 || static_cast<std::size_t>(begin.line) > lines.size()) continue;
+    if (reported.contains(begin.line)) continue;
+    const Statement statement = statement_at(lines, begin.line);
+    const std::string kind = kind_of(statement.source);
+    if (kind.empty() || kind[0] == '*' || kind[0] == '+' || kKindsLeftOut.contains(kind)) continue;
+    std::size_t end = text_of(begin.target).size();
+    for (std::size_t j = i + 1; j < recorder.begins.size(); ++j) {
+      if (recorder.begins[j].target == begin.target) {
+        end = recorder.begins[j].offset;
+        break;
+      }
+    }
+    const std::string written_text = text_of(begin.target).substr(begin.offset, end - begin.offset);
+    if (written_text.find("****") != std::string::npos) continue;
+    ++checked;
+    const std::set<std::string> out = words_of(written_text, false);
+    // The statement's first word: the element's name, or the statement's
+    // own keyword.
+    const std::set<std::string> first_words =
+        words_of(statement.source.substr(0, statement.source.find_first_of(" \t(='")), true);
+    const char letter = kind[0] == '.' ? '.' : kind[0];
+    for (const std::string& word :
+         words_of(without_rewritten_parts(statement.source, letter), true)) {
+      const bool element_name = kind[0] != '.' && first_words.contains(word);
+      if (kind[0] == '.' && first_words.contains(word)) continue;
+      if (kSyntaxWords.contains(word) && !element_name) continue;
+      if (!written(word, out, element_name)) {
+        problems += "line " + std::to_string(begin.line) + ": \"" + word + "\" is lost\n  " +
+                    statement.source + "\n  -> " + written_text + "\n";
+      }
+    }
+  }
+  EXPECT_TRUE(problems.empty()) << problems;
+  RecordProperty("statements_checked", checked);
+}
+
+std::string case_name(const ::testing::TestParamInfo<fs::path>& info) {
+  std::string name =
+      info.param.parent_path().filename().string() + "_" + info.param.filename().string();
+  for (char& c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return name + "_" + std::to_string(info.index);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, Conservation, ::testing::ValuesIn(inputs()), case_name);
+
+}  // namespace
+}  // namespace corvane
