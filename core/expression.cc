@@ -1,5 +1,6 @@
 #include "core/expression.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/char_class.h"
@@ -126,8 +127,22 @@ class Parser {
     return token_.kind == Token::Kind::op && token_.text == op;
   }
 
+  // The writer walks the tree by recursion too: a tree deeper than this
+  // (a chain of a thousand sums) is refused.
+  static constexpr int kMaxTreeDepth = 1000;
+
   int add(Kind kind, std::string text, std::vector<int> children) {
+    int depth = 1;
+    for (int child : children) {
+      if (child < 0) return -1;
+      depth = std::max(depth, depths_[static_cast<std::size_t>(child)] + 1);
+    }
+    if (depth > kMaxTreeDepth) {
+      fail("longer than " + std::to_string(kMaxTreeDepth) + " operations in a row");
+      return -1;
+    }
     expression_.nodes.push_back({kind, std::move(text), std::move(children)});
+    depths_.push_back(depth);
     return static_cast<int>(expression_.nodes.size()) - 1;
   }
 
@@ -181,14 +196,26 @@ class Parser {
     return add(Kind::binary, std::move(op), {base, exponent});
   }
 
+  // Parentheses, calls and signs nest by recursion: a hostile depth is an
+  // error, not the end of the stack.
+  static constexpr int kMaxDepth = 200;
+
   int unary() {
+    if (++depth_ > kMaxDepth) {
+      fail("nested more than " + std::to_string(kMaxDepth) + " deep");
+      return -1;
+    }
+    int node = -1;
     if (at_op("-") || at_op("+") || at_op("!")) {
       std::string op = token_.text;
       advance();
       const int operand = unary();
-      return add(Kind::unary, std::move(op), {operand});
+      node = add(Kind::unary, std::move(op), {operand});
+    } else {
+      node = primary();
     }
-    return primary();
+    --depth_;
+    return node;
   }
 
   int primary() {
@@ -239,6 +266,8 @@ class Parser {
   }
 
   Lexer lexer_;
+  int depth_ = 0;
+  std::vector<int> depths_;  // by node: the depth of the tree below it
   Token token_;
   std::string error_;
   Expression expression_;

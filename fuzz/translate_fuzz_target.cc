@@ -1,6 +1,7 @@
 // The fuzz target: any bytes through the in-memory translator, once with
 // and once without the translation report, and once more reading model
-// cards token by token, which must give the very text of the short way. A
+// cards token by token, which must give the very text of the short way; and
+// the same bytes as one expression through the expression reader. A
 // fatal condition (a number literal too long) is an expected outcome;
 // anything else that escapes, a difference, or a sanitizer report is a
 // failure.
@@ -10,6 +11,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/expression.h"
+#include "core/expression_writer.h"
+#include "core/scanner.h"
 #include "core/translation_report.h"
 #include "fuzz/fuzz_target.h"
 #include "fuzz/whole_translation.h"
@@ -42,5 +46,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   std::string escaped;
   corvane::append_json_string(escaped, input);  // any bytes, valid UTF-8 or not
+
+  // The bytes as an expression: read, and written when they are one.
+  std::string problem;
+  const corvane::Expression expression = corvane::parse_expression(input, problem);
+  if (problem.empty()) {
+    corvane::TranslationContext ctx;
+    corvane::scanner_reset_tables(ctx);
+    corvane::TokenList list;
+    if (corvane::write_expression(ctx, expression, list, problem) && list.empty()) {
+      __builtin_trap();  // an expression written as nothing
+    }
+  }
   return 0;
 }
