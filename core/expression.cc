@@ -1,9 +1,8 @@
 #include "core/expression.h"
 
 #include <algorithm>
-#include <utility>
-
-#include "core/char_class.h"
+#include <array>
+#include <initializer_list>
 
 namespace corvane {
 namespace {
@@ -12,16 +11,88 @@ bool is_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 bool continues_name(char c) { return is_letter(c) || is_digit(c) || c == '.' || c == '$'; }
 
+enum class Op {
+  none,
+  power,      // ** ^
+  times,      // *
+  divide,     // /
+  modulo,     // %
+  int_divide, /* \ */
+  plus,
+  minus,
+  equal,
+  not_equal,
+  less_equal,
+  greater_equal,
+  less,
+  greater,
+  and_,
+  or_,
+  not_,
+  question,
+  colon,
+  open,
+  close,
+  comma,
+};
+
+struct OperatorSpelling {
+  std::string_view text;
+  Op op;
+};
+
+// Longest first, so that "**" is not read as two "*".
+constexpr OperatorSpelling kOperators[] = {
+    {"**", Op::power},         {"==", Op::equal},   {"!=", Op::not_equal}, {"<=", Op::less_equal},
+    {">=", Op::greater_equal}, {"&&", Op::and_},    {"||", Op::or_},       {"^", Op::power},
+    {"*", Op::times},          {"/", Op::divide},   {"%", Op::modulo},     {"\\", Op::int_divide},
+    {"+", Op::plus},           {"-", Op::minus},    {"<", Op::less},       {">", Op::greater},
+    {"!", Op::not_},           {"?", Op::question}, {":", Op::colon},      {"(", Op::open},
+    {")", Op::close},          {",", Op::comma}};
+
+// The binary operators by precedence level, lowest first; power is above.
+int binary_level(Op op) {
+  switch (op) {
+    case Op::or_:
+      return 1;
+    case Op::and_:
+      return 2;
+    case Op::equal:
+    case Op::not_equal:
+    case Op::less_equal:
+    case Op::greater_equal:
+    case Op::less:
+    case Op::greater:
+      return 3;
+    case Op::plus:
+    case Op::minus:
+      return 4;
+    case Op::times:
+    case Op::divide:
+    case Op::modulo:
+    case Op::int_divide:
+      return 5;
+    default:
+      return 0;
+  }
+}
+constexpr int kLevels = 5;
+
 struct Token {
   enum class Kind { number, name, call, op, end };
   Kind kind = Kind::end;
-  std::string text;
+  std::string_view text;  // a call's text without its "("
+  Op op = Op::none;
 };
 
-// The operators, longest first so that "**" is not read as two "*".
-constexpr std::string_view kOperators[] = {"**", "==", "!=", "<=", ">=", "&&", "||", "^",
-                                           "*",  "/",  "%",  "\\", "+",  "-",  "<",  ">",
-                                           "!",  "?",  ":",  "(",  ")",  ","};
+// The operator that starts with `c` (followed by `next`), or null.
+const OperatorSpelling* operator_at(char c, char next) {
+  for (const OperatorSpelling& spelling : kOperators) {
+    if (spelling.text[0] != c) continue;
+    if (spelling.text.size() == 1 || spelling.text[1] == next) return &spelling;
+  }
+  return nullptr;
+}
 
 class Lexer {
  public:
@@ -37,15 +108,16 @@ class Lexer {
     token = Token{};
     if (pos_ >= text_.size()) return true;
     const char c = text_[pos_];
+    const std::size_t start = pos_;
     if (is_digit(c) || (c == '.' && pos_ + 1 < text_.size() && is_digit(text_[pos_ + 1]))) {
+      skip_number();
       token.kind = Token::Kind::number;
-      token.text = lower(read_number());
+      token.text = text_.substr(start, pos_ - start);
       return true;
     }
     if (is_letter(c)) {
-      const std::size_t start = pos_;
       while (pos_ < text_.size() && continues_name(text_[pos_])) ++pos_;
-      token.text = lower(text_.substr(start, pos_ - start));
+      token.text = text_.substr(start, pos_ - start);
       token.kind = Token::Kind::name;
       if (pos_ < text_.size() && text_[pos_] == '(') {
         ++pos_;
@@ -53,24 +125,22 @@ class Lexer {
       }
       return true;
     }
-    for (std::string_view op : kOperators) {
-      if (text_.substr(pos_, op.size()) == op) {
-        pos_ += op.size();
-        token.kind = Token::Kind::op;
-        token.text = op;
-        return true;
-      }
+    const char next = pos_ + 1 < text_.size() ? text_[pos_ + 1] : '\0';
+    const OperatorSpelling* spelling = operator_at(c, next);
+    if (spelling == nullptr) {
+      error = std::string("the character \"") + c + "\"";
+      return false;
     }
-    error = std::string("the character \"") + c + "\"";
-    return false;
+    pos_ += spelling->text.size();
+    token.kind = Token::Kind::op;
+    token.text = spelling->text;
+    token.op = spelling->op;
+    return true;
   }
 
  private:
-  static std::string lower(std::string_view text) { return lower_ascii_text(text); }
-
   // digits [. digits] [e [+-] digits | letters]
-  std::string_view read_number() {
-    const std::size_t start = pos_;
+  void skip_number() {
     while (pos_ < text_.size() && is_digit(text_[pos_])) ++pos_;
     if (pos_ < text_.size() && text_[pos_] == '.') {
       ++pos_;
@@ -82,11 +152,10 @@ class Lexer {
       if (q < text_.size() && is_digit(text_[q])) {
         pos_ = q;
         while (pos_ < text_.size() && is_digit(text_[pos_])) ++pos_;
-        return text_.substr(start, pos_ - start);
+        return;
       }
     }
     while (pos_ < text_.size() && is_letter(text_[pos_])) ++pos_;  // a scale suffix: k, meg, u
-    return text_.substr(start, pos_ - start);
   }
 
   std::string_view text_;
@@ -95,26 +164,41 @@ class Lexer {
 
 class Parser {
  public:
-  explicit Parser(std::string_view text) : lexer_(text) {}
+  Parser(std::string_view text, Expression& into) : lexer_(text), expression_(into) {
+    expression_.nodes.clear();
+    expression_.children.clear();
+    expression_.root = -1;
+  }
 
-  Expression parse(std::string& error) {
+  void parse(std::string& error) {
     advance();
     int root = ternary();
     // Values side by side, with or without commas, are carried as a list.
-    std::vector<int> items{root};
-    while (ok() && token_.kind != Token::Kind::end) {
-      if (at_op(",")) advance();
-      items.push_back(ternary());
+    if (ok() && token_.kind != Token::Kind::end) {
+      std::vector<int> items{root};
+      while (ok() && token_.kind != Token::Kind::end) {
+        if (at(Op::comma)) advance();
+        items.push_back(ternary());
+      }
+      root = add(Kind::list, ",", items);
     }
-    if (items.size() > 1) root = add(Kind::list, ",", std::move(items));
     error = error_;
-    if (!ok()) return {};
+    if (!ok()) {
+      expression_.nodes.clear();
+      expression_.children.clear();
+      return;
+    }
     expression_.root = root;
-    return std::move(expression_);
   }
 
  private:
   using Kind = Expression::Kind;
+
+  // Parentheses, calls and signs nest by recursion, and the writer walks the
+  // tree by recursion too: a hostile depth or a chain of a thousand sums is
+  // an error, not the end of the stack.
+  static constexpr int kMaxNesting = 200;
+  static constexpr int kMaxTreeDepth = 1000;
 
   bool ok() const { return error_.empty(); }
   void fail(const std::string& what) {
@@ -123,37 +207,37 @@ class Parser {
   void advance() {
     if (ok() && !lexer_.next(token_, error_)) token_ = Token{};
   }
-  bool at_op(std::string_view op) const {
-    return token_.kind == Token::Kind::op && token_.text == op;
+  bool at(Op op) const { return token_.kind == Token::Kind::op && token_.op == op; }
+
+  int add(Kind kind, std::string_view text, std::initializer_list<int> children) {
+    return add(kind, text, std::span<const int>(children.begin(), children.size()));
   }
-
-  // The writer walks the tree by recursion too: a tree deeper than this
-  // (a chain of a thousand sums) is refused.
-  static constexpr int kMaxTreeDepth = 1000;
-
-  int add(Kind kind, std::string text, std::vector<int> children) {
+  int add(Kind kind, std::string_view text, std::span<const int> children) {
+    if (!ok()) return -1;
     int depth = 1;
     for (int child : children) {
       if (child < 0) return -1;
-      depth = std::max(depth, depths_[static_cast<std::size_t>(child)] + 1);
+      depth = std::max(depth, expression_[child].depth + 1);
     }
     if (depth > kMaxTreeDepth) {
       fail("longer than " + std::to_string(kMaxTreeDepth) + " operations in a row");
       return -1;
     }
-    expression_.nodes.push_back({kind, std::move(text), std::move(children)});
-    depths_.push_back(depth);
+    Expression::Node node{kind, text, static_cast<int>(expression_.children.size()),
+                          static_cast<int>(children.size()), depth};
+    expression_.children.insert(expression_.children.end(), children.begin(), children.end());
+    expression_.nodes.push_back(node);
     return static_cast<int>(expression_.nodes.size()) - 1;
   }
 
   // c ? x : y, right to left
   int ternary() {
-    const int condition = logical_or();
-    if (!ok() || !at_op("?")) return condition;
+    const int condition = binary(1);
+    if (!ok() || !at(Op::question)) return condition;
     advance();
     const int if_true = ternary();
     if (!ok()) return -1;
-    if (!at_op(":")) {
+    if (!at(Op::colon)) {
       fail("\"?\" without its \":\"");
       return -1;
     }
@@ -162,59 +246,44 @@ class Parser {
     return add(Kind::ternary, "?", {condition, if_true, if_false});
   }
 
-  // One level of left-to-right binary operators.
-  template <typename Next>
-  int binary_level(std::initializer_list<std::string_view> ops, Next next) {
-    int left = (this->*next)();
-    for (;;) {
-      if (!ok()) return -1;
-      std::string_view matched;
-      for (std::string_view op : ops) {
-        if (at_op(op)) matched = op;
-      }
-      if (matched.empty()) return left;
-      std::string op(matched);
+  // The binary operators of `level` and above, left to right.
+  int binary(int level) {
+    if (level > kLevels) return power();
+    int left = binary(level + 1);
+    while (ok() && token_.kind == Token::Kind::op && binary_level(token_.op) == level) {
+      const std::string_view op = token_.text;
       advance();
-      const int right = (this->*next)();
-      left = add(Kind::binary, std::move(op), {left, right});
+      const int right = binary(level + 1);
+      left = add(Kind::binary, op, {left, right});
     }
+    return left;
   }
-
-  int logical_or() { return binary_level({"||"}, &Parser::logical_and); }
-  int logical_and() { return binary_level({"&&"}, &Parser::relation); }
-  int relation() { return binary_level({"==", "!=", "<", "<=", ">", ">="}, &Parser::sum); }
-  int sum() { return binary_level({"+", "-"}, &Parser::product); }
-  int product() { return binary_level({"*", "/", "%", "\\"}, &Parser::power); }
 
   // a ** b and a ^ b, right to left
   int power() {
     const int base = unary();
-    if (!ok() || !(at_op("**") || at_op("^"))) return base;
-    std::string op = token_.text;
+    if (!ok() || !at(Op::power)) return base;
+    const std::string_view op = token_.text;
     advance();
     const int exponent = power();
-    return add(Kind::binary, std::move(op), {base, exponent});
+    return add(Kind::binary, op, {base, exponent});
   }
 
-  // Parentheses, calls and signs nest by recursion: a hostile depth is an
-  // error, not the end of the stack.
-  static constexpr int kMaxDepth = 200;
-
   int unary() {
-    if (++depth_ > kMaxDepth) {
-      fail("nested more than " + std::to_string(kMaxDepth) + " deep");
+    if (++nesting_ > kMaxNesting) {
+      fail("nested more than " + std::to_string(kMaxNesting) + " deep");
       return -1;
     }
     int node = -1;
-    if (at_op("-") || at_op("+") || at_op("!")) {
-      std::string op = token_.text;
+    if (at(Op::minus) || at(Op::plus) || at(Op::not_)) {
+      const std::string_view op = token_.text;
       advance();
       const int operand = unary();
-      node = add(Kind::unary, std::move(op), {operand});
+      node = add(Kind::unary, op, {operand});
     } else {
       node = primary();
     }
-    --depth_;
+    --nesting_;
     return node;
   }
 
@@ -224,21 +293,21 @@ class Parser {
       case Token::Kind::number:
       case Token::Kind::name: {
         const Kind kind = token_.kind == Token::Kind::number ? Kind::number : Kind::name;
-        const int node = add(kind, std::move(token_.text), {});
+        const int node = add(kind, token_.text, {});
         advance();
         return node;
       }
       case Token::Kind::call:
         return call();
       case Token::Kind::op:
-        if (at_op("(")) {
+        if (at(Op::open)) {
           advance();
           const int inner = ternary();
-          if (ok() && !at_op(")")) fail("\"(\" without its \")\"");
+          if (ok() && !at(Op::close)) fail("\"(\" without its \")\"");
           advance();
           return add(Kind::group, "(", {inner});
         }
-        fail("\"" + token_.text + "\" where a value is due");
+        fail("\"" + std::string(token_.text) + "\" where a value is due");
         return -1;
       case Token::Kind::end:
         fail("a value missing at the end");
@@ -250,34 +319,39 @@ class Parser {
   // name( arguments ): separated by commas, or by blanks alone as some
   // sources write them.
   int call() {
-    std::string name = std::move(token_.text);
+    const std::string_view name = token_.text;
     advance();
     std::vector<int> arguments;
-    while (ok() && !at_op(")")) {
+    while (ok() && !at(Op::close)) {
       if (token_.kind == Token::Kind::end) {
-        fail(name + "( without its \")\"");
+        fail(std::string(name) + "( without its \")\"");
         return -1;
       }
       arguments.push_back(ternary());
-      if (ok() && at_op(",")) advance();
+      if (ok() && at(Op::comma)) advance();
     }
     advance();
-    return add(Kind::call, std::move(name), std::move(arguments));
+    return add(Kind::call, name, arguments);
   }
 
   Lexer lexer_;
-  int depth_ = 0;
-  std::vector<int> depths_;  // by node: the depth of the tree below it
   Token token_;
   std::string error_;
-  Expression expression_;
+  int nesting_ = 0;
+  Expression& expression_;
 };
 
 }  // namespace
 
 Expression parse_expression(std::string_view text, std::string& error) {
+  Expression expression;
+  parse_expression(text, expression, error);
+  return expression;
+}
+
+void parse_expression(std::string_view text, Expression& into, std::string& error) {
   error.clear();
-  return Parser(text).parse(error);
+  Parser(text, into).parse(error);
 }
 
 bool has_exponent(std::string_view number) {

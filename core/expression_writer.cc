@@ -1,5 +1,6 @@
 #include "core/expression_writer.h"
 
+#include "core/char_class.h"
 #include "core/function_calls.h"
 
 namespace corvane {
@@ -40,12 +41,20 @@ class Writer {
 
  private:
   const Node& node(int index) const { return e_[index]; }
+  int child(int index, int which) const { return e_.child(index, which); }
+
+  // A name's or number's text in lower case, as the tables hold them.
+  std::string_view lower(std::string_view text) {
+    lowered_.assign(text);
+    for (char& c : lowered_) c = lower_ascii(c);
+    return lowered_;
+  }
 
   // Whether a node's value is a condition (true or false) rather than a
   // number.
   bool is_condition(int index) const {
     const Node& n = node(index);
-    if (n.kind == Kind::group) return is_condition(n.children[0]);
+    if (n.kind == Kind::group) return is_condition(child(index, 0));
     if (n.kind == Kind::unary) return n.text == "!";
     if (n.kind == Kind::binary) return is_relation(n.text) || n.text == "&&" || n.text == "||";
     return false;
@@ -63,34 +72,35 @@ class Writer {
     if (!problem.empty()) return;
     const Node& n = node(index);
     switch (n.kind) {
-      case Kind::number:
-        put(has_exponent(n.text) ? TOK_NUMBER_EXP : TOK_NUMBER,
-            ctx_.constants.enter(n.text, has_exponent(n.text) ? TOK_NUMBER_EXP : TOK_NUMBER));
+      case Kind::number: {
+        const int kind = has_exponent(n.text) ? TOK_NUMBER_EXP : TOK_NUMBER;
+        put(kind, ctx_.constants.enter(lower(n.text), kind));
         return;
+      }
       case Kind::name:
-        put(TOK_NAME, ctx_.symbols.enter(n.text, TOK_NAME));
+        put(TOK_NAME, ctx_.symbols.enter(lower(n.text), TOK_NAME));
         return;
       case Kind::call:
-        call(n);
+        call(index);
         return;
       case Kind::group:
         put(TOK_LPAREN);
-        numeric(n.children[0]);
+        numeric(child(index, 0));
         put(TOK_RPAREN);
         return;
       case Kind::list:
-        for (std::size_t i = 0; i < n.children.size(); ++i) {
+        for (std::size_t i = 0; i < e_.children_of(index).size(); ++i) {
           if (i > 0) put(TOK_COMMA);
-          numeric(n.children[i]);
+          numeric(e_.children_of(index)[i]);
         }
         return;
       case Kind::ternary:
         put(NODE_IF);
-        condition(n.children[0]);
+        condition(child(index, 0));
         put(NODE_IF_COMMA);
-        numeric(n.children[1]);
+        numeric(child(index, 1));
         put(NODE_IF_COMMA);
-        numeric(n.children[2]);
+        numeric(child(index, 2));
         put(TOK_RPAREN);
         return;
       case Kind::unary:
@@ -106,31 +116,32 @@ class Writer {
           put(TOK_RPAREN);
         } else if (n.kind == Kind::unary) {
           put(n.text == "-" ? TOK_MINUS : TOK_PLUS);
-          numeric(n.children[0]);
+          numeric(child(index, 0));
         } else {
-          arithmetic(n);
+          arithmetic(index);
         }
         return;
     }
   }
 
-  void arithmetic(const Node& n) {
+  void arithmetic(int index) {
+    const Node& n = node(index);
     if (n.text == "%" || n.text == "\\") {
-      problem = "the operator " + n.text + " has no Ondrel counterpart";
+      problem = "the operator " + std::string(n.text) + " has no Ondrel counterpart";
       return;
     }
     const int kind = arithmetic_kind(n.text);
     if (kind == NODE_POWER) {
       // HSPICE binds a sign closer than a power (-a**2 is (-a)**2): a base
       // or exponent that is not a single value is put in parentheses.
-      operand_in_parentheses(n.children[0]);
+      operand_in_parentheses(child(index, 0));
       put(NODE_POWER);
-      operand_in_parentheses(n.children[1]);
+      operand_in_parentheses(child(index, 1));
       return;
     }
-    numeric(n.children[0]);
+    numeric(child(index, 0));
     put(kind);
-    numeric(n.children[1]);
+    numeric(child(index, 1));
   }
 
   void operand_in_parentheses(int index) {
@@ -149,19 +160,19 @@ class Writer {
     const Node& n = node(index);
     if (n.kind == Kind::group && is_condition(index)) {
       put(TOK_LPAREN);
-      condition(n.children[0]);
+      condition(child(index, 0));
       put(TOK_RPAREN);
     } else if (n.kind == Kind::unary && n.text == "!") {
       put(NODE_NOT);
-      condition_in_parentheses(n.children[0]);
+      condition_in_parentheses(child(index, 0));
     } else if (n.kind == Kind::binary && (n.text == "&&" || n.text == "||")) {
-      condition_in_parentheses(n.children[0]);
+      condition_in_parentheses(child(index, 0));
       put(n.text == "&&" ? NODE_AND : NODE_OR);
-      condition_in_parentheses(n.children[1]);
+      condition_in_parentheses(child(index, 1));
     } else if (n.kind == Kind::binary && is_relation(n.text)) {
-      numeric(n.children[0]);
+      numeric(child(index, 0));
       put(relation_kind(n.text));
-      numeric(n.children[1]);
+      numeric(child(index, 1));
     } else {
       // A number as a condition holds when it is not zero.
       operand_in_parentheses(index);
@@ -182,12 +193,14 @@ class Writer {
     put(TOK_RPAREN);
   }
 
-  void call(const Node& n) {
-    const std::string hspice = n.text + "(";
+  void call(int index) {
+    std::string hspice(lower(node(index).text));
+    hspice += '(';
     put(TOK_CALL, ctx_.symbols.enter(ondrel_call(hspice), TOK_CALL));
-    for (std::size_t i = 0; i < n.children.size(); ++i) {
+    const std::span<const int> arguments = e_.children_of(index);
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
       if (i > 0) put(TOK_COMMA);
-      numeric(n.children[i]);
+      numeric(arguments[i]);
     }
     put(TOK_RPAREN);
   }
@@ -195,6 +208,7 @@ class Writer {
   TranslationContext& ctx_;
   const Expression& e_;
   TokenList& out_;
+  std::string lowered_;
 };
 
 }  // namespace

@@ -61,8 +61,14 @@ const std::string& spelling_of(TranslationContext& ctx, const std::string& name)
   return book.respelled.emplace(name, spelling).first->second;
 }
 
+// The hash of `element_key(scope, name)`, the name taken in lower case,
+// without making the key.
 std::uint64_t key_hash(std::string_view scope, std::string_view name) {
-  return TextIndex::hash(element_key(scope, name));
+  std::uint64_t h = TextIndex::kHashStart;
+  for (char c : scope) h = TextIndex::hash_step(h, c);
+  h = TextIndex::hash_step(h, '\n');
+  for (char c : name) h = TextIndex::hash_step(h, lower_ascii(c));
+  return h;
 }
 
 bool element_written(const std::vector<std::uint64_t>& sorted, std::string_view scope,
@@ -137,7 +143,7 @@ void note_written_element(TranslationContext& ctx, std::string_view written) {
   }
   const char first = lower_ascii(written[0]);
   if (first != 'x' && first != 'g' && first != 'e') return;
-  ctx.names.written_elements.push_back(key_hash(ctx.names.scope, lower_ascii_text(written)));
+  ctx.names.written_elements.push_back(key_hash(ctx.names.scope, written));
 }
 
 void note_model(TranslationContext& ctx, std::string_view name) {

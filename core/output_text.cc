@@ -1,6 +1,7 @@
 #include "core/output_text.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace corvane {
 namespace {
@@ -51,12 +52,26 @@ void OutputText::truncate(std::size_t size) {
 int OutputText::open_braces_in_last_line() const {
   int open = 0;
   for (std::size_t b = blocks_.size(); b-- > 0;) {
-    const Block& block = blocks_[b];
-    for (std::size_t i = block.size; i-- > 0;) {
-      const char c = block.data[i];
-      if (c == '\n') return open;
-      open += c == '{' ? 1 : c == '}' ? -1 : 0;
+    const char* data = blocks_[b].data.get();
+    const std::size_t size = blocks_[b].size;
+    const void* newline = memrchr(data, '\n', size);
+    const std::size_t start =
+        newline == nullptr ? 0
+                           : static_cast<std::size_t>(static_cast<const char*>(newline) - data) + 1;
+    // Most lines hold no brace: one search tells.
+    for (const char* p = data + start;
+         (p = static_cast<const char*>(
+              std::memchr(p, '{', size - static_cast<std::size_t>(p - data)))) != nullptr;
+         ++p) {
+      ++open;
     }
+    for (const char* p = data + start;
+         (p = static_cast<const char*>(
+              std::memchr(p, '}', size - static_cast<std::size_t>(p - data)))) != nullptr;
+         ++p) {
+      --open;
+    }
+    if (newline != nullptr) return open;
   }
   return open;
 }

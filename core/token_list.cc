@@ -132,16 +132,15 @@ void token_list_combine(bool parenthesise, TokenList& left, const TokenList& rig
   left = std::move(result);
 }
 
-void token_list_write(TranslationContext& ctx, int target, const TokenList& list, bool blank) {
+namespace {
+
+// `braces`: how many "{" the line written so far leaves open.
+void write_pieces(TranslationContext& ctx, int target, const TokenList& list, bool blank,
+                  int braces) {
   OutputText& out = output_of(ctx, target);
   // An expression inside another (in the list, or in the line the list
   // continues) is written in parentheses: Ondrel reads no braces inside
   // braces, and the value is the same.
-  int braces = 0;
-  if (std::any_of(list.begin(), list.end(),
-                  [](const TokenNode& node) { return node.kind == TOK_LBRACE; })) {
-    braces = std::max(out.open_braces_in_last_line(), 0);
-  }
   for (const TokenNode& node : list) {
     if (node.kind == TOK_LBRACE && braces++ > 0) {
       out.push_back('(');
@@ -158,6 +157,21 @@ void token_list_write(TranslationContext& ctx, int target, const TokenList& list
     }
   }
   if (blank) out.push_back(' ');
+}
+
+}  // namespace
+
+void token_list_write(TranslationContext& ctx, int target, const TokenList& list, bool blank) {
+  int braces = 0;
+  if (std::any_of(list.begin(), list.end(),
+                  [](const TokenNode& node) { return node.kind == TOK_LBRACE; })) {
+    braces = std::max(output_of(ctx, target).open_braces_in_last_line(), 0);
+  }
+  write_pieces(ctx, target, list, blank, braces);
+}
+
+void token_list_write_outside_braces(TranslationContext& ctx, int target, const TokenList& list) {
+  write_pieces(ctx, target, list, true, 0);
 }
 
 }  // namespace corvane

@@ -316,11 +316,42 @@ QuotedSource read_braced_source(TranslationContext& ctx) {
   return braced;
 }
 
+namespace {
+
+// Most quoted values are one parameter name ('w', 'l'): that one is added
+// without reading a tree, as the reader would add it.
+bool add_single_value(TranslationContext& ctx, std::string_view text, bool negative,
+                      TokenList& list) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  const std::size_t last = text.find_last_not_of(" \t");
+  const std::string_view name = text.substr(first, last - first + 1);
+  const char c = name[0];
+  if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_')) return false;
+  for (char k : name) {
+    const bool plain =
+        (k >= 'a' && k <= 'z') || (k >= 'A' && k <= 'Z') || (k >= '0' && k <= '9') || k == '_';
+    if (!plain) return false;
+  }
+  token_list_add(TOK_LBRACE, 0, list);
+  if (negative) {
+    token_list_add(TOK_MINUS, 0, list);
+    token_list_add(TOK_LPAREN, 0, list);
+  }
+  token_list_add(TOK_NAME, ctx.symbols.enter(lower_ascii_text(name), TOK_NAME), list);
+  if (negative) token_list_add(TOK_RPAREN, 0, list);
+  token_list_add(TOK_RBRACE, 0, list);
+  return true;
+}
+
+}  // namespace
+
 bool add_expression(TranslationContext& ctx, std::string_view text, bool negative, TokenList& list,
                     std::string& problem) {
   // Nothing between the quotes is no value: left to the reader to report.
   if (text.find_first_not_of(" \t") == std::string_view::npos) return true;
-  const Expression expression = parse_expression(text, problem);
+  if (add_single_value(ctx, text, negative, list)) return true;
+  Expression& expression = ctx.expression_in_hand;
+  parse_expression(text, expression, problem);
   TokenList written;
   if (problem.empty()) write_expression(ctx, expression, written, problem);
   if (!problem.empty()) return false;

@@ -5,6 +5,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/expression.h"
 #include "core/global_names.h"
 #include "core/message_sink.h"
 #include "core/name_book.h"
@@ -109,6 +110,9 @@ struct TranslationContext {
   std::vector<std::string> section_names = std::vector<std::string>(1);
   // The section names given to files so far; no two sections share a file.
   std::unordered_set<std::string, StringHash, std::equal_to<>> section_file_names;
+
+  // The expression being read; its room serves the next one.
+  Expression expression_in_hand;
 
   // Node names read by the element translators.
   std::vector<std::string> output_nodes;

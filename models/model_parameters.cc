@@ -89,7 +89,7 @@ void write_parameter(TranslationContext& ctx, int target, OutputText& out, std::
     *end++ = ' ';
   }
   out.advance(static_cast<std::size_t>(end - start));
-  if (!one_number) token_list_write(ctx, target, value);
+  if (!one_number) token_list_write_outside_braces(ctx, target, value);
 }
 
 }  // namespace
