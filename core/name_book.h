@@ -40,6 +40,8 @@ struct NameBook {
   /// Source names written with other characters: name -> spelling, each
   /// reported once.
   StringMap<std::string> respelled;
+  /// Room for the lower-case text of the name being looked up.
+  std::string name_in_hand;
   /// Spelling -> the source names written with it, in the order met.
   StringMap<std::vector<std::string>> spelled_as;
 

@@ -95,15 +95,22 @@ std::string element_key(std::string_view scope, std::string_view name) {
 }
 
 void note_respelled(TranslationContext& ctx, int target, std::string_view text, bool blank) {
+  // Names met before cost a lookup: their lower-case text is made in room
+  // kept for it.
+  std::string& name = ctx.names.name_in_hand;
   bool rewrite = false;
-  std::size_t written = blank ? 1 : 0;
   for_each_run(text, [&](std::string_view run, bool word) {
-    written += run.size() - static_cast<std::size_t>(std::count(run.begin(), run.end(), '\n'));
     if (!word || !needs_respelling(run)) return;
-    const std::string& spelling = spelling_of(ctx, lower_ascii_text(run));
-    rewrite |= spelling != default_spelling(lower_ascii_text(run));
+    name.assign(run);
+    for (char& c : name) c = lower_ascii(c);
+    const auto known = ctx.names.respelled.find(name);
+    const std::string& spelling =
+        known != ctx.names.respelled.end() ? known->second : spelling_of(ctx, name);
+    if (!ctx.names.assigned.spellings.empty()) rewrite |= spelling != default_spelling(name);
   });
   if (!rewrite) return;
+  std::size_t written = blank ? 1 : 0;
+  for (char c : text) written += c == '\n' ? 0 : 1;
   // A name an earlier translation spelled otherwise: the piece again, each
   // such name in its spelling.
   OutputText& out = output_of(ctx, target);
