@@ -139,24 +139,7 @@ class Lexer {
   }
 
  private:
-  // digits [. digits] [e [+-] digits | letters]
-  void skip_number() {
-    while (pos_ < text_.size() && is_digit(text_[pos_])) ++pos_;
-    if (pos_ < text_.size() && text_[pos_] == '.') {
-      ++pos_;
-      while (pos_ < text_.size() && is_digit(text_[pos_])) ++pos_;
-    }
-    if (pos_ < text_.size() && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
-      std::size_t q = pos_ + 1;
-      if (q < text_.size() && (text_[q] == '+' || text_[q] == '-')) ++q;
-      if (q < text_.size() && is_digit(text_[q])) {
-        pos_ = q;
-        while (pos_ < text_.size() && is_digit(text_[pos_])) ++pos_;
-        return;
-      }
-    }
-    while (pos_ < text_.size() && is_letter(text_[pos_])) ++pos_;  // a scale suffix: k, meg, u
-  }
+  void skip_number() { pos_ = number_end_in(text_, pos_); }
 
   std::string_view text_;
   std::size_t pos_ = 0;
@@ -342,6 +325,25 @@ class Parser {
 };
 
 }  // namespace
+
+std::size_t number_end_in(std::string_view text, std::size_t p) {
+  while (p < text.size() && is_digit(text[p])) ++p;
+  if (p < text.size() && text[p] == '.') {
+    ++p;
+    while (p < text.size() && is_digit(text[p])) ++p;
+  }
+  if (p < text.size() && (text[p] == 'e' || text[p] == 'E')) {
+    std::size_t q = p + 1;
+    if (q < text.size() && (text[q] == '+' || text[q] == '-')) ++q;
+    if (q < text.size() && is_digit(text[q])) {
+      p = q;
+      while (p < text.size() && is_digit(text[p])) ++p;
+      return p;
+    }
+  }
+  while (p < text.size() && is_letter(text[p])) ++p;  // a scale suffix: k, meg, u
+  return p;
+}
 
 Expression parse_expression(std::string_view text, std::string& error) {
   Expression expression;

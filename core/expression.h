@@ -58,6 +58,10 @@ Expression parse_expression(std::string_view text, std::string& error);
 /// The same into `into`, whose room is used again.
 void parse_expression(std::string_view text, Expression& into, std::string& error);
 
+/// Where the number that starts at `p` of `text` ends: digits [. digits]
+/// then an exponent (e-3) or a scale suffix (k, meg, u).
+std::size_t number_end_in(std::string_view text, std::size_t p);
+
 /// Whether a number's text has an exponent (1e-3), as the scanner tells
 /// TOK_NUMBER_EXP from TOK_NUMBER.
 bool has_exponent(std::string_view number);

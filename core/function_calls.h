@@ -14,6 +14,10 @@ namespace corvane {
 /// symbol table, so each call is respelled exactly once.
 void rewrite_function_call(TranslationContext& ctx, std::string& call);
 
+/// Reports each call of a distribution function in `text`, as
+/// `rewrite_function_call` reports it when the scanner reads the call.
+void report_distribution_calls(TranslationContext& ctx, std::string_view text);
+
 /// The Ondrel spelling of a call (its lower-case text with "("), as
 /// `rewrite_function_call` makes it, without reporting anything.
 std::string_view ondrel_call(std::string_view call);

@@ -4,6 +4,7 @@
 #include "core/diagnostics.h"
 #include "core/expression.h"
 #include "core/expression_writer.h"
+#include "core/function_calls.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 
@@ -262,7 +263,25 @@ QuotedSource read_quoted_source(TranslationContext& ctx) {
   QuotedSource quoted;
   std::string_view line = ctx.scan.line;
   std::size_t from = ctx.scan.pos;  // after the opening quote
-  std::size_t to = from;            // the end of the last token read on `line`
+  // Closed on its own line, as nearly every one is: the text is taken from
+  // the line and the scanner moves to the closing quote without reading
+  // the tokens between (their distribution calls reported as it would).
+  if (!ctx.scan.need_line) {
+    std::size_t close = from;
+    while (close < line.size() && char_class(line[close]) != CharClass::quote &&
+           char_class(line[close]) != CharClass::end) {
+      ++close;
+    }
+    if (close < line.size() && char_class(line[close]) == CharClass::quote) {
+      quoted.text.assign(line.substr(from, close - from));
+      quoted.closed = true;
+      ctx.scan.pos = close;
+      next_token(ctx, MODE_NO_KEYWORDS);
+      report_distribution_calls(ctx, quoted.text);
+      return quoted;
+    }
+  }
+  std::size_t to = from;  // the end of the last token read on `line`
   for (;;) {
     next_token(ctx, MODE_NO_KEYWORDS);
     if (ctx.statement_ended || ctx.token_kind == TOK_EOF) break;
@@ -318,26 +337,59 @@ QuotedSource read_braced_source(TranslationContext& ctx) {
 
 namespace {
 
-// Most quoted values are one parameter name ('w', 'l'): that one is added
-// without reading a tree, as the reader would add it.
-bool add_single_value(TranslationContext& ctx, std::string_view text, bool negative,
+// Most quoted values are a name, a number or a few of them joined by
+// + - * / ('w', '2*w', 'toxn*1.0'): those are added without reading a tree,
+// piece by piece as the reader would write them. False, with nothing
+// added, for anything else.
+bool add_simple_value(TranslationContext& ctx, std::string_view text, bool negative,
                       TokenList& list) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  const std::size_t last = text.find_last_not_of(" \t");
-  const std::string_view name = text.substr(first, last - first + 1);
-  const char c = name[0];
-  if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_')) return false;
-  for (char k : name) {
-    const bool plain =
-        (k >= 'a' && k <= 'z') || (k >= 'A' && k <= 'Z') || (k >= '0' && k <= '9') || k == '_';
-    if (!plain) return false;
+  const auto blank = [&](std::size_t p) {
+    return p < text.size() && (text[p] == ' ' || text[p] == '\t');
+  };
+  const auto letter = [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+  };
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  TokenList pieces;
+  std::string& lower = ctx.names.name_in_hand;
+  std::size_t p = 0;
+  for (;;) {
+    while (blank(p)) ++p;
+    if (p >= text.size()) return false;  // an operator with nothing after it
+    const std::size_t start = p;
+    if (letter(text[p])) {
+      while (p < text.size() && (letter(text[p]) || digit(text[p]) || text[p] == '.')) ++p;
+      if (p < text.size() && (text[p] == '(' || text[p] == '$')) return false;
+      lower.assign(text.substr(start, p - start));
+      for (char& c : lower) c = lower_ascii(c);
+      pieces.push_back({TOK_NAME, ctx.symbols.enter(lower, TOK_NAME)});
+    } else if (digit(text[p]) || (text[p] == '.' && p + 1 < text.size() && digit(text[p + 1]))) {
+      p = number_end_in(text, p);
+      lower.assign(text.substr(start, p - start));
+      for (char& c : lower) c = lower_ascii(c);
+      const int kind = has_exponent(lower) ? TOK_NUMBER_EXP : TOK_NUMBER;
+      pieces.push_back({kind, ctx.constants.enter(lower, kind)});
+    } else {
+      return false;
+    }
+    while (blank(p)) ++p;
+    if (p >= text.size()) break;
+    const char op = text[p];
+    if (op != '+' && op != '-' && op != '*' && op != '/') return false;
+    if (op == '*' && p + 1 < text.size() && text[p + 1] == '*') return false;  // a power
+    pieces.push_back({op == '+'   ? TOK_PLUS
+                      : op == '-' ? TOK_MINUS
+                      : op == '*' ? TOK_STAR
+                                  : TOK_SLASH,
+                      0});
+    ++p;
   }
   token_list_add(TOK_LBRACE, 0, list);
   if (negative) {
     token_list_add(TOK_MINUS, 0, list);
     token_list_add(TOK_LPAREN, 0, list);
   }
-  token_list_add(TOK_NAME, ctx.symbols.enter(lower_ascii_text(name), TOK_NAME), list);
+  list.insert(list.end(), pieces.begin(), pieces.end());
   if (negative) token_list_add(TOK_RPAREN, 0, list);
   token_list_add(TOK_RBRACE, 0, list);
   return true;
@@ -349,7 +401,7 @@ bool add_expression(TranslationContext& ctx, std::string_view text, bool negativ
                     std::string& problem) {
   // Nothing between the quotes is no value: left to the reader to report.
   if (text.find_first_not_of(" \t") == std::string_view::npos) return true;
-  if (add_single_value(ctx, text, negative, list)) return true;
+  if (add_simple_value(ctx, text, negative, list)) return true;
   Expression& expression = ctx.expression_in_hand;
   parse_expression(text, expression, problem);
   TokenList written;
