@@ -36,8 +36,8 @@ void report_distribution_calls(TranslationContext& ctx, std::string_view text) {
   for (std::size_t open = text.find('('); open != std::string_view::npos;
        open = text.find('(', open + 1)) {
     std::size_t start = open;
-    while (start > 0 && (std::isalnum(static_cast<unsigned char>(text[start - 1])) ||
-                         text[start - 1] == '_')) {
+    while (start > 0 &&
+           (std::isalnum(static_cast<unsigned char>(text[start - 1])) || text[start - 1] == '_')) {
       --start;
     }
     std::string call(text.substr(start, open + 1 - start));

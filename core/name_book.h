@@ -46,8 +46,8 @@ struct NameBook {
   StringMap<std::vector<std::string>> spelled_as;
 
   /// The hash (`TextIndex::hash`) of the `element_key` of every element
-  /// written under its own name that starts with a letter an element can be
-  /// renamed to (x, g, e). Hashes keep this small for netlists of millions of
+  /// written under its own name that a renamed element could take (xm...,
+  /// xd..., xj..., g..., e...). Hashes keep this small for netlists of millions of
   /// instances; two keys with one hash only cost a needless second pass.
   std::vector<std::uint64_t> written_elements;
   /// The name of the renamed element about to be written, which is not

@@ -143,13 +143,19 @@ std::string renamed_element(TranslationContext& ctx, std::string_view original,
 }
 
 void note_written_element(TranslationContext& ctx, std::string_view written) {
-  if (written.empty()) return;
+  if (written.size() < 2) return;
   if (!ctx.names.renamed_in_hand.empty() && written == ctx.names.renamed_in_hand) {
     ctx.names.renamed_in_hand.clear();
     return;
   }
+  // The names renamed elements take: x then m, d or j (xm1), and any g or e
+  // name (F1 is g1, H1 e1). Other instance names cannot clash.
   const char first = lower_ascii(written[0]);
-  if (first != 'x' && first != 'g' && first != 'e') return;
+  const char second = lower_ascii(written[1]);
+  if (first == 'x' ? second != 'm' && second != 'd' && second != 'j'
+                   : first != 'g' && first != 'e') {
+    return;
+  }
   ctx.names.written_elements.push_back(key_hash(ctx.names.scope, written));
 }
 

@@ -69,6 +69,13 @@ class OutputText {
     std::memcpy(tail(text.size()), text.data(), text.size());
     advance(text.size());
   }
+  /// `text`, then a blank when asked, in one piece.
+  void append_piece(std::string_view text, bool blank) {
+    char* const start = tail(text.size() + 1);
+    std::memcpy(start, text.data(), text.size());
+    start[text.size()] = ' ';
+    advance(text.size() + (blank ? 1 : 0));
+  }
   void push_back(char c) {
     *tail(1) = c;
     advance(1);

@@ -142,19 +142,30 @@ void write_pieces(TranslationContext& ctx, int target, const TokenList& list, bo
   // continues) is written in parentheses: Ondrel reads no braces inside
   // braces, and the value is the same.
   for (const TokenNode& node : list) {
-    if (node.kind == TOK_LBRACE && braces++ > 0) {
-      out.push_back('(');
-    } else if (node.kind == TOK_RBRACE && --braces > 0) {
-      out.push_back(')');
-    } else if (node.kind == TOK_NAME || node.kind == TOK_CALL) {
-      write_text(ctx, target, ctx.symbols[node.value].text, false);
-    } else if (is_number_kind(node.kind)) {
-      out.append_stripped(ctx.constants[node.value].text);
-    } else {
-      const Printed piece = printed(node.kind);
-      out.append(piece.text);
-      if (piece.blank) out.push_back(' ');
+    if (node.kind == TOK_NAME || node.kind == TOK_CALL) {
+      const std::string_view text = ctx.symbols[node.value].text;
+      if (out.append_respelled(text, false)) [[unlikely]] {
+        note_respelled(ctx, target, text, false);
+      }
+      continue;
     }
+    if (is_number_kind(node.kind)) {
+      out.append_stripped(ctx.constants[node.value].text);
+      continue;
+    }
+    if (node.kind == TOK_LBRACE) {
+      if (braces++ > 0) {
+        out.push_back('(');
+        continue;
+      }
+    } else if (node.kind == TOK_RBRACE) {
+      if (--braces > 0) {
+        out.push_back(')');
+        continue;
+      }
+    }
+    const Printed piece = printed(node.kind);
+    out.append_piece(piece.text, piece.blank);
   }
   if (blank) out.push_back(' ');
 }

@@ -350,46 +350,49 @@ bool add_simple_value(TranslationContext& ctx, std::string_view text, bool negat
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
   };
   const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-  TokenList pieces;
-  std::string& lower = ctx.names.name_in_hand;
-  std::size_t p = 0;
-  for (;;) {
-    while (blank(p)) ++p;
-    if (p >= text.size()) return false;  // an operator with nothing after it
-    const std::size_t start = p;
-    if (letter(text[p])) {
-      while (p < text.size() && (letter(text[p]) || digit(text[p]) || text[p] == '.')) ++p;
-      if (p < text.size() && (text[p] == '(' || text[p] == '$')) return false;
-      lower.assign(text.substr(start, p - start));
-      for (char& c : lower) c = lower_ascii(c);
-      pieces.push_back({TOK_NAME, ctx.symbols.enter(lower, TOK_NAME)});
-    } else if (digit(text[p]) || (text[p] == '.' && p + 1 < text.size() && digit(text[p + 1]))) {
-      p = number_end_in(text, p);
-      lower.assign(text.substr(start, p - start));
-      for (char& c : lower) c = lower_ascii(c);
-      const int kind = has_exponent(lower) ? TOK_NUMBER_EXP : TOK_NUMBER;
-      pieces.push_back({kind, ctx.constants.enter(lower, kind)});
-    } else {
-      return false;
-    }
-    while (blank(p)) ++p;
-    if (p >= text.size()) break;
-    const char op = text[p];
-    if (op != '+' && op != '-' && op != '*' && op != '/') return false;
-    if (op == '*' && p + 1 < text.size() && text[p + 1] == '*') return false;  // a power
-    pieces.push_back({op == '+'   ? TOK_PLUS
-                      : op == '-' ? TOK_MINUS
-                      : op == '*' ? TOK_STAR
-                                  : TOK_SLASH,
-                      0});
-    ++p;
-  }
+  const std::size_t start_size = list.size();
+  const auto give_up = [&] {
+    list.erase(list.begin() + static_cast<std::ptrdiff_t>(start_size), list.end());
+    return false;
+  };
   token_list_add(TOK_LBRACE, 0, list);
   if (negative) {
     token_list_add(TOK_MINUS, 0, list);
     token_list_add(TOK_LPAREN, 0, list);
   }
-  list.insert(list.end(), pieces.begin(), pieces.end());
+  std::string& lower = ctx.names.name_in_hand;
+  std::size_t p = 0;
+  for (;;) {
+    while (blank(p)) ++p;
+    if (p >= text.size()) return give_up();  // an operator with nothing after it
+    const std::size_t start = p;
+    if (letter(text[p])) {
+      while (p < text.size() && (letter(text[p]) || digit(text[p]) || text[p] == '.')) ++p;
+      if (p < text.size() && (text[p] == '(' || text[p] == '$')) return give_up();
+      lower.assign(text.substr(start, p - start));
+      for (char& c : lower) c = lower_ascii(c);
+      list.push_back({TOK_NAME, ctx.symbols.enter(lower, TOK_NAME)});
+    } else if (digit(text[p]) || (text[p] == '.' && p + 1 < text.size() && digit(text[p + 1]))) {
+      p = number_end_in(text, p);
+      lower.assign(text.substr(start, p - start));
+      for (char& c : lower) c = lower_ascii(c);
+      const int kind = has_exponent(lower) ? TOK_NUMBER_EXP : TOK_NUMBER;
+      list.push_back({kind, ctx.constants.enter(lower, kind)});
+    } else {
+      return give_up();
+    }
+    while (blank(p)) ++p;
+    if (p >= text.size()) break;
+    const char op = text[p];
+    if (op != '+' && op != '-' && op != '*' && op != '/') return give_up();
+    if (op == '*' && p + 1 < text.size() && text[p + 1] == '*') return give_up();  // a power
+    list.push_back({op == '+'   ? TOK_PLUS
+                    : op == '-' ? TOK_MINUS
+                    : op == '*' ? TOK_STAR
+                                : TOK_SLASH,
+                    0});
+    ++p;
+  }
   if (negative) token_list_add(TOK_RPAREN, 0, list);
   token_list_add(TOK_RBRACE, 0, list);
   return true;
