@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "control/control_tokens.h"
+#include "core/char_class.h"
 #include "core/diagnostics.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
@@ -183,6 +184,58 @@ void translate_global(TranslationContext& ctx, int /*target*/, int /*code*/) {
 void translate_end(TranslationContext& ctx, int target, int /*code*/) {
   write_line(ctx, target, ".end");
   finish_statement(ctx, MODE_ALL_KEYWORDS);
+}
+
+namespace {
+
+// Whether ".enddata" stands further on in the input: a block without its
+// end is only its own statement. The input is searched once, from its end.
+bool block_has_end(TranslationContext& ctx) {
+  if (ctx.last_data_end == TranslationContext::kNotSearched) {
+    const std::string_view input = ctx.scan.input;
+    constexpr std::string_view kEnd = ".enddata";
+    ctx.last_data_end = std::string_view::npos;
+    for (std::size_t at = input.rfind('.');
+         at != std::string_view::npos && ctx.last_data_end == std::string_view::npos;
+         at = at == 0 ? std::string_view::npos : input.rfind('.', at - 1)) {
+      const std::string_view word = input.substr(at, kEnd.size());
+      if (word.size() == kEnd.size() &&
+          std::equal(word.begin(), word.end(), kEnd.begin(),
+                     [](char a, char b) { return lower_ascii(a) == b; })) {
+        ctx.last_data_end = at;
+      }
+    }
+  }
+  return ctx.last_data_end != std::string_view::npos &&
+         ctx.last_data_end >= ctx.scan.next_line_start;
+}
+
+void reject_data_block(TranslationContext& ctx, int target, std::string_view message) {
+  const bool block = block_has_end(ctx);
+  warn_and_skip(ctx, target, message, "");
+  if (!block) return;
+  allow_output_after_rejection(ctx);
+  // The rows, up to and with ".enddata", are echoed like the statement.
+  while (!ctx.scan.input_ended) {
+    const bool last = token_text(ctx) == ".enddata";
+    ctx.dispatched_serial = ctx.statement_serial;
+    finish_statement(ctx, MODE_DOT_KEYWORDS);
+    echo_lines(ctx, target, ctx.previous_statement_lines);
+    ctx.previous_statement_lines.clear();
+    if (last) return;
+  }
+}
+
+}  // namespace
+
+// .data NAME ... .enddata  ->  echoed whole, reported once
+void translate_data(TranslationContext& ctx, int target, int /*code*/) {
+  reject_data_block(ctx, target, "Found DATA statement that will not be translated");
+}
+
+void translate_data_in_subckt(TranslationContext& ctx, int target, int /*code*/) {
+  reject_data_block(ctx, target,
+                    "Found DATA statement within a subckt that will not be translated");
 }
 
 }  // namespace corvane

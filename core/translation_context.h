@@ -111,6 +111,11 @@ struct TranslationContext {
   // The section names given to files so far; no two sections share a file.
   std::unordered_set<std::string, StringHash, std::equal_to<>> section_file_names;
 
+  // Where the last ".enddata" of the input stands (npos: none), found when
+  // a .data block first asks.
+  static constexpr std::size_t kNotSearched = static_cast<std::size_t>(-2);
+  std::size_t last_data_end = kNotSearched;
+
   // The expression being read; its room serves the next one.
   Expression expression_in_hand;
 

@@ -40,20 +40,35 @@ std::string claim_section_name(TranslationContext& ctx, const std::string& name)
   return result;
 }
 
-// .lib 'FILE' ENTRY  ->  .lib "FILE" (the current token is the quote)
+// The word after the closing quote of the name that opens at `open`.
+std::string_view entry_after_quote(std::string_view line, std::size_t open) {
+  const std::size_t close = line.find_first_of("'\"", open + 1);
+  if (close == std::string_view::npos) return {};
+  const std::size_t start = line.find_first_not_of(" \t,", close + 1);
+  if (start == std::string_view::npos || line[start] == '$' || line[start] == '*') return {};
+  const std::size_t end = line.find_first_of(" \t,$", start);
+  return line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+}
+
+// .lib 'FILE' ENTRY  ->  .lib "FILE_entry.lib" (the current token is the
+// quote)
 void write_quoted_reference(TranslationContext& ctx, int target) {
+  const std::string entry(entry_after_quote(current_line(ctx), ctx.scan.token_start));
+  std::string name = read_file_name(ctx);
+  if (!entry.empty() && name.size() >= 2) {
+    name = '"' + section_file_reference(std::string_view(name).substr(1, name.size() - 2), entry) +
+           '"';
+  }
   write_text(ctx, target, ".lib", true);
-  write_verbatim_line(ctx, target, read_file_name(ctx));
+  write_verbatim_line(ctx, target, name);
   finish_statement(ctx, MODE_ALL_KEYWORDS);
 }
 
-// .lib FILE ENTRY  ->  .lib "FILE" (the entry name is current)
+// .lib FILE ENTRY  ->  .lib "FILE_entry.lib" (the entry name is current)
 void write_plain_reference(TranslationContext& ctx, int target, std::string_view file) {
-  std::string name = "\"";
-  name += file;
-  name += '"';
   write_text(ctx, target, ".lib", true);
-  write_line(ctx, target, name);
+  write_verbatim_line(ctx, target,
+                      '"' + section_file_reference(file, source_token_text(ctx)) + '"');
   finish_statement(ctx, MODE_ALL_KEYWORDS);
 }
 
@@ -78,6 +93,18 @@ void translate_section(TranslationContext& ctx, const std::string& name) {
 }
 
 }  // namespace
+
+std::string section_file_reference(std::string_view file, std::string_view entry) {
+  const std::size_t slash = file.find_last_of("/\\");
+  const std::size_t dot = file.rfind('.');
+  const bool extension =
+      dot != std::string_view::npos && (slash == std::string_view::npos || dot > slash);
+  std::string reference(extension ? file.substr(0, dot) : file);
+  reference += '_';
+  reference += section_file_part(lower_ascii_text(entry));
+  reference += ".lib";
+  return reference;
+}
 
 std::string section_file_part(std::string_view name) {
   std::string result(name.substr(0, std::min(name.size(), MAX_SECTION_NAME_LENGTH)));

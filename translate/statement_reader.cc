@@ -174,6 +174,8 @@ void look_up_statement_keyword(TranslationContext& ctx) {
   const std::string_view text = token_text(ctx);
   if (!text.empty() && text[0] == '.' && ctx.token_index < KEYWORD_COUNT) {
     ctx.token_kind = KEYWORD_FIRST_CODE + ctx.token_index;
+  } else if (text == ".opt") {
+    ctx.token_kind = kw(".options");  // HSPICE's short form
   }
 }
 

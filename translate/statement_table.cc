@@ -32,7 +32,6 @@ constexpr StatementRow top_only(int code, StatementUse use) {
   return {code, use, kNotHere, kNotHere};
 }
 
-constexpr std::string_view kDataNotTranslated = "Found DATA statement that will not be translated";
 constexpr std::string_view kProtectNotTranslated =
     "Found PROTECT statement that will not be translated";
 constexpr std::string_view kUnprotectNotTranslated =
@@ -63,8 +62,8 @@ constexpr StatementRow kStatementRows[] = {
     {kw(".nodeset"), kCopied, kCopied, {copy_to_main, nullptr, {}}},
     // A corner's temperature belongs to the corner.
     outside_subckt(kw(".temp"), kCopied),
-    {kw(".data"), rejected(kDataNotTranslated),
-     rejected("Found DATA statement within a subckt that will not be translated"), kNotHere},
+    // .data NAME ... .enddata: the whole block echoed and reported
+    {kw(".data"), translated(translate_data), translated(translate_data_in_subckt), kNotHere},
     top_only(kw(".end"), translated(translate_end)),
     top_only(kw(".options"), translated(translate_options)),
     top_only(kw(".option"), translated(translate_options)),

@@ -9,6 +9,7 @@
 #include "core/token_stream.h"
 #include "core/translation_report.h"
 #include "translate/statement_reader.h"
+#include "translate/statement_table.h"
 
 namespace corvane {
 namespace {
@@ -19,12 +20,15 @@ void flush_comments(TranslationContext& ctx) {
   ctx.comment_buffer.clear();
 }
 
-// The first line of a file is its title, unless it starts one of the
-// statements that library files begin with.
-bool starts_title(const TranslationContext& ctx) {
-  const int kind = ctx.token_kind;
-  return !ctx.scan.input_ended && ctx.scan.token_line == 1 && kind != kw(".param") &&
-         kind != kw(".lib") && kind != kw(".subckt");
+// The first line of a file is its title, unless it is a statement: one
+// that begins with a dot word the statement table knows (a library may
+// begin with .model, .lib, .param, .include ...).
+bool starts_title(TranslationContext& ctx) {
+  if (ctx.scan.input_ended || ctx.scan.token_line != 1) return false;
+  look_up_statement_keyword(ctx);
+  const std::string_view text = token_text(ctx);
+  return !(is_keyword_code(ctx.token_kind) && !text.empty() && text[0] == '.' &&
+           find_statement_row(ctx.token_kind) != nullptr);
 }
 
 void write_title(TranslationContext& ctx) {

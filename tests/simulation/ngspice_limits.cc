@@ -73,6 +73,13 @@ std::string conditional_function(const std::string& text) {
   return std::regex_replace(edited, std::regex(R"(~)"), "!");
 }
 
+// Ondrel's `.lib "FILE"` reads the whole file; ngspice's .lib wants a
+// section name, and reads a whole file with .include.
+std::string whole_file_library(const std::string& text) {
+  static const std::regex kLibrary(R"(^\.lib ("[^"]*")\s*$)", std::regex::multiline);
+  return replace_all(text, kLibrary, ".include $1");
+}
+
 }  // namespace
 
 const std::vector<LimitEdit>& ngspice_limit_edits() {
@@ -82,6 +89,7 @@ const std::vector<LimitEdit>& ngspice_limit_edits() {
       {"BSIM3v3 is level 8, not 7", bsim3v3_level},
       {"no pwrs() function", signed_power},
       {"no IF(); its conditional is ternary_fcn() with && || !", conditional_function},
+      {".lib needs a section; a whole file is .include", whole_file_library},
       {"\"$\" starts a comment, so no \"$G_\" global nodes", global_nodes},
   };
   return kEdits;

@@ -126,6 +126,8 @@ TEST(NgspiceEdits, TouchOnlyWhatNgspiceCannotRead) {
             "t\n.func pwrs(x, y) {pwr(x, y)}\n.param a = { pwrs(x,2) } \n");
   EXPECT_EQ(for_ngspice("t\n.param r = { IF((a<b)&~(c>b)|(d==1), 1k, 2k) } \n"),
             "t\n.param r = { ternary_fcn((a<b)&&!(c>b)||(d==1), 1k, 2k) } \n");
+  EXPECT_EQ(for_ngspice("t\n.lib \"corners_tt.lib\"\n.lib 'x.lib' tt\n"),
+            "t\n.include \"corners_tt.lib\"\n.lib 'x.lib' tt\n");
   EXPECT_EQ(for_ngspice("t\nv1 $G_vdd 0 1\nr1 $G_vdd $G_a 1k\n.print v($G_a)\n"),
             "t\n.global ondrel_global_vdd ondrel_global_a\nv1 ondrel_global_vdd 0 1\n"
             "r1 ondrel_global_vdd ondrel_global_a 1k\n.print v(ondrel_global_a)\n");

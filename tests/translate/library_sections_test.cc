@@ -103,10 +103,15 @@ TEST(TranslateLib, SectionNamesAreKeptWholeAndMadeUsable) {
                          }));
 }
 
-TEST(TranslateLib, ReferencesNameTheFile) {
-  EXPECT_EQ(translate_body(".lib 'mylib.lib' tt\n").text, ".lib \"mylib.lib\"\n");
-  EXPECT_EQ(translate_body(".LIB \"cic018.l\" TT\n").text, ".lib \"cic018.l\"\n");
-  EXPECT_EQ(translate_body(".lib Models.lib tt\n").text, ".lib \"Models.lib\"\n");
+// A reference names the file Corvane writes for that section of that
+// library: the file less its extension, "_", the section in lower case.
+TEST(TranslateLib, ReferencesNameTheSectionFile) {
+  EXPECT_EQ(translate_body(".lib 'mylib.lib' tt\n").text, ".lib \"mylib_tt.lib\"\n");
+  EXPECT_EQ(translate_body(".LIB \"cic018.l\" TT\n").text, ".lib \"cic018_tt.lib\"\n");
+  EXPECT_EQ(translate_body(".lib Models.lib tt\n").text, ".lib \"Models_tt.lib\"\n");
+  EXPECT_EQ(translate_body(".lib '../lib.v2/corners' SS $ slow\n").text,
+            ".lib \"../lib.v2/corners_ss.lib\"\n");
+  EXPECT_EQ(translate_body(".lib '/pdk/models.lib'\n").text, ".lib \"/pdk/models.lib\"\n");
 }
 
 TEST(TranslateLib, StatementsInsideSections) {
@@ -123,7 +128,7 @@ TEST(TranslateLib, StatementsInsideSections) {
   EXPECT_EQ(t.text, ".ic v(1)=0\n.nodeset v(2)=1\n");
   ASSERT_EQ(t.sections.size(), 1u);
   EXPECT_EQ(t.sections[0].text,
-            ".temp 70\n.lib \"models.lib\"\n.lib \"nmodels.lib\"\n**** .options post\n"
+            ".temp 70\n.lib \"models_tt.lib\"\n.lib \"nmodels_typical.lib\"\n**** .options post\n"
             ".subckt s1 a b \nv1 a b 1\n.ends\n");
   EXPECT_EQ(warnings(t), std::vector<std::string>{
                              "WARNING: Unrecognized syntax when parsing .lib statement ()"});
@@ -187,7 +192,8 @@ TEST(TranslateLib, RealCornerLibraryGivesOneFilePerSection) {
     const std::string text = read_file(scratch.file(file));
     EXPECT_TRUE(text.starts_with(output.main_text)) << file;
     EXPECT_NE(text.find(".param supply = ", output.main_text.size()), std::string::npos) << file;
-    EXPECT_NE(text.find(".lib \"ami_c5n_corner_bsim3.txt\"", output.main_text.size()),
+    // Each corner reads the section file of the same corner.
+    EXPECT_NE(text.find(".lib \"ami_c5n_corner_bsim3_", output.main_text.size()),
               std::string::npos)
         << file;
   }
