@@ -3,6 +3,7 @@
 #include <array>
 
 #include "control/analyses.h"
+#include "control/blocks.h"
 #include "control/file_statements.h"
 #include "control/options.h"
 #include "control/output_requests.h"
@@ -84,7 +85,8 @@ constexpr StatementRow kStatementRows[] = {
     top_only(kw("tf"), kCopied),
     top_only(kw("del"), rejected("Found DEL statement that will not be translated")),
     top_only(kw(".probe"), rejected("Found PROBE statement that will not be translated")),
-    top_only(kw(".alter"), rejected("Found ALTER statement that will not be translated")),
+    // .alter ... up to .alter, .end or the end: echoed and reported as a block
+    top_only(kw(".alter"), translated(translate_alter)),
     top_only(kw(".fft"), rejected("Found FFT statement that will not be translated")),
     top_only(kw(".protect"), rejected(kProtectNotTranslated)),
     top_only(kw(".prot"), rejected(kProtectNotTranslated)),

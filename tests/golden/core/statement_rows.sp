@@ -16,7 +16,6 @@ del lib 'x.lib' tt
 + 1k 1p
 .enddata
 .probe tran v(out)
-.alter
 .fft v(out)
 .protect
 .prot
@@ -41,5 +40,7 @@ K1 l1 l2 0.99
 U1 a b c
 W1 a b
 B1 x y i=1
+.alter
+r9 a b 2k
 .end
 .op
