@@ -168,13 +168,15 @@ void translate_save(TranslationContext& ctx, int target, int /*code*/) {
   write_line(ctx, target, "");
 }
 
-// .global NODE ...  ->  nothing written; from here on, in this file and the
-// files after it, the node NODE is written $G_NODE
+// .global NODE ...  ->  nothing written; in the whole file and the files
+// after it, the node NODE is written $G_NODE. A name new after nodes were
+// written asks for the file to be read again with it known from the start.
 void translate_global(TranslationContext& ctx, int /*target*/, int /*code*/) {
   next_token(ctx, MODE_NO_KEYWORDS);
   while (!ctx.statement_ended) {
-    if (ctx.token_kind == TOK_NAME || is_number_kind(ctx.token_kind)) {
-      ctx.global_names.add(token_text(ctx));
+    if ((ctx.token_kind == TOK_NAME || is_number_kind(ctx.token_kind)) &&
+        ctx.global_names.add(token_text(ctx)) && ctx.nodes_written) {
+      ctx.settings_came_late = true;
     }
     next_token(ctx, MODE_NO_KEYWORDS);
   }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "control/control_tokens.h"
+#include "core/char_class.h"
 #include "core/diagnostics.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
@@ -122,6 +123,74 @@ bool read_call_group(TranslationContext& ctx, std::string& text, int mode_after,
   text += ')';
   next_token(ctx, mode_after);
   return true;
+}
+
+namespace {
+
+bool is_node_character(char c) {
+  return c != '(' && c != ')' && c != ',' && c != '=' && c != ' ' && c != '\t';
+}
+
+// `line` with every node inside "v(" ")" that is declared global written as
+// such; the rest stands as it is.
+std::string with_global_nodes(const TranslationContext& ctx, std::string_view line) {
+  std::string result;
+  std::string lower;
+  std::size_t at = 0;
+  bool in_group = false;
+  while (at < line.size()) {
+    const char c = line[at];
+    if (!in_group) {
+      result += c;
+      ++at;
+      const bool opens = c == '(' && at >= 2 && lower_ascii(line[at - 2]) == 'v' &&
+                         (at == 2 || !is_node_character(line[at - 3]) || line[at - 3] == '+');
+      in_group = opens;
+      continue;
+    }
+    if (c == ')') in_group = false;
+    if (!is_node_character(c)) {
+      result += c;
+      ++at;
+      continue;
+    }
+    std::size_t end = at;
+    while (end < line.size() && is_node_character(line[end])) ++end;
+    const std::string_view node = line.substr(at, end - at);
+    lower.clear();
+    for (const char n : node) lower += lower_ascii(n);
+    if (ctx.global_names.contains(lower)) result += "$G_";
+    result += node;
+    at = end;
+  }
+  return result;
+}
+
+// The next statement's first word is looked up as copied lines look it up:
+// in every keyword list at the top level, else among dot words.
+void copy_initial_conditions(TranslationContext& ctx, int target, int mode) {
+  ctx.nodes_written = true;
+  if (ctx.global_names.names().empty()) {
+    copy_statement(ctx, target, mode);
+    return;
+  }
+  do {
+    if (ctx.token_kind == TOK_EOF) return;
+    write_line(ctx, target, with_global_nodes(ctx, current_line(ctx)));
+    skip_line(ctx);
+    next_token(ctx, mode);
+  } while (!ctx.statement_ended);
+}
+
+}  // namespace
+
+void translate_initial_conditions(TranslationContext& ctx, int target, int /*code*/) {
+  const bool top_level = ctx.names.scope.empty();
+  copy_initial_conditions(ctx, target, top_level ? MODE_ALL_KEYWORDS : MODE_DOT_KEYWORDS);
+}
+
+void translate_initial_conditions_to_main(TranslationContext& ctx, int /*target*/, int /*code*/) {
+  copy_initial_conditions(ctx, MAIN_OUTPUT, MODE_DOT_KEYWORDS);
 }
 
 // .print ANALYSIS REQUEST...  ->  .print ANALYSIS REQUEST ...

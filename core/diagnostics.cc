@@ -78,4 +78,8 @@ void warn(TranslationContext& ctx, int target, std::string_view message, std::st
   ctx.statement_ended = true;
 }
 
+void post_info(TranslationContext& ctx, std::string_view text) {
+  if (ctx.log != nullptr) ctx.log->post_status("INFO: " + std::string(text));
+}
+
 }  // namespace corvane

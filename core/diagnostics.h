@@ -32,6 +32,10 @@ void warn(TranslationContext& ctx, int target, std::string_view message, std::st
 /// anything: for problems that leave the statement translated.
 void post_warning(TranslationContext& ctx, std::string_view message, std::string_view source_text);
 
+/// Posts "INFO: text": something the translation did on purpose that the
+/// reader of the output should know.
+void post_info(TranslationContext& ctx, std::string_view text);
+
 /// Echoes source lines as "****" comment lines; comment and blank lines are
 /// not echoed.
 void echo_lines(TranslationContext& ctx, int target, const std::vector<std::string_view>& lines);

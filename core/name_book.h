@@ -21,8 +21,17 @@ struct NameAssignments {
   /// Every model name of the file, when an element took a name for a value
   /// because the model of that name came later.
   StringMap<bool> models;
+  /// What holds for the whole file but stood after statements it applies
+  /// to: the `.global` names, and `.option scale` and `scalm` as the source
+  /// gives their values (empty when not given).
+  std::vector<std::string> global_names;
+  std::string scale;
+  std::string scalm;
+  bool settings_came_late = false;
 
-  bool empty() const { return spellings.empty() && elements.empty() && models.empty(); }
+  bool empty() const {
+    return spellings.empty() && elements.empty() && models.empty() && !settings_came_late;
+  }
 };
 
 /// The key of an element in its scope: the subcircuit (empty at the top

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/char_class.h"
+#include "core/diagnostics.h"
 #include "core/output_text.h"
 #include "core/output_writer.h"
 
@@ -40,10 +41,6 @@ void for_each_run(std::string_view text, Visit visit) {
     visit(text.substr(p, end - p), word);
     p = end;
   }
-}
-
-void post_info(TranslationContext& ctx, const std::string& text) {
-  if (ctx.log != nullptr) ctx.log->post_status("INFO: " + text);
 }
 
 // The spelling of a name met for the first time, recorded and reported.

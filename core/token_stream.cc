@@ -436,7 +436,19 @@ bool read_expression_value(TranslationContext& ctx, std::string_view text, bool 
   return false;
 }
 
-std::string global_node_name(const TranslationContext& ctx, std::string_view name) {
+TokenList setting_value(TranslationContext& ctx, std::string_view text) {
+  TokenList list;
+  std::string problem;
+  if (!add_expression(ctx, text, false, list, problem)) return {};
+  // { 1u } -> 1u
+  if (list.size() == 3 && list.front().kind == TOK_LBRACE && list.back().kind == TOK_RBRACE) {
+    return TokenList{list[1]};
+  }
+  return list;
+}
+
+std::string global_node_name(TranslationContext& ctx, std::string_view name) {
+  ctx.nodes_written = true;
   std::string result;
   if (ctx.global_names.contains(name)) result = "$G_";
   result += name;

@@ -66,7 +66,11 @@ bool read_expression_value(TranslationContext& ctx, std::string_view text, bool 
                            TokenList& list);
 
 /// `name` with "$G_" in front when it was declared global.
-std::string global_node_name(const TranslationContext& ctx, std::string_view name);
+/// The expression `text` as a value list; a single term stands without
+/// the braces around it. Empty when `text` is no expression.
+TokenList setting_value(TranslationContext& ctx, std::string_view text);
+
+std::string global_node_name(TranslationContext& ctx, std::string_view name);
 
 /// The text from the current line's first quote to the next, in double
 /// quotes and original case, or the current token's text when the line has

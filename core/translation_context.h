@@ -60,6 +60,15 @@ struct StatementStart {
   std::string_view text;
 };
 
+/// `.option scale` and `.option scalm`: they hold for the whole file,
+/// wherever the option stands.
+/// Values are kept as expression text: numbers are entered per statement.
+struct GeometryScales {
+  std::string scale;      // element geometry; empty when not given
+  std::string scalm;      // the scalm of model cards that give none; empty when not given
+  bool reported = false;  // the INFO line about scale was posted
+};
+
 /// Everything one file's translation reads and changes. Configuration is set
 /// before the file starts; the rest changes as the file is read. One context
 /// translates one file; contexts share nothing.
@@ -78,6 +87,17 @@ struct TranslationContext {
 
   // Names written otherwise than in the source, so that no two become one.
   NameBook names;
+
+  // Settings that hold for the whole file.
+  GeometryScales geometry_scales;
+  // Set once a node name has been written: from then on a `.global` or an
+  // `.option scale` met means the file must be read again with it known
+  // from the start (`settings_came_late`).
+  bool nodes_written = false;
+  bool settings_came_late = false;
+
+  // Options dropped for want of an Ondrel counterpart.
+  int options_dropped = 0;
 
   // Scanner and the current token.
   ScannerState scan;

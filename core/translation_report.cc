@@ -161,4 +161,10 @@ int TranslationReport::parameters_dropped() const {
   return static_cast<int>(n);
 }
 
+int TranslationReport::options_dropped() const {
+  int n = 0;
+  for (const auto& [name, count] : dropped_options_) n += count;
+  return n;
+}
+
 }  // namespace corvane

@@ -66,12 +66,18 @@ class TranslationReport {
   /// Settles the last card's drops; called when the translation ends.
   void finish();
 
+  /// An option with no Ondrel counterpart.
+  void note_dropped_option(std::string_view name) { ++dropped_options_[std::string(name)]; }
+
   void set_fatal(std::string message) { fatal_ = std::move(message); }
 
   const std::vector<ReportedStatement>& statements() const { return statements_; }
   const std::vector<ReportedCard>& cards() const { return cards_; }
   /// Each dropped parameter name with the number of cards that dropped it.
   const std::unordered_map<std::string, int>& dropped_parameters() const { return dropped_; }
+  /// Each dropped option name with the number of times it was given.
+  const std::unordered_map<std::string, int>& dropped_options() const { return dropped_options_; }
+  int options_dropped() const;
   const std::optional<std::string>& fatal() const { return fatal_; }
   int count(ReportSeverity severity) const;
   int cards_with_drops() const;
@@ -83,6 +89,7 @@ class TranslationReport {
   std::vector<ReportedStatement> statements_;
   std::vector<ReportedCard> cards_;
   std::unordered_map<std::string, int> dropped_;
+  std::unordered_map<std::string, int> dropped_options_;
   std::optional<std::string> fatal_;
   // The open card: the codes read in order, and per code the number of the
   // card that last wrote or counted it (numbers from 1, so nothing needs

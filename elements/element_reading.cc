@@ -202,6 +202,17 @@ void write_piece(TranslationContext& ctx, int target, std::string_view text) {
   write_text(ctx, target, text, true);
 }
 
+void apply_geometry_scale(TranslationContext& ctx, std::initializer_list<OptionalList*> values,
+                          int power) {
+  if (ctx.geometry_scales.scale.empty()) return;
+  const TokenList scale = setting_value(ctx, ctx.geometry_scales.scale);
+  if (scale.empty()) return;
+  for (OptionalList* value : values) {
+    if (!*value) continue;
+    for (int i = 0; i < power; ++i) fold_factor(*value, scale, TOK_STAR, false);
+  }
+}
+
 void write_element_start(TranslationContext& ctx, int target, std::string_view element_name,
                          std::span<const std::string> nodes) {
   write_piece(ctx, target, element_name);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -118,6 +119,12 @@ void fold_factor(OptionalList& value, const TokenList& factor, int operator_kind
 /// As `fold_factor` when the factor is present.
 void fold_factor_if(OptionalList& value, const OptionalList& factor, int operator_kind,
                     bool braces);
+
+/// Multiplies each present value by the file's `.option scale` once per
+/// `power` (1 for lengths and perimeters, 2 for areas): HSPICE gives element
+/// geometry in units of that factor. Nothing without the option.
+void apply_geometry_scale(TranslationContext& ctx, std::initializer_list<OptionalList*> values,
+                          int power = 1);
 
 /// A list holding the constant 1.
 TokenList one_list();

@@ -132,6 +132,7 @@ bool write_source_values(TranslationContext& ctx, int target, std::string_view t
 // nodes, which are written with the global prefix of declared nodes.
 std::size_t write_name_and_nodes(TranslationContext& ctx, int target, std::string_view line) {
   constexpr std::string_view kSeparators = " \t,";
+  ctx.nodes_written = true;
   std::size_t p = 0;
   for (int word = 0; word < 3 && p < line.size(); ++word) {
     const std::size_t start = line.find_first_not_of(kSeparators, p);

@@ -248,6 +248,7 @@ void translate_r(TranslationContext& ctx, int target, int /*code*/) {
     return;
   }
   if (!read_resistor_keywords(ctx, target, start.name, values)) return;
+  apply_geometry_scale(ctx, {&values.l, &values.w});
 
   take_slot_as_value(ctx, start.slot, values.value, values.l && values.w);
   const std::string model = start.slot.name;
@@ -315,6 +316,7 @@ void translate_c(TranslationContext& ctx, int target, int /*code*/) {
     }
     if (!read_keyword_value(ctx, target, *field, kBadCapacitor, start.name)) return;
   }
+  apply_geometry_scale(ctx, {&values.l, &values.w});
 
   take_slot_as_value(ctx, start.slot, values.value, values.l && values.w);
   const std::string model = start.slot.name;

@@ -189,6 +189,7 @@ void translate_d(TranslationContext& ctx, int target, int /*code*/) {
     }
     if (!read_keyword_value(ctx, target, *field, kBadDiode, name)) return;
   }
+  apply_geometry_scale(ctx, {&v.l, &v.w});
 
   // The junction area of a W by L diode is their product.
   if (!v.area && v.l && v.w) {
@@ -315,6 +316,7 @@ void translate_j(TranslationContext& ctx, int target, int /*code*/) {
       }
     }
   }
+  apply_geometry_scale(ctx, {&v.l, &v.w});
   // J d g s b jmod [area]: the second name is the model where the file has
   // a model of that name and none of the first.
   if (!second_name.empty() && is_model_name(ctx, second_name) && !is_model_name(ctx, model)) {
@@ -380,6 +382,8 @@ void translate_m(TranslationContext& ctx, int target, int /*code*/) {
     }
     if (!read_keyword_value(ctx, target, *field, kBadMosfet, name)) return;
   }
+  apply_geometry_scale(ctx, {&v.l, &v.w, &v.pd, &v.ps});
+  apply_geometry_scale(ctx, {&v.ad, &v.as}, 2);
 
   if (v.l && v.w && v.as && v.ad) {
     write_plain_mosfet(ctx, target, name, model, v);

@@ -134,6 +134,14 @@ bool read_model_parameters(TranslationContext& ctx, int target, ParameterRecord&
     }
     skip_separators(ctx);
   }
+  // `.option scalm` is the scalm of every card that gives none.
+  if (!ctx.geometry_scales.scalm.empty() && !record.given(kw("scalm"))) {
+    TokenList scalm = setting_value(ctx, ctx.geometry_scales.scalm);
+    if (!scalm.empty()) {
+      record.set_value(kw("scalm"), std::move(scalm));
+      record.set_given(kw("scalm"), true);
+    }
+  }
   return true;
 }
 

@@ -21,6 +21,7 @@ struct Totals {
   long long cards = 0;
   long long cards_with_drops = 0;
   long long parameters_dropped = 0;
+  long long options_dropped = 0;
 
   void add(const PairReport& pair) {
     const TranslationReport& report = pair.translation_report;
@@ -33,6 +34,7 @@ struct Totals {
     cards += static_cast<long long>(report.cards().size());
     cards_with_drops += report.cards_with_drops();
     parameters_dropped += report.parameters_dropped();
+    options_dropped += report.options_dropped();
   }
 };
 
@@ -54,6 +56,7 @@ void write_totals(JsonWriter& json, const Totals& totals, bool of_run) {
       {"cards", totals.cards},
       {"cards_with_drops", totals.cards_with_drops},
       {"parameters_dropped", totals.parameters_dropped},
+      {"options_dropped", totals.options_dropped},
   };
   for (const auto& [name, value] : counts) {
     json.key(name);
@@ -108,15 +111,15 @@ void write_cards(JsonWriter& json, const TranslationReport& report) {
   json.end_array();
 }
 
-// Parameter name -> number of cards that dropped it, by name.
-void write_dropped_parameters(JsonWriter& json, const TranslationReport& report) {
-  std::vector<std::pair<std::string_view, int>> dropped(report.dropped_parameters().begin(),
-                                                        report.dropped_parameters().end());
+// Name -> count (cards that dropped a parameter, times an option was
+// given), by name.
+void write_name_counts(JsonWriter& json, const std::unordered_map<std::string, int>& counts) {
+  std::vector<std::pair<std::string_view, int>> dropped(counts.begin(), counts.end());
   std::sort(dropped.begin(), dropped.end());
   json.begin_object();
-  for (const auto& [name, cards] : dropped) {
+  for (const auto& [name, count] : dropped) {
     json.key(name);
-    json.number(cards);
+    json.number(count);
   }
   json.end_object();
 }
@@ -149,7 +152,9 @@ void write_file(JsonWriter& json, const PairReport& pair) {
   json.key("cards");
   write_cards(json, report);
   json.key("dropped_parameters");
-  write_dropped_parameters(json, report);
+  write_name_counts(json, report.dropped_parameters());
+  json.key("dropped_options");
+  write_name_counts(json, report.dropped_options());
   json.end_object();
 }
 

@@ -33,6 +33,7 @@ struct PairReport {
   bool translated = false;  // false when its output directory could not be made
   int warnings = 0;
   int errors = 0;
+  int options_dropped = 0;  // options Ondrel has no counterpart for
   StatusColour colour = StatusColour::neutral;
   std::string console;  // scanner diagnostics for the standard output stream
   /// The file's messages and dropped model parameters, when collected.

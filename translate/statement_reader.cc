@@ -27,9 +27,9 @@ bool subckt_header(TranslationContext& ctx, int target, const std::string& name)
         first_parameter = std::move(candidate);
         break;
       }
-      write_text(ctx, target, candidate, true);
+      write_text(ctx, target, global_node_name(ctx, candidate), true);
     } else if (is_number_kind(ctx.token_kind)) {
-      write_text(ctx, target, read_name(ctx), true);
+      write_text(ctx, target, global_node_name(ctx, read_name(ctx)), true);
     } else {
       warn_and_skip(ctx, target, kBadHeader, name);
       return false;
@@ -122,9 +122,6 @@ void apply(TranslationContext& ctx, const StatementUse& use, int target, int cod
     }
     case StatementAction::copy:
       copy_statement(ctx, target, mode);
-      break;
-    case StatementAction::copy_to_main:
-      copy_statement(ctx, MAIN_OUTPUT, mode);
       break;
     case StatementAction::reject:
       warn_and_skip(ctx, target, use.message, "");

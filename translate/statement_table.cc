@@ -59,8 +59,10 @@ constexpr StatementRow kStatementRows[] = {
     outside_subckt(kw(".include"), translated(translate_include)),
     outside_subckt(kw(".inc"), translated(translate_include)),
     // Initial conditions hold for the whole circuit, whichever section is used.
-    {kw(".ic"), kCopied, kCopied, {copy_to_main, nullptr, {}}},
-    {kw(".nodeset"), kCopied, kCopied, {copy_to_main, nullptr, {}}},
+    {kw(".ic"), translated(translate_initial_conditions), translated(translate_initial_conditions),
+     translated(translate_initial_conditions_to_main)},
+    {kw(".nodeset"), translated(translate_initial_conditions),
+     translated(translate_initial_conditions), translated(translate_initial_conditions_to_main)},
     // A corner's temperature belongs to the corner.
     outside_subckt(kw(".temp"), kCopied),
     // .data NAME ... .enddata: the whole block echoed and reported

@@ -8,11 +8,10 @@ namespace corvane {
 
 /// What the statement reader does with a statement in one scope.
 enum class StatementAction {
-  not_here,      // not allowed in this scope: reported with the scope's message
-  translate,     // its `handler` translates it
-  copy,          // copied unchanged
-  copy_to_main,  // copied unchanged to the main text, whichever scope it is in
-  reject,        // reported with `message` and dropped
+  not_here,   // not allowed in this scope: reported with the scope's message
+  translate,  // its `handler` translates it
+  copy,       // copied unchanged
+  reject,     // reported with `message` and dropped
 };
 
 struct StatementUse {

@@ -58,6 +58,16 @@ void translate_file(TranslationContext& ctx) {
 
 namespace {
 
+// A second reading of a file knows from its start what the first found
+// later on: the global names and the geometry scales.
+void know_settings_from_start(TranslationContext& ctx) {
+  const NameAssignments& assigned = ctx.names.assigned;
+  if (!assigned.settings_came_late) return;
+  for (const std::string& name : assigned.global_names) ctx.global_names.add(name);
+  ctx.geometry_scales.scale = assigned.scale;
+  ctx.geometry_scales.scalm = assigned.scalm;
+}
+
 // One translation of `input`; the names it wrote as one with another are
 // left in `conflicts`. `assigned` are the names an earlier translation of
 // the same input found in conflict.
@@ -81,8 +91,15 @@ TranslatedBlocks translate_pass(std::string_view input, const TranslationOptions
   ctx.global_names = GlobalNames(options.global_names);
   scanner_open(ctx, input);
   scanner_reset_tables(ctx);
+  know_settings_from_start(ctx);
   translate_file(ctx);
   conflicts = find_name_conflicts(ctx);
+  if (ctx.settings_came_late) {
+    conflicts.settings_came_late = true;
+    conflicts.global_names = ctx.global_names.names();
+    conflicts.scale = ctx.geometry_scales.scale;
+    conflicts.scalm = ctx.geometry_scales.scalm;
+  }
 
   TranslatedBlocks result;
   result.main_text = std::move(ctx.outputs[MAIN_OUTPUT]);
@@ -91,6 +108,7 @@ TranslatedBlocks translate_pass(std::string_view input, const TranslationOptions
   }
   result.console = std::move(ctx.console);
   result.global_names = ctx.global_names.names();
+  result.options_dropped = ctx.options_dropped;
   return result;
 }
 
@@ -134,6 +152,7 @@ TranslationOutput translate_text(std::string_view input, const TranslationOption
   }
   result.console = std::move(blocks.console);
   result.global_names = std::move(blocks.global_names);
+  result.options_dropped = blocks.options_dropped;
   return result;
 }
 

@@ -42,6 +42,8 @@ struct TranslationOutput {
   std::string console;
   /// The global node names after this input, for the next file of the run.
   std::vector<std::string> global_names;
+  /// Options given that Ondrel has no counterpart for.
+  int options_dropped = 0;
 };
 
 /// A translation's texts as it built them, in blocks: the run writes them to
@@ -55,6 +57,7 @@ struct TranslatedBlocks {
   std::vector<Section> sections;
   std::string console;
   std::vector<std::string> global_names;
+  int options_dropped = 0;
 };
 
 /// Translates HSPICE text into Ondrel text in memory; messages go to `log`.

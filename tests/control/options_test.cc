@@ -35,13 +35,19 @@ TEST(FindOption, KnowsTheCarriedOptionsAndNoOthers) {
   EXPECT_EQ(find_option(TOK_EQUALS), nullptr);
 }
 
-TEST(TranslateOptions, CarriesKnownOptionsAndDropsTheRest) {
-  EXPECT_EQ(translate_body(".options post=2 abstol=1e-12 reltol=1e-4 gramp=3\n").text,
-            ".options abstol=1e-12 reltol=1e-4 stepgmin \n");
+TEST(TranslateOptions, CarriesKnownOptionsAndCountsTheRest) {
+  const auto posted = translate_body(".options post=2 abstol=1e-12 reltol=1e-4 gramp=3\n");
+  EXPECT_EQ(posted.text, ".options abstol=1e-12 reltol=1e-4 stepgmin \n");
+  EXPECT_EQ(posted.options_dropped, 1);
   EXPECT_EQ(translate_body(".option node opts\n").text, ".options node opts \n");
-  EXPECT_EQ(translate_body(".options spice ingold=2\n").text, ".options \n");
+  // Nothing left to write: no line. Each dropped name counts, its value not.
+  const auto nothing = translate_body(".options spice ingold=2 probe\n.options post\n");
+  EXPECT_EQ(nothing.text, "");
+  EXPECT_EQ(nothing.options_dropped, 4);
   EXPECT_EQ(translate_body(".OPTION DEFL = 1.2u\n+ ITL4=50 post\n").text,
             ".options defl=1.2u itl4=50 \n");
+  // A parameter as a known option's value cannot be carried: dropped too.
+  EXPECT_EQ(translate_body(".options gmin=gval\n").options_dropped, 1);
 }
 
 TEST(TranslateOptions, CountsOfAcctAndList) {

@@ -53,7 +53,8 @@ class ReportRun : public ::testing::Test {
                "+ cjsw=1f)\n"
                "M1 d g s\n"
                ".model q1 npn bf=100 xyz=3 xyz=4 \"q\"=1\n"
-               ".probe v(a)\n");
+               ".probe v(a)\n"
+               ".options post ingold=2 abstol=1e-12 post\n");
     write_file(path("n\xE9t.sp"), "title\n.op\n");  // a Latin-1 file name
     write_file(path("extra.sp"), "title\n.op\n");
   }

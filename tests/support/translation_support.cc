@@ -11,6 +11,7 @@ Translated translated(TranslationOutput output, RecordingSink sink) {
   result.sections = std::move(output.sections);
   result.messages = std::move(sink.messages);
   result.global_names = std::move(output.global_names);
+  result.options_dropped = output.options_dropped;
   result.steps = sink.steps;
   return result;
 }

@@ -15,6 +15,7 @@ struct Translated {
   std::vector<OutputSection> sections;
   std::vector<std::string> messages;
   std::vector<std::string> global_names;
+  int options_dropped = 0;
   int steps = 0;
 };
 

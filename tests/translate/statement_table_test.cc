@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "control/output_requests.h"
 #include "core/keywords.h"
 
 namespace corvane {
@@ -46,8 +47,8 @@ TEST(StatementTable, EachScopeAllowsItsOwnStatements) {
   const StatementRow* subckt = find_statement_row(kw(".subckt"));
   ASSERT_NE(subckt, nullptr);
   EXPECT_EQ(subckt->in(StatementScope::subckt_body).action, StatementAction::not_here);
-  EXPECT_EQ(find_statement_row(kw(".ic"))->in(StatementScope::section).action,
-            StatementAction::copy_to_main);
+  EXPECT_EQ(find_statement_row(kw(".ic"))->in(StatementScope::section).handler,
+            translate_initial_conditions_to_main);
   EXPECT_EQ(find_statement_row(kw(".options"))->in(StatementScope::section).action,
             StatementAction::not_here);
   EXPECT_EQ(find_statement_row(kw(".endl")), nullptr);
