@@ -1,5 +1,7 @@
 #include "control/parameters.h"
 
+#include "control/statement_text.h"
+
 #include <string>
 #include <vector>
 
@@ -142,12 +144,43 @@ void translate_param(TranslationContext& ctx, int target, int /*code*/) {
   }
   // Definitions already complete stay in the output.
   lines.close();
+  if (ok && ctx.keep_parameter_values) {
+    std::vector<ParameterDefinition> definitions;
+    read_parameter_definitions(statement_text(ctx.previous_statement_lines), definitions);
+    for (ParameterDefinition& d : definitions)
+      note_parameter_value(ctx, d.name, std::move(d.value));
+  }
   if (ok) return;
   if (problem.problem.empty()) {
     warn_and_skip(ctx, target, kBadSyntax, "");
   } else {
     reject_expression(ctx, problem.text, problem.problem);
   }
+}
+
+namespace {
+
+std::string parameter_key(const TranslationContext& ctx, const std::string& name) {
+  std::string key = ctx.names.scope;
+  key += '\n';
+  key += name;
+  return key;
+}
+
+}  // namespace
+
+const std::string* earlier_parameter_value(TranslationContext& ctx, const std::string& name) {
+  if (!ctx.keep_parameter_values) {
+    ctx.parameter_values_wanted = true;
+    return nullptr;
+  }
+  const auto found = ctx.parameter_values.find(parameter_key(ctx, name));
+  return found == ctx.parameter_values.end() ? nullptr : &found->second;
+}
+
+void note_parameter_value(TranslationContext& ctx, const std::string& name, std::string value) {
+  if (!ctx.keep_parameter_values) return;
+  ctx.parameter_values[parameter_key(ctx, name)] = std::move(value);
 }
 
 }  // namespace corvane

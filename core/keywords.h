@@ -9,7 +9,7 @@ namespace corvane {
 // overall position p has the token kind 21 + p. A few texts occur in two
 // lists; the scanner returns the first of them.
 inline constexpr int KEYWORD_FIRST_CODE = 21;
-inline constexpr int KEYWORD_COUNT = 820;
+inline constexpr int KEYWORD_COUNT = 824;
 inline constexpr int KEYWORD_LAST_CODE = KEYWORD_FIRST_CODE + KEYWORD_COUNT - 1;
 
 // clang-format off
@@ -84,7 +84,7 @@ inline constexpr std::array<std::string_view, KEYWORD_COUNT> kKeywords = {
     // list 8: wire-model parameters (codes 690 to 704)
     "cap", "capsw", "di", "dlr", "dw", "rac", "res", "tc1c", "tc2c", "tc1r", "tc2r", "thick",
     "tc1", "tc2", "cratio",
-    // list 9: element letters, element and source keywords, control statements and options (codes 705 to 840)
+    // list 9: element letters, element and source keywords, control statements and options (codes 705 to 844)
     "njf", "pjf", "off", "dtemp", "as", "ad", "ps", "pd", "c", "r", ".include", ".ac", ".dc",
     ".tran", ".load", ".save", ".global", ".print", ".plot", ".noise", ".four", ".sens", ".temp",
     ".width", ".title", ".op", ".ic", ".nodeset", ".data", ".probe", ".alter", ".fft", ".protect",
@@ -97,13 +97,13 @@ inline constexpr std::array<std::string_view, KEYWORD_COUNT> kKeywords = {
     "defad", "defas", "itl1", "itl2", "itl4", "pivrel", "pivtol", "chgtol", "trtol", "dec", "lin",
     "oct", "poi", "sweep", "monte", "start", "uic", "file", "type", "common", "top", "time",
     ".inc", ".meas", ".option", "npdelay", "ic", "data", "tc", ".parameter", "ac", "jf", "ef",
-    "zo", ".prot", ".unprot",
+    "zo", ".prot", ".unprot", ".if", ".elseif", ".else", ".endif",
 };
 // clang-format on
 
 /// Position in kKeywords of the first keyword of each list, and the end.
 inline constexpr std::array<int, 11> kKeywordListStart = {0,   19,  237, 247, 316, 477,
-                                                          611, 641, 669, 684, 820};
+                                                          611, 641, 669, 684, 824};
 
 /// The code of a keyword, checked while compiling: kw(".model").
 consteval int kw(std::string_view text) {

@@ -28,9 +28,12 @@ struct NameAssignments {
   std::string scale;
   std::string scalm;
   bool settings_came_late = false;
+  /// An .if block asked for parameters' earlier values: keep them.
+  bool keep_parameter_values = false;
 
   bool empty() const {
-    return spellings.empty() && elements.empty() && models.empty() && !settings_came_late;
+    return spellings.empty() && elements.empty() && models.empty() && !settings_came_late &&
+           !keep_parameter_values;
   }
 };
 

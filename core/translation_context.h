@@ -96,6 +96,12 @@ struct TranslationContext {
   bool nodes_written = false;
   bool settings_came_late = false;
 
+  // The parameters' values (HSPICE text) by scope and name, kept only when
+  // an .if block asked for the value a parameter had before it.
+  bool keep_parameter_values = false;
+  bool parameter_values_wanted = false;
+  StringMap<std::string> parameter_values;
+
   // Options dropped for want of an Ondrel counterpart.
   int options_dropped = 0;
 

@@ -67,6 +67,11 @@ constexpr StatementRow kStatementRows[] = {
     outside_subckt(kw(".temp"), kCopied),
     // .data NAME ... .enddata: the whole block echoed and reported
     {kw(".data"), translated(translate_data), translated(translate_data_in_subckt), kNotHere},
+    // .if (C) ... .endif: conditional parameter values, or echoed whole
+    everywhere(kw(".if"), translated(translate_if)),
+    everywhere(kw(".elseif"), translated(translate_stray_branch)),
+    everywhere(kw(".else"), translated(translate_stray_branch)),
+    everywhere(kw(".endif"), translated(translate_stray_branch)),
     top_only(kw(".end"), translated(translate_end)),
     top_only(kw(".options"), translated(translate_options)),
     top_only(kw(".option"), translated(translate_options)),

@@ -78,6 +78,7 @@ TranslatedBlocks translate_pass(std::string_view input, const TranslationOptions
   ctx.mos_family_single_subckt = options.mos_family_single_subckt;
   ctx.quick_number_assignments = options.quick_number_assignments;
   ctx.prepare_output_block = options.prepare_output_block;
+  ctx.keep_parameter_values = assigned.keep_parameter_values;
   ctx.names.assigned = std::move(assigned);
   ctx.observer = options.observer;
   if (ctx.observer != nullptr) ctx.observer->translation_begins();
@@ -94,6 +95,7 @@ TranslatedBlocks translate_pass(std::string_view input, const TranslationOptions
   know_settings_from_start(ctx);
   translate_file(ctx);
   conflicts = find_name_conflicts(ctx);
+  conflicts.keep_parameter_values = ctx.parameter_values_wanted;
   if (ctx.settings_came_late) {
     conflicts.settings_came_late = true;
     conflicts.global_names = ctx.global_names.names();
