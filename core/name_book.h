@@ -30,10 +30,14 @@ struct NameAssignments {
   bool settings_came_late = false;
   /// An .if block asked for parameters' earlier values: keep them.
   bool keep_parameter_values = false;
+  /// Models defined inside a subcircuit that Ondrel writes as subcircuits
+  /// of their own: their scope and name (`element_key`) -> the name they are
+  /// written under, outside the subcircuit.
+  StringMap<std::string> local_models;
 
   bool empty() const {
     return spellings.empty() && elements.empty() && models.empty() && !settings_came_late &&
-           !keep_parameter_values;
+           !keep_parameter_values && local_models.empty();
   }
 };
 
@@ -67,6 +71,8 @@ struct NameBook {
   std::string renamed_in_hand;
   /// The model names defined so far (lower case, as written).
   StringMap<bool> models;
+  /// Local models met (see `NameAssignments::local_models`).
+  StringMap<std::string> local_models;
   /// Names after an element's nodes taken for a value because no model of
   /// that name was known.
   std::vector<std::string> taken_as_values;

@@ -169,9 +169,20 @@ void note_taken_as_value(TranslationContext& ctx, std::string_view name) {
   ctx.names.taken_as_values.push_back(lower_ascii_text(name));
 }
 
+std::string_view model_reference(const TranslationContext& ctx, std::string_view name) {
+  const NameBook& book = ctx.names;
+  if (book.assigned.local_models.empty() || book.scope.empty()) return name;
+  const auto found =
+      book.assigned.local_models.find(element_key(book.scope, lower_ascii_text(name)));
+  return found == book.assigned.local_models.end() ? name : std::string_view(found->second);
+}
+
 NameAssignments find_name_conflicts(const TranslationContext& ctx) {
   const NameBook& book = ctx.names;
   NameAssignments conflicts;
+  // Elements may use a local model before its card: the file again, every
+  // local model known from the start.
+  conflicts.local_models = book.local_models;
 
   // A name taken for a value that the file defines as a model further on:
   // the file again, every model known from the start.

@@ -28,6 +28,11 @@ void note_written_element(TranslationContext& ctx, std::string_view written);
 /// Records a model name defined by the file.
 void note_model(TranslationContext& ctx, std::string_view name);
 
+/// The name a model is written under when the element in hand uses it:
+/// the name of a local model of the subcircuit in hand, as an earlier
+/// translation of the file found it; else `name` itself.
+std::string_view model_reference(const TranslationContext& ctx, std::string_view name);
+
 /// Whether `name` is a model of the file (defined so far, or anywhere when
 /// an earlier translation of the file found that it matters).
 bool is_model_name(const TranslationContext& ctx, std::string_view name);

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "core/expression.h"
@@ -52,6 +53,10 @@ class StatementObserver {
   /// The statement starting at source line `line` is about to be written
   /// to `target`, whose text is `offset` bytes long.
   virtual void statement_begins(int line, int target, std::size_t offset) = 0;
+  /// `size` bytes of `target`'s text at `from` were moved to `to` (before
+  /// them); the text between moved up by `size`.
+  virtual void text_moved(int /*target*/, std::size_t /*from*/, std::size_t /*size*/,
+                          std::size_t /*to*/) {}
 };
 
 /// Where a statement starts: the number and text of its first line.
@@ -130,6 +135,10 @@ struct TranslationContext {
   long rejected_serial = -1;
   int rejected_target = 0;
   std::size_t rejected_size = 0;
+
+  // Where the local models of the subcircuit being written stand in its
+  // target's text (begin, end): they are moved before the subcircuit.
+  std::vector<std::pair<std::size_t, std::size_t>> local_model_spans;
 
   // Output texts: [MAIN_OUTPUT] and one per `.lib` section, with its name.
   std::vector<OutputText> outputs = std::vector<OutputText>(1);

@@ -10,6 +10,7 @@
 
 #include "core/diagnostics.h"
 #include "core/keywords.h"
+#include "core/names.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
@@ -144,7 +145,7 @@ void write_plain_mosfet(TranslationContext& ctx, int target, const std::string& 
     }
   }
   write_element_start(ctx, target, name, ctx.output_nodes);
-  write_piece(ctx, target, model);
+  write_piece(ctx, target, model_reference(ctx, model));
   write_joined(ctx, target, "l=", *v.l);
   write_joined(ctx, target, "w=", *v.w);
   write_joined_if(ctx, target, "m=", v.m);
@@ -200,7 +201,7 @@ void translate_d(TranslationContext& ctx, int target, int /*code*/) {
   fold_factor_if(v.area, v.m, TOK_STAR, false);
 
   write_element_start(ctx, target, renamed_element(ctx, name, prefix_x(name)), ctx.output_nodes);
-  write_piece(ctx, target, model);
+  write_piece(ctx, target, model_reference(ctx, model));
   const std::array<ParamItem, 6> items = {{{"area=", &v.area},
                                            {"lm=", &v.lm},
                                            {"lp=", &v.lp},
@@ -243,7 +244,7 @@ void translate_q(TranslationContext& ctx, int target, int /*code*/) {
 
   fold_factor_if(v.area, v.m, TOK_STAR, false);
   write_element_start(ctx, target, name, std::span(ctx.output_nodes).first(node_count));
-  write_piece(ctx, target, model);
+  write_piece(ctx, target, model_reference(ctx, model));
   if (v.area) token_list_write(ctx, target, *v.area);
   if (!v.ic.empty()) {
     TokenList combined;
@@ -328,7 +329,7 @@ void translate_j(TranslationContext& ctx, int target, int /*code*/) {
 
   if (!v.area && (v.l || v.w)) {
     write_element_start(ctx, target, renamed_element(ctx, name, prefix_x(name)), ctx.output_nodes);
-    write_piece(ctx, target, model);
+    write_piece(ctx, target, model_reference(ctx, model));
     if (v.l || v.w || v.m) write_piece(ctx, target, "params:");
     write_joined_if(ctx, target, "l=", v.l);
     write_joined_if(ctx, target, "w=", v.w);
@@ -337,7 +338,7 @@ void translate_j(TranslationContext& ctx, int target, int /*code*/) {
   } else {
     fold_factor_if(v.area, v.m, TOK_STAR, false);
     write_element_start(ctx, target, name, ctx.output_nodes);
-    write_piece(ctx, target, model);
+    write_piece(ctx, target, model_reference(ctx, model));
     if (v.area) token_list_write(ctx, target, *v.area);
     if (v.ic1) {
       write_joined(ctx, target, "ic=", *v.ic1);
@@ -391,7 +392,7 @@ void translate_m(TranslationContext& ctx, int target, int /*code*/) {
   }
   // The wrapper subcircuit derives the areas and perimeters itself.
   write_element_start(ctx, target, renamed_element(ctx, name, prefix_x(name)), ctx.output_nodes);
-  write_piece(ctx, target, model);
+  write_piece(ctx, target, model_reference(ctx, model));
   const std::array<ParamItem, 11> items = {{{"l=", &v.l},
                                             {"w=", &v.w},
                                             {"m=", &v.m},

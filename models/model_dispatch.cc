@@ -1,6 +1,8 @@
 #include "models/model_dispatch.h"
 
 #include "core/diagnostics.h"
+#include "core/keywords.h"
+#include "core/names.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
@@ -33,6 +35,12 @@ constexpr ModelKindRow kModelKinds[] = {
     {kw("l"), translate_passive_model},  // read, nothing written
 };
 
+// The kinds whose cards Ondrel writes as subcircuits (MOSFET, diode, JFET).
+bool is_wrapper_kind(int kind) {
+  return kind == kw("nmos") || kind == kw("pmos") || kind == kw("d") || kind == kw("njf") ||
+         kind == kw("pjf");
+}
+
 }  // namespace
 
 ModelTranslator find_model_translator(int kind) {
@@ -54,10 +62,22 @@ void translate_model(TranslationContext& ctx, int target, int /*code*/) {
     return;
   }
   note_model(ctx, token_text(ctx));
-  const std::string name = strip_dots(token_text(ctx));
+  const std::string source_name(token_text(ctx));
+  std::string name = strip_dots(source_name);
   next_token(ctx, MODE_ALL_KEYWORDS);
   const ModelTranslator translate =
       ctx.statement_ended ? nullptr : find_model_translator(ctx.token_kind);
+  // A model that Ondrel writes as a subcircuit cannot stay inside the
+  // subcircuit that defines it: it is written before that subcircuit, under
+  // a name of its own.
+  const bool local =
+      translate != nullptr && !ctx.names.scope.empty() && is_wrapper_kind(ctx.token_kind);
+  const std::size_t local_start = output_of(ctx, target).size();
+  if (local) {
+    std::string written = strip_dots(ctx.names.scope) + "_" + name;
+    ctx.names.local_models.emplace(element_key(ctx.names.scope, source_name), written);
+    name = std::move(written);
+  }
   if (translate == nullptr) {
     const std::string word(ctx.statement_ended ? std::string_view() : token_text(ctx));
     warn_and_skip(ctx, target, "Unrecognized model statement", word);
@@ -70,6 +90,7 @@ void translate_model(TranslationContext& ctx, int target, int /*code*/) {
   }
   // A card ends with its line ended; this leaves one empty line after it.
   write_line(ctx, target, "");
+  if (local) ctx.local_model_spans.emplace_back(local_start, output_of(ctx, target).size());
 }
 
 }  // namespace corvane

@@ -199,6 +199,34 @@ void dispatch_statement(TranslationContext& ctx, StatementScope scope, int targe
   }
 }
 
+namespace {
+
+// The subcircuit written from `start` on has its local models' text
+// (`local_model_spans`) moved before it.
+void move_local_models_before(TranslationContext& ctx, int target, std::size_t start) {
+  if (ctx.local_model_spans.empty()) return;
+  OutputText& out = output_of(ctx, target);
+  const std::string text = out.text_from(start);
+  std::string models;
+  std::string rest;
+  std::size_t at = 0;
+  for (const auto& [begin, end] : ctx.local_model_spans) {
+    if (ctx.observer != nullptr) {
+      ctx.observer->text_moved(target, begin, end - begin, start + models.size());
+    }
+    rest.append(text, at, begin - start - at);
+    models.append(text, begin - start, end - begin);
+    at = end - start;
+  }
+  rest.append(text, at);
+  out.truncate(start);
+  out.append(models);
+  out.append(rest);
+  ctx.local_model_spans.clear();
+}
+
+}  // namespace
+
 // .subckt NAME node... [param=value...] body .ends
 //   -> .subckt NAME node... [params: param = value ...] body .ends
 void translate_subckt(TranslationContext& ctx, int target, int /*code*/) {
@@ -215,6 +243,8 @@ void translate_subckt(TranslationContext& ctx, int target, int /*code*/) {
   } else {
     next_token(ctx, MODE_NO_KEYWORDS);
   }
+  const std::size_t start = output_of(ctx, target).size();
+  ctx.local_model_spans.clear();
   write_text(ctx, target, ".subckt", true);
   write_text(ctx, target, name, true);
   if (!subckt_header(ctx, target, name)) {
@@ -228,6 +258,7 @@ void translate_subckt(TranslationContext& ctx, int target, int /*code*/) {
   subckt_body(ctx, target);
   ctx.names.scope.clear();
   write_line(ctx, target, ".ends");
+  move_local_models_before(ctx, target, start);
   if (!ctx.scan.input_ended) finish_statement(ctx, MODE_DOT_KEYWORDS);
 }
 

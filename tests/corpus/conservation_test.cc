@@ -142,6 +142,16 @@ class Recorder : public StatementObserver {
   void statement_begins(int line, int target, std::size_t offset) override {
     begins.push_back({line, target, offset});
   }
+  void text_moved(int target, std::size_t from, std::size_t size, std::size_t to) override {
+    for (Begin& begin : begins) {
+      if (begin.target != target) continue;
+      if (begin.offset >= from && begin.offset < from + size) {
+        begin.offset = to + (begin.offset - from);
+      } else if (begin.offset >= to && begin.offset < from) {
+        begin.offset += size;
+      }
+    }
+  }
   std::vector<Begin> begins;
 };
 
@@ -195,7 +205,7 @@ std::set<std::string> words_of(std::string_view text, bool source) {
 // A word of the source found in the text written for it, allowing the
 // documented renames: the global prefix $g_, an element's letter
 // (m1 -> xm1, f1 -> g1, h1 -> e1) with a suffix that keeps it apart, dots
-// of model names.
+// of model names, the subcircuit's name before a local model's.
 bool written(const std::string& word, const std::set<std::string>& out, bool element_name) {
   // A zero is the default of whatever value it stands for.
   if (word.find_first_not_of("0.") == std::string::npos ||
@@ -207,9 +217,12 @@ bool written(const std::string& word, const std::set<std::string>& out, bool ele
   if (out.contains(word) || out.contains("$g_" + word)) return true;
   // A node with a sign touching it: a+ is written ap, a- an.
   if (out.contains(word + "p") || out.contains(word + "n")) return true;
-  // A model name an element gives its own card: rmod_1, cmod_c2.
+  // A model name an element gives its own card: rmod_1, cmod_c2; a model
+  // of a subcircuit written before it under both names: inv_nch.
   for (const std::string& w : out) {
-    if (w.size() > word.size() + 1 && w.starts_with(word + "_")) return true;
+    if (w.size() > word.size() + 1 && (w.starts_with(word + "_") || w.ends_with("_" + word))) {
+      return true;
+    }
   }
   std::string undotted = word;
   std::erase(undotted, '.');
@@ -297,11 +310,12 @@ TEST_P(Conservation, EveryStatementWrittenKeepsItsNamesAndNumbers) {
     const Statement statement = statement_at(lines, begin.line);
     const std::string kind = kind_of(statement.source);
     if (kind.empty() || kind[0] == '*' || kind[0] == '+' || kKindsLeftOut.contains(kind)) continue;
+    // Up to the next statement's text (text may have been moved, so the
+    // next in the text, not in the input).
     std::size_t end = text_of(begin.target).size();
-    for (std::size_t j = i + 1; j < recorder.begins.size(); ++j) {
-      if (recorder.begins[j].target == begin.target) {
-        end = recorder.begins[j].offset;
-        break;
+    for (const Recorder::Begin& other : recorder.begins) {
+      if (other.target == begin.target && other.offset > begin.offset && other.offset < end) {
+        end = other.offset;
       }
     }
     const std::string written_text = text_of(begin.target).substr(begin.offset, end - begin.offset);

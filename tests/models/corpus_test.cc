@@ -156,11 +156,15 @@ TEST(Corpus, TranslatesTheDiodeAndJfetOfAnOpampMacromodel) {
   const std::string input = corpus_file("ti_lf411c_boyle_macromodel.mod");
   if (input.empty()) GTEST_SKIP() << "no corpus at " << corpus_models();
   const testing::Translated out = testing::translate_whole(input);
-  EXPECT_NE(out.text.find("\n.subckt dx a c  params:area=1 m=1 lm=1f wm=1f lp=1f wp=1f \n"
-                          "D a c dx { area*m }\n.ends\n.model dx d \n+ is = 800.0e-18 \n"),
+  // Its models stand inside .subckt LF411C: they are written before it,
+  // named after both.
+  EXPECT_NE(out.text.find("\n.subckt lf411c_dx a c  params:area=1 m=1 lm=1f wm=1f lp=1f wp=1f \n"
+                          "D a c lf411c_dx { area*m }\n.ends\n.model lf411c_dx d \n"
+                          "+ is = 800.0e-18 \n"),
             std::string::npos);
-  EXPECT_NE(out.text.find("\n.subckt jx d g s params:area=1 m=1\nJ d g1 s jx { area *m }\n"
-                          "R g g1 .1m\n.ends\n.model jx pjf \n+ is = 12.50e-12 \n"
+  EXPECT_NE(out.text.find("\n.subckt lf411c_jx d g s params:area=1 m=1\n"
+                          "J d g1 s lf411c_jx { area *m }\n"
+                          "R g g1 .1m\n.ends\n.model lf411c_jx pjf \n+ is = 12.50e-12 \n"
                           "+ vto = -1 \n+ beta = 250.1e-6 \n"),
             std::string::npos);
   EXPECT_TRUE(out.messages.empty());

@@ -237,12 +237,17 @@ TEST(MosfetModel, WritesTheAreasOfEachAcmForm) {
   EXPECT_TRUE(has_line(d.text, "+ ad = { 2*((1*1e-6)) * (w*1e-6 )}"));
 }
 
-TEST(MosfetModel, TranslatesModelsInsideSubcircuits) {
-  const Translated out = translate_whole("\n.subckt cell a b\n.model inner pmos level=2\n.ends\n");
-  EXPECT_EQ(out.text.rfind(".subckt cell a b \n.subckt inner d g s sub params:\n", 0), 0u);
-  EXPECT_TRUE(has_line(out.text, ".model inner pmos "));
+TEST(MosfetModel, WritesModelsOfASubcircuitBeforeIt) {
+  // Ondrel reads no subcircuit inside a subcircuit: the wrapper and its
+  // card go before the subcircuit, named after both.
+  const Translated out = translate_whole(
+      "\n.subckt cell a b\nm1 a b 0 0 inner w=1u l=1u\n.model inner pmos level=2\n.ends\n");
+  EXPECT_EQ(out.text.rfind(".subckt cell_inner d g s sub params:\n", 0), 0u);
+  EXPECT_TRUE(has_line(out.text, ".model cell_inner pmos "));
+  EXPECT_TRUE(has_line(out.text, "xm1 a b 0 0 cell_inner params:l=1u w=1u "));
   EXPECT_EQ(count_of(out.text, ".ends\n"), 2);
-  EXPECT_EQ(out.text.substr(out.text.size() - 9), " \n\n.ends\n");
+  EXPECT_NE(out.text.find("+ rs = 0 \n\n.subckt cell a b \nxm1 "), std::string::npos);
+  EXPECT_TRUE(out.text.ends_with("params:l=1u w=1u \n.ends\n"));
 }
 
 TEST(MosfetModel, TranslatesThousandsOfBinnedModels) {
