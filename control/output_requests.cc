@@ -190,6 +190,12 @@ void translate_initial_conditions(TranslationContext& ctx, int target, int /*cod
 }
 
 void translate_initial_conditions_to_main(TranslationContext& ctx, int /*target*/, int /*code*/) {
+  // The statement is written, and its problems reported, in the main text.
+  ctx.statement_target = MAIN_OUTPUT;
+  if (ctx.observer != nullptr) {
+    ctx.observer->statement_begins(ctx.statement_start.line, MAIN_OUTPUT,
+                                   output_of(ctx, MAIN_OUTPUT).size());
+  }
   copy_initial_conditions(ctx, MAIN_OUTPUT, MODE_DOT_KEYWORDS);
 }
 
