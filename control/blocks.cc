@@ -8,18 +8,26 @@
 
 namespace corvane {
 
+std::vector<std::string_view> read_block_statement(TranslationContext& ctx) {
+  ctx.dispatched_serial = ctx.statement_serial;
+  finish_statement(ctx, MODE_DOT_KEYWORDS);
+  std::vector<std::string_view> lines;
+  lines.swap(ctx.previous_statement_lines);
+  return lines;
+}
+
+int block_last_line(const TranslationContext& ctx) {
+  return ctx.scan.input_ended ? ctx.scan.line_number : ctx.statement_start.line - 1;
+}
+
 // .alter [title] ... up to .alter, .end or the end  ->  echoed, reported
 // "Found ALTER block that will not be translated (lines FIRST-LAST)"
 void translate_alter(TranslationContext& ctx, int target, int /*code*/) {
   const int first = ctx.statement_start.line;
   int last = first;
   do {
-    ctx.dispatched_serial = ctx.statement_serial;
-    finish_statement(ctx, MODE_DOT_KEYWORDS);
-    echo_lines(ctx, target, ctx.previous_statement_lines);
-    ctx.previous_statement_lines.clear();
-    last = ctx.scan.input_ended ? ctx.scan.line_number : ctx.statement_start.line - 1;
-    // The next statement's first word was read with dot words looked up.
+    echo_lines(ctx, target, read_block_statement(ctx));
+    last = block_last_line(ctx);
   } while (!ctx.scan.input_ended && ctx.token_kind != kw(".alter") && ctx.token_kind != kw(".end"));
   post_warning(ctx, "Found ALTER block that will not be translated",
                "lines " + std::to_string(first) + "-" + std::to_string(last));

@@ -1,8 +1,20 @@
 #pragma once
 
+#include <string_view>
+#include <vector>
+
 #include "core/translation_context.h"
 
 namespace corvane {
+
+/// Reads the statement in hand whole as one statement of a block that is
+/// taken in as a whole, and gives its lines; the next statement's first
+/// word is read with dot words looked up.
+std::vector<std::string_view> read_block_statement(TranslationContext& ctx);
+
+/// The last line of a block read so far: the line before the statement in
+/// hand, or the input's last line.
+int block_last_line(const TranslationContext& ctx);
 
 /// `.alter` and everything after it up to the next `.alter`, `.end` or the
 /// end of input: HSPICE runs such a block as a simulation of its own, which

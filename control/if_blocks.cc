@@ -160,14 +160,10 @@ void translate_if(TranslationContext& ctx, int target, int code) {
   Construct c;
   int kind = code;
   do {
-    ctx.dispatched_serial = ctx.statement_serial;
-    finish_statement(ctx, MODE_DOT_KEYWORDS);
-    take_statement(c, kind, ctx.previous_statement_lines);
-    ctx.previous_statement_lines.clear();
-    // The next statement's first word was read with dot words looked up.
+    take_statement(c, kind, read_block_statement(ctx));
     kind = ctx.token_kind;
   } while (!c.ended && !ctx.scan.input_ended);
-  const int last = ctx.scan.input_ended ? ctx.scan.line_number : ctx.statement_start.line - 1;
+  const int last = block_last_line(ctx);
   const std::string where = line_range(first, last);
   if (!c.parameters_only || !c.ended) {
     echo_construct(ctx, target, c, "Found IF block that will not be translated", where);
