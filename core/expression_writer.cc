@@ -2,6 +2,7 @@
 
 #include "core/char_class.h"
 #include "core/function_calls.h"
+#include "core/token_stream.h"
 
 namespace corvane {
 namespace {
@@ -198,9 +199,16 @@ class Writer {
     hspice += '(';
     put(TOK_CALL, ctx_.symbols.enter(ondrel_call(hspice), TOK_CALL));
     const std::span<const int> arguments = e_.children_of(index);
+    // v(a, b): the arguments are nodes, written as declared global.
+    const bool nodes = hspice == "v(";
     for (std::size_t i = 0; i < arguments.size(); ++i) {
       if (i > 0) put(TOK_COMMA);
-      numeric(arguments[i]);
+      const Node& argument = node(arguments[i]);
+      if (nodes && argument.kind == Kind::name) {
+        put(TOK_NAME, ctx_.symbols.enter(global_node_name(ctx_, lower(argument.text)), TOK_NAME));
+      } else {
+        numeric(arguments[i]);
+      }
     }
     put(TOK_RPAREN);
   }

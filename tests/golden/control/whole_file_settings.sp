@@ -11,6 +11,9 @@ M2 d g vdd b nch 10 2 ad=20 as=20 pd=24 ps=24
 D1 a vdd dmod l=3 w=3
 J1 d g s jmod l=2 w=8
 Xinv in out vdd inv
+* a node inside a behavioural expression
+E1 o1 0 VALUE={V(vdd)*2}
+G1 o2 0 cur='v(vdd, 0)*1m'
 * a port of the global name is the global node
 .subckt inv in out vdd
 M3 out in vdd vdd pch W=4 L=1
