@@ -5,6 +5,8 @@ x1 o1 load
 .subckt load out
 r1 vdd out 1k
 r2 out 0 2k
+e1 half 0 value={v(vdd)*0.5}
+r3 half 0 1k
 .ends
 .op
 .end
