@@ -327,6 +327,12 @@ class Parser {
 }  // namespace
 
 std::size_t number_end_in(std::string_view text, std::size_t p) {
+  bool exponent = false;
+  return number_end_in(text, p, exponent);
+}
+
+std::size_t number_end_in(std::string_view text, std::size_t p, bool& exponent) {
+  exponent = false;
   while (p < text.size() && is_digit(text[p])) ++p;
   if (p < text.size() && text[p] == '.') {
     ++p;
@@ -338,6 +344,7 @@ std::size_t number_end_in(std::string_view text, std::size_t p) {
     if (q < text.size() && is_digit(text[q])) {
       p = q;
       while (p < text.size() && is_digit(text[p])) ++p;
+      exponent = true;
       return p;
     }
   }

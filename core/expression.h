@@ -61,6 +61,9 @@ void parse_expression(std::string_view text, Expression& into, std::string& erro
 /// Where the number that starts at `p` of `text` ends: digits [. digits]
 /// then an exponent (e-3) or a scale suffix (k, meg, u).
 std::size_t number_end_in(std::string_view text, std::size_t p);
+/// `number_end_in`, telling also whether the number has an exponent (as
+/// `has_exponent` would of its text).
+std::size_t number_end_in(std::string_view text, std::size_t p, bool& exponent);
 
 /// Whether a number's text has an exponent (1e-3), as the scanner tells
 /// TOK_NUMBER_EXP from TOK_NUMBER.

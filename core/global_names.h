@@ -23,7 +23,10 @@ class GlobalNames {
     names_.emplace_back(name);
     return true;
   }
-  bool contains(std::string_view name) const { return index_.find(name) != index_.end(); }
+  /// Most files declare no global: then no name is hashed.
+  bool contains(std::string_view name) const {
+    return !index_.empty() && index_.find(name) != index_.end();
+  }
   const std::vector<std::string>& names() const { return names_; }
 
  private:

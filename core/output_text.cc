@@ -27,6 +27,7 @@ void OutputText::add_block(std::size_t at_least) {
 }
 
 void OutputText::drop_unfinished_line() {
+  brace_count_valid_ = false;
   while (!blocks_.empty()) {
     Block& last = blocks_.back();
     const std::string_view text(last.data.get(), last.size);
@@ -40,6 +41,7 @@ void OutputText::drop_unfinished_line() {
 }
 
 void OutputText::truncate(std::size_t size) {
+  brace_count_valid_ = false;
   while (!blocks_.empty() && size_ - blocks_.back().size >= size && blocks_.size() > 1) {
     size_ -= blocks_.back().size;
     blocks_.pop_back();
@@ -49,30 +51,45 @@ void OutputText::truncate(std::size_t size) {
   size_ = size;
 }
 
-int OutputText::open_braces_in_last_line() const {
-  int open = 0;
-  for (std::size_t b = blocks_.size(); b-- > 0;) {
+int OutputText::open_braces_in_last_line() {
+  // Only the bytes written since the last call are read: a line of many
+  // values has its braces counted once, not once a value.
+  const std::size_t from = brace_count_valid_ ? brace_count_end_ : 0;
+  int counted = 0;
+  bool line_starts_after_from = false;
+  std::size_t block_end = size_;
+  for (std::size_t b = blocks_.size(); b-- > 0 && block_end > from;) {
     const char* data = blocks_[b].data.get();
     const std::size_t size = blocks_[b].size;
-    const void* newline = memrchr(data, '\n', size);
+    const std::size_t block_start = block_end - size;
+    const std::size_t first = from > block_start ? from - block_start : 0;
+    const void* newline = memrchr(data + first, '\n', size - first);
     const std::size_t start =
-        newline == nullptr ? 0
+        newline == nullptr ? first
                            : static_cast<std::size_t>(static_cast<const char*>(newline) - data) + 1;
     // Most lines hold no brace: one search tells.
     for (const char* p = data + start;
          (p = static_cast<const char*>(
               std::memchr(p, '{', size - static_cast<std::size_t>(p - data)))) != nullptr;
          ++p) {
-      ++open;
+      ++counted;
     }
     for (const char* p = data + start;
          (p = static_cast<const char*>(
               std::memchr(p, '}', size - static_cast<std::size_t>(p - data)))) != nullptr;
          ++p) {
-      --open;
+      --counted;
     }
-    if (newline != nullptr) return open;
+    if (newline != nullptr) {
+      line_starts_after_from = true;
+      break;
+    }
+    block_end = block_start;
   }
+  const int open = (brace_count_valid_ && !line_starts_after_from ? brace_count_ : 0) + counted;
+  brace_count_valid_ = true;
+  brace_count_end_ = size_;
+  brace_count_ = open;
   return open;
 }
 

@@ -127,6 +127,7 @@ class OutputText {
 
   /// Takes back the last `n` bytes appended.
   void unappend(std::size_t n) {
+    brace_count_valid_ = false;
     blocks_.back().size -= n;
     size_ -= n;
   }
@@ -134,7 +135,7 @@ class OutputText {
   /// Cuts the text back to its first `size` bytes.
   void truncate(std::size_t size);
   /// How many "{" the unfinished last line opens and does not close.
-  int open_braces_in_last_line() const;
+  int open_braces_in_last_line();
   /// The text from byte `offset` to the end (a copy of that part only).
   std::string text_from(std::size_t offset) const;
 
@@ -149,6 +150,7 @@ class OutputText {
   /// A copy of the whole text.
   std::string str() const;
   void clear() {
+    brace_count_valid_ = false;
     blocks_.clear();
     size_ = 0;
   }
@@ -170,6 +172,11 @@ class OutputText {
   std::vector<Block> blocks_;
   std::size_t size_ = 0;
   BlockPreparer prepare_ = nullptr;
+  // What `open_braces_in_last_line` counted up to byte `brace_count_end_`;
+  // invalid once the text was cut back.
+  bool brace_count_valid_ = false;
+  std::size_t brace_count_end_ = 0;
+  int brace_count_ = 0;
 };
 
 }  // namespace corvane

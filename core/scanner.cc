@@ -213,25 +213,37 @@ std::string_view number_text(ScannerState& s, std::string_view line, std::size_t
                  has_capitals(line.substr(letters, end - letters)));
 }
 
-// Whether the run of extra characters (< > [ ] # ...) from `p` begins a
-// word: a name such as <a> or [0]n starts with them, and must keep them.
-bool extras_begin_word(std::string_view line, std::size_t p) {
-  while (p < line.size() && char_class(line[p]) == CharClass::extra) ++p;
-  if (p >= line.size()) return false;
-  const CharClass k = char_class(line[p]);
-  return k == CharClass::letter || k == CharClass::e || k == CharClass::digit;
+// Where the run of extra characters (< > [ ] # ...) from `p` ends when it
+// begins no word, or `p` when it does: a name such as <a> or [0]n starts
+// with them, and must keep them.
+std::size_t skip_extras(std::string_view line, std::size_t p) {
+  std::size_t end = p;
+  while (end < line.size() && char_class(line[end]) == CharClass::extra) ++end;
+  if (end >= line.size()) return end;
+  const CharClass k = char_class(line[end]);
+  return k == CharClass::letter || k == CharClass::e || k == CharClass::digit ? p : end;
 }
 
 // Passes over what separates tokens on a line: blanks, commas and the
 // ignored characters (extra characters that begin no word). `comma` is set
-// when a comma is among them.
-std::size_t skip_blanks(std::string_view line, std::size_t p, bool& comma) {
+// when a comma is among them. Runs before every token: blanks and commas
+// take the short way.
+inline std::size_t skip_blanks(std::string_view line, std::size_t p, bool& comma) {
   while (p < line.size()) {
-    const CharClass k = char_class(line[p]);
-    if (k != CharClass::skip && k != CharClass::blank && k != CharClass::extra) break;
-    if (k == CharClass::extra && extras_begin_word(line, p)) break;
-    if (line[p] == ',') comma = true;
-    ++p;
+    const char c = line[p];
+    const CharClass k = char_class(c);
+    if (k == CharClass::blank || k == CharClass::skip) {
+      comma |= c == ',';
+      ++p;
+    } else if (k == CharClass::extra) {
+      // A run that begins no word is passed whole: each extra character
+      // is read once, however long the run.
+      const std::size_t end = skip_extras(line, p);
+      if (end == p) break;
+      p = end;
+    } else {
+      break;
+    }
   }
   return p;
 }

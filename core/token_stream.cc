@@ -1,5 +1,7 @@
 #include "core/token_stream.h"
 
+#include <algorithm>
+
 #include "core/char_class.h"
 #include "core/diagnostics.h"
 #include "core/expression.h"
@@ -7,6 +9,7 @@
 #include "core/function_calls.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
+#include "core/text_index.h"
 
 namespace corvane {
 namespace {
@@ -337,6 +340,15 @@ QuotedSource read_braced_source(TranslationContext& ctx) {
 
 namespace {
 
+// `text` in lower case: itself when it has no capitals, else a lowered
+// copy made in `room`.
+std::string_view lowered_text(std::string_view text, bool capitals, std::string& room) {
+  if (!capitals) return text;
+  room.assign(text);
+  for (char& c : room) c = lower_ascii(c);
+  return room;
+}
+
 // Most quoted values are a name, a number or a few of them joined by
 // + - * / ('w', '2*w', 'toxn*1.0'): those are added without reading a tree,
 // piece by piece as the reader would write them. False, with nothing
@@ -367,17 +379,27 @@ bool add_simple_value(TranslationContext& ctx, std::string_view text, bool negat
     if (p >= text.size()) return give_up();  // an operator with nothing after it
     const std::size_t start = p;
     if (letter(text[p])) {
-      while (p < text.size() && (letter(text[p]) || digit(text[p]) || text[p] == '.')) ++p;
+      // One pass finds the name's end and hashes its lower-case text; a
+      // name without capitals is entered as it stands, without a copy.
+      std::uint64_t h = TextIndex::kHashStart;
+      bool capitals = false;
+      for (; p < text.size() && (letter(text[p]) || digit(text[p]) || text[p] == '.'); ++p) {
+        const char c = lower_ascii(text[p]);
+        capitals |= c != text[p];
+        h = TextIndex::hash_step(h, c);
+      }
       if (p < text.size() && (text[p] == '(' || text[p] == '$')) return give_up();
-      lower.assign(text.substr(start, p - start));
-      for (char& c : lower) c = lower_ascii(c);
-      list.push_back({TOK_NAME, ctx.symbols.enter(lower, TOK_NAME)});
+      list.push_back({TOK_NAME, ctx.symbols.enter_hashed(
+                                    lowered_text(text.substr(start, p - start), capitals, lower), h,
+                                    TOK_NAME)});
     } else if (digit(text[p]) || (text[p] == '.' && p + 1 < text.size() && digit(text[p + 1]))) {
-      p = number_end_in(text, p);
-      lower.assign(text.substr(start, p - start));
-      for (char& c : lower) c = lower_ascii(c);
-      const int kind = has_exponent(lower) ? TOK_NUMBER_EXP : TOK_NUMBER;
-      list.push_back({kind, ctx.constants.enter(lower, kind)});
+      bool exponent = false;
+      p = number_end_in(text, p, exponent);
+      const std::string_view number = text.substr(start, p - start);
+      const bool capitals =
+          std::any_of(number.begin(), number.end(), [](char c) { return lower_ascii(c) != c; });
+      const int kind = exponent ? TOK_NUMBER_EXP : TOK_NUMBER;
+      list.push_back({kind, ctx.constants.enter(lowered_text(number, capitals, lower), kind)});
     } else {
       return give_up();
     }

@@ -202,7 +202,7 @@ void write_polynomial(TranslationContext& ctx, int target, const ControlledSourc
   } else {
     write_piece(ctx, target, "poly(" + s.dimension + ")");
     for (const std::string& node : s.controlling_nodes) {
-      write_piece(ctx, target, global_node_name(ctx, node));
+      write_node(ctx, target, node);
     }
   }
   for (const TokenList& coefficient : s.coefficients) token_list_write(ctx, target, coefficient);

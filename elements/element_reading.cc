@@ -202,6 +202,16 @@ void write_piece(TranslationContext& ctx, int target, std::string_view text) {
   write_text(ctx, target, text, true);
 }
 
+void write_node(TranslationContext& ctx, int target, std::string_view node) {
+  if (ctx.global_names.contains(node)) {
+    write_piece(ctx, target, global_node_name(ctx, node));
+    return;
+  }
+  // Most nodes are no global: written as they are, without a copy.
+  ctx.nodes_written = true;
+  write_piece(ctx, target, node);
+}
+
 void apply_geometry_scale(TranslationContext& ctx, std::initializer_list<OptionalList*> values,
                           int power) {
   if (ctx.geometry_scales.scale.empty()) return;
@@ -217,7 +227,7 @@ void write_element_start(TranslationContext& ctx, int target, std::string_view e
                          std::span<const std::string> nodes) {
   write_piece(ctx, target, element_name);
   note_written_element(ctx, element_name);
-  for (const std::string& node : nodes) write_piece(ctx, target, global_node_name(ctx, node));
+  for (const std::string& node : nodes) write_node(ctx, target, node);
 }
 
 void write_model_slot(TranslationContext& ctx, int target, const ModelSlot& slot) {

@@ -101,6 +101,9 @@ bool read_node(TranslationContext& ctx, std::string& name, int mode_after);
 
 /// Writes `text` and a blank.
 void write_piece(TranslationContext& ctx, int target, std::string_view text);
+/// Writes a node name as `write_piece` does, with "$G_" in front of a
+/// global node's name (see `global_node_name`).
+void write_node(TranslationContext& ctx, int target, std::string_view node);
 /// Writes the element name and its nodes, each node as declared global.
 void write_element_start(TranslationContext& ctx, int target, std::string_view element_name,
                          std::span<const std::string> nodes);

@@ -138,7 +138,7 @@ void write_parasitic_capacitors(TranslationContext& ctx, int target, const std::
     token_list_combine(true, value, TokenList{{NODE_HALF, 0}}, true, true, TOK_STAR);
   for (std::size_t i = 0; i < 2; ++i) {
     write_piece(ctx, target, "C_" + name + "_" + std::to_string(i + 1));
-    write_piece(ctx, target, global_node_name(ctx, ctx.output_nodes[i]));
+    write_node(ctx, target, ctx.output_nodes[i]);
     write_piece(ctx, target, "0");
     if (!card.empty()) write_piece(ctx, target, card);
     token_list_write(ctx, target, value);
@@ -213,7 +213,7 @@ void write_inductor(TranslationContext& ctx, int target, const PassiveStart& sta
   // its own, named after the element so that no two inductors share it.
   const std::string inner_node = ctx.output_nodes[1] + "_" + start.name;
   write_piece(ctx, target, start.name);
-  write_piece(ctx, target, global_node_name(ctx, ctx.output_nodes[0]));
+  write_node(ctx, target, ctx.output_nodes[0]);
   write_piece(ctx, target, values.r ? inner_node : global_node_name(ctx, ctx.output_nodes[1]));
   write_model_slot(ctx, target, start.slot);
   if (values.value) token_list_write(ctx, target, *values.value);
@@ -223,7 +223,7 @@ void write_inductor(TranslationContext& ctx, int target, const PassiveStart& sta
     write_line(ctx, target, "");
     write_piece(ctx, target, "r" + start.name);
     write_piece(ctx, target, inner_node);
-    write_piece(ctx, target, global_node_name(ctx, ctx.output_nodes[1]));
+    write_node(ctx, target, ctx.output_nodes[1]);
     token_list_write(ctx, target, *values.r);
   }
   write_line(ctx, target, "");

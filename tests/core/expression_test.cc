@@ -91,5 +91,22 @@ TEST(Expression, NumbersKeepTheirKind) {
   EXPECT_FALSE(has_exponent("10"));
 }
 
+// The reader of simple values learns a number's kind where it finds its
+// end; it must say what has_exponent says of the number's text.
+TEST(Expression, NumberEndTellsTheExponent) {
+  for (const std::string_view text :
+       {"1e-3", "2E+5", "1meg", "1e", "10", "1e+x", ".5e3", "3.3k", "1me5", "7E9u"}) {
+    bool exponent = true;
+    const std::size_t end = number_end_in(text, 0, exponent);
+    EXPECT_EQ(exponent, has_exponent(text.substr(0, end))) << text;
+    EXPECT_EQ(end, number_end_in(text, 0)) << text;
+  }
+  bool exponent = false;
+  EXPECT_EQ(number_end_in("2e-3*w", 0, exponent), 4u);
+  EXPECT_TRUE(exponent);
+  EXPECT_EQ(number_end_in("1meg", 0, exponent), 4u);
+  EXPECT_FALSE(exponent);
+}
+
 }  // namespace
 }  // namespace corvane

@@ -45,6 +45,48 @@ TEST(OutputText, DropsTheUnfinishedLineEvenWhenItSpansBlocks) {
   EXPECT_EQ(text.str(), "");
 }
 
+// The braces open in the last line, counted the plain way.
+int open_braces_of_last_line(const std::string& text) {
+  const std::size_t newline = text.rfind('\n');
+  int open = 0;
+  for (std::size_t i = newline == std::string::npos ? 0 : newline + 1; i < text.size(); ++i) {
+    open += text[i] == '{' ? 1 : text[i] == '}' ? -1 : 0;
+  }
+  return open;
+}
+
+TEST(OutputText, CountsTheOpenBracesOfItsLastLineAsItGrowsAndShrinks) {
+  OutputText text;
+  std::string expected;
+  EXPECT_EQ(text.open_braces_in_last_line(), 0);
+  // Pieces with braces and newlines, some longer than a block; between
+  // them the text is cut back now and then. Each count must be the whole
+  // last line's, however much of it was counted before.
+  const std::string pieces[] = {"{ ",     "a }", "\n",      "x={ {", std::string(3000, 'w') + "{",
+                                "} }\n{", " }",  "no brace"};
+  for (int i = 0; i < 4000; ++i) {
+    const std::string& piece = pieces[static_cast<std::size_t>(i * 7 + i / 5) % 8];
+    text.append(piece);
+    expected += piece;
+    if (i % 3 == 0) {
+      ASSERT_EQ(text.open_braces_in_last_line(), open_braces_of_last_line(expected)) << i;
+    }
+    if (i % 11 == 5 && expected.size() > 3) {
+      text.unappend(2);
+      expected.resize(expected.size() - 2);
+    } else if (i % 17 == 9) {
+      text.truncate(expected.size() / 2);
+      expected.resize(expected.size() / 2);
+    } else if (i % 29 == 13) {
+      text.drop_unfinished_line();
+      const std::size_t newline = expected.rfind('\n');
+      expected.resize(newline == std::string::npos ? 0 : newline + 1);
+    }
+    ASSERT_EQ(text.open_braces_in_last_line(), open_braces_of_last_line(expected)) << i;
+  }
+  EXPECT_EQ(text.str(), expected);
+}
+
 // Counts the bytes a preparer was handed, and scribbles over them: what the
 // text holds must be what was appended, whatever the block held before.
 std::size_t& prepared_bytes() {
