@@ -3,11 +3,50 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/symbol_tables.h"
 
 namespace corvane {
+
+/// A set of 64-bit hashes kept in one table (open addressing): tests for
+/// membership chase no pointers.
+class HashSet64 {
+ public:
+  void insert(std::uint64_t value) {
+    if ((count_ + 1) * 2 > slots_.size()) grow();
+    std::uint64_t& slot = slots_[find(stored(value))];
+    if (slot == 0) {
+      slot = stored(value);
+      ++count_;
+    }
+  }
+  bool contains(std::uint64_t value) const {
+    return count_ > 0 && slots_[find(stored(value))] != 0;
+  }
+  bool empty() const { return count_ == 0; }
+
+ private:
+  // 0 marks an empty slot.
+  static std::uint64_t stored(std::uint64_t value) { return value == 0 ? 1 : value; }
+  std::size_t find(std::uint64_t value) const {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t at = static_cast<std::size_t>((value * 0x9E3779B97F4A7C15ull) >> 20) & mask;
+    while (slots_[at] != 0 && slots_[at] != value) at = (at + 1) & mask;
+    return at;
+  }
+  void grow() {
+    std::vector<std::uint64_t> old(slots_.empty() ? 16 : slots_.size() * 2, 0);
+    old.swap(slots_);
+    count_ = 0;
+    for (const std::uint64_t value : old) {
+      if (value != 0) insert(value);
+    }
+  }
+  std::vector<std::uint64_t> slots_;
+  std::size_t count_ = 0;
+};
 
 /// Names that a translation must write otherwise than it would by itself,
 /// because written its own way they would be one name with another. Found
@@ -16,8 +55,11 @@ struct NameAssignments {
   /// A source name holding characters Ondrel names cannot (lower case) ->
   /// its spelling.
   StringMap<std::string> spellings;
-  /// An element's scope and name (`element_key`) -> the name written.
-  StringMap<std::string> elements;
+  /// The names (`element_key` hashes) that renamed elements would take
+  /// from other elements of their scope; and every element written under
+  /// its own name, so that free names are chosen.
+  HashSet64 taken_element_names;
+  HashSet64 written_elements;
   /// Every model name of the file, when an element took a name for a value
   /// because the model of that name came later.
   StringMap<bool> models;
@@ -36,8 +78,8 @@ struct NameAssignments {
   StringMap<std::string> local_models;
 
   bool empty() const {
-    return spellings.empty() && elements.empty() && models.empty() && !settings_came_late &&
-           !keep_parameter_values && local_models.empty();
+    return spellings.empty() && taken_element_names.empty() && models.empty() &&
+           !settings_came_late && !keep_parameter_values && local_models.empty();
   }
 };
 
@@ -77,13 +119,12 @@ struct NameBook {
   /// that name was known.
   std::vector<std::string> taken_as_values;
 
-  /// Elements written under another name than their own.
-  struct Renamed {
-    std::string scope;
-    std::string original;
-    std::string written;
-  };
-  std::vector<Renamed> renamed;
+  /// The names (`element_key` hashes) renamed elements were written under.
+  std::vector<std::uint64_t> renamed_elements;
+  /// The names given instead of taken ones, by the taken name's hash; and
+  /// the given names' own hashes.
+  std::unordered_map<std::uint64_t, std::string> given_element_names;
+  HashSet64 given_names;
 };
 
 }  // namespace corvane

@@ -68,11 +68,6 @@ std::uint64_t key_hash(std::string_view scope, std::string_view name) {
   return h;
 }
 
-bool element_written(const std::vector<std::uint64_t>& sorted, std::string_view scope,
-                     std::string_view name) {
-  return std::binary_search(sorted.begin(), sorted.end(), key_hash(scope, name));
-}
-
 // `base` with the first suffix "_2", "_3", ... for which `taken` is false.
 template <typename Taken>
 std::string free_name(const std::string& base, Taken taken) {
@@ -126,15 +121,24 @@ void note_respelled(TranslationContext& ctx, int target, std::string_view text, 
 std::string renamed_element(TranslationContext& ctx, std::string_view original,
                             std::string written) {
   NameBook& book = ctx.names;
-  if (!book.assigned.elements.empty()) {
-    const auto assigned = book.assigned.elements.find(element_key(book.scope, original));
-    if (assigned != book.assigned.elements.end()) {
-      post_info(ctx, "Element " + std::string(original) + " is written as " + assigned->second +
-                         ": " + written + " is the name of another element");
-      written = assigned->second;
+  const std::uint64_t target = key_hash(book.scope, written);
+  book.renamed_elements.push_back(target);
+  if (book.assigned.taken_element_names.contains(target)) {
+    // Another element of the scope has this name: the first free one with
+    // a suffix, the same for every element that would take it.
+    auto given = book.given_element_names.find(target);
+    if (given == book.given_element_names.end()) {
+      const auto taken = [&](const std::string& name) {
+        const std::uint64_t h = key_hash(book.scope, name);
+        return book.assigned.written_elements.contains(h) || book.given_names.contains(h);
+      };
+      given = book.given_element_names.emplace(target, free_name(written, taken)).first;
+      book.given_names.insert(key_hash(book.scope, given->second));
     }
+    post_info(ctx, "Element " + std::string(original) + " is written as " + given->second + ": " +
+                       written + " is the name of another element");
+    written = given->second;
   }
-  book.renamed.push_back({book.scope, std::string(original), written});
   book.renamed_in_hand = written;
   return written;
 }
@@ -162,7 +166,9 @@ void note_model(TranslationContext& ctx, std::string_view name) {
 
 bool is_model_name(const TranslationContext& ctx, std::string_view name) {
   const std::string lower = lower_ascii_text(name);
-  return ctx.names.models.contains(lower) || ctx.names.assigned.models.contains(lower);
+  const NameBook& book = ctx.names;
+  return book.models.contains(lower) ||
+         (!book.assigned.models.empty() && book.assigned.models.contains(lower));
 }
 
 void note_taken_as_value(TranslationContext& ctx, std::string_view name) {
@@ -208,19 +214,13 @@ NameAssignments find_name_conflicts(const TranslationContext& ctx) {
   // Elements: a renamed element whose new name is that of an element of
   // its scope takes another. (Two elements of one name in the source are
   // the source's own matter.)
-  std::vector<std::uint64_t> written = book.written_elements;
-  std::sort(written.begin(), written.end());
-  for (const NameBook::Renamed& element : book.renamed) {
-    if (!element_written(written, element.scope, element.written)) continue;
-    const auto element_taken = [&](const std::string& name) {
-      return element_written(written, element.scope, name) ||
-             std::any_of(
-                 conflicts.elements.begin(), conflicts.elements.end(), [&](const auto& entry) {
-                   return entry.first.starts_with(element.scope + '\n') && entry.second == name;
-                 });
-    };
-    conflicts.elements.emplace(element_key(element.scope, element.original),
-                               free_name(element.written, element_taken));
+  if (!book.renamed_elements.empty() && !book.written_elements.empty()) {
+    HashSet64 written;
+    for (const std::uint64_t h : book.written_elements) written.insert(h);
+    for (const std::uint64_t h : book.renamed_elements) {
+      if (written.contains(h)) conflicts.taken_element_names.insert(h);
+    }
+    if (!conflicts.taken_element_names.empty()) conflicts.written_elements = std::move(written);
   }
   return conflicts;
 }
