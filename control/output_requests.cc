@@ -135,7 +135,6 @@ bool is_node_character(char c) {
 // such; the rest stands as it is.
 std::string with_global_nodes(const TranslationContext& ctx, std::string_view line) {
   std::string result;
-  std::string lower;
   std::size_t at = 0;
   bool in_group = false;
   while (at < line.size()) {
@@ -157,9 +156,7 @@ std::string with_global_nodes(const TranslationContext& ctx, std::string_view li
     std::size_t end = at;
     while (end < line.size() && is_node_character(line[end])) ++end;
     const std::string_view node = line.substr(at, end - at);
-    lower.clear();
-    for (const char n : node) lower += lower_ascii(n);
-    if (ctx.global_names.contains(lower)) result += "$G_";
+    if (ctx.global_names.contains(lower_ascii_text(node))) result += "$G_";
     result += node;
     at = end;
   }

@@ -9,11 +9,6 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t";
 
-bool is_comment_line(std::string_view line) {
-  const std::size_t first = line.find_first_not_of(kBlanks);
-  return first == std::string_view::npos || line[first] == '*' || line[first] == '$';
-}
-
 // `piece` up to a "$" that stands outside quotes.
 std::string_view without_comment(std::string_view piece) {
   char quote = 0;

@@ -68,6 +68,12 @@ inline std::string lower_ascii_text(std::string_view text) {
   return lower;
 }
 
+/// A line that holds no statement text: blank, or a "*" or "$" comment.
+inline bool is_comment_line(std::string_view line) {
+  const std::size_t first = line.find_first_not_of(" \t");
+  return first == std::string_view::npos || line[first] == '*' || line[first] == '$';
+}
+
 /// Characters that may continue a word or a number's suffix.
 inline constexpr bool continues_word(CharClass k) {
   return k == CharClass::letter || k == CharClass::e || k == CharClass::digit ||

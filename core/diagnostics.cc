@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/char_class.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
@@ -17,8 +18,7 @@ void post(TranslationContext& ctx, const std::string& text) {
 
 void echo_lines(TranslationContext& ctx, int target, const std::vector<std::string_view>& lines) {
   for (std::string_view line : lines) {
-    const std::size_t first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos || line[first] == '*' || line[first] == '$') continue;
+    if (is_comment_line(line)) continue;
     // The echo is the user's record of what was not translated: every
     // character of the line stays.
     write_text(ctx, target, "****", true);
