@@ -52,6 +52,11 @@ void print_summary(const PairReport& report) {
             << (report.warnings == 1 ? " warning" : " warnings");
   if (report.errors > 0)
     std::cerr << ", " << report.errors << (report.errors == 1 ? " error" : " errors");
+  if (report.parameters_dropped > 0) {
+    std::cerr << ", " << report.parameters_dropped
+              << (report.parameters_dropped == 1 ? " model parameter" : " model parameters")
+              << " dropped";
+  }
   if (report.options_dropped > 0) {
     std::cerr << ", " << report.options_dropped
               << (report.options_dropped == 1 ? " option" : " options") << " dropped";

@@ -1,9 +1,11 @@
 #include "core/translation_report.h"
 
+#include <algorithm>
 #include <unordered_set>
+#include <utility>
 
 #include "core/char_class.h"
-#include "core/keywords.h"
+#include "core/parameter_words.h"
 #include "core/translation_context.h"
 
 namespace corvane {
@@ -96,8 +98,8 @@ void TranslationReport::begin_card(const TranslationContext& ctx, std::string_vi
   card.kind = kind;
   card_open_ = true;
   if (written_in_card_.empty()) {
-    written_in_card_.assign(KEYWORD_LAST_CODE + 1, 0);
-    counted_in_card_.assign(KEYWORD_LAST_CODE + 1, 0);
+    written_in_card_.assign(MODEL_PARAMETER_CODE_COUNT, 0);
+    counted_in_card_.assign(MODEL_PARAMETER_CODE_COUNT, 0);
   }
 }
 
@@ -128,7 +130,7 @@ void TranslationReport::close_card() {
     const auto slot = static_cast<std::size_t>(code);
     if (counted_in_card_[slot] == number) continue;
     counted_in_card_[slot] = number;
-    if (written_in_card_[slot] != number) card.unwritten.emplace_back(keyword_text(code));
+    if (written_in_card_[slot] != number) card.unwritten.emplace_back(parameter_word(code));
   }
   codes_read_.clear();
   std::unordered_set<std::string> seen;
@@ -165,6 +167,31 @@ int TranslationReport::options_dropped() const {
   int n = 0;
   for (const auto& [name, count] : dropped_options_) n += count;
   return n;
+}
+
+}  // namespace corvane
+
+namespace corvane {
+
+std::string dropped_parameters_line(const TranslationReport& report) {
+  // The five names dropped most often, then by name for a stable line.
+  constexpr std::size_t kNamesShown = 5;
+  std::vector<std::pair<std::string_view, int>> names(report.dropped_parameters().begin(),
+                                                      report.dropped_parameters().end());
+  const std::size_t shown = std::min(kNamesShown, names.size());
+  std::partial_sort(names.begin(), names.begin() + static_cast<std::ptrdiff_t>(shown), names.end(),
+                    [](const auto& a, const auto& b) {
+                      return a.second != b.second ? a.second > b.second : a.first < b.first;
+                    });
+  const int parameters = report.parameters_dropped();
+  const int cards = report.cards_with_drops();
+  std::string line = "WARNING: Model parameters dropped: " + std::to_string(parameters) + " on " +
+                     std::to_string(cards) + (cards == 1 ? " card" : " cards") + "; most often";
+  for (std::size_t i = 0; i < shown; ++i) {
+    line += (i == 0 ? " " : ", ") + std::string(names[i].first) + " (" +
+            std::to_string(names[i].second) + ")";
+  }
+  return line;
 }
 
 }  // namespace corvane

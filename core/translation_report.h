@@ -42,6 +42,12 @@ struct ReportedCard {
   std::size_t dropped() const { return unknown.size() + unwritten.size(); }
 };
 
+class TranslationReport;
+
+/// The log line that sums up a file's dropped model parameters: how many,
+/// on how many cards, and the most frequent names with their counts.
+std::string dropped_parameters_line(const TranslationReport& report);
+
 /// What one file's translation reported and dropped. The translators feed it
 /// through `ctx.report` (cards) and a `ReportingSink` (messages).
 class TranslationReport {

@@ -16,6 +16,9 @@ bool read_bipolar_parameters(TranslationContext& ctx, int target, ParameterRecor
   // shared table names these words after a MOSFET and a diode parameter.
   record.rename(kw("nf"), "nf");
   record.rename(kw("var"), "var");
+  // `ps` is SPICE's other name of the substrate junction potential.
+  record.rename(kw("ps"), "vjs");
+  if (record.given(kw("vjs"))) record.set_given(kw("ps"), false);
   return true;
 }
 

@@ -17,10 +17,11 @@ constexpr std::string_view kFowlerNordheim =
 // wrapper takes over, and the periphery (sidewall) junction, with the
 // aliases the shared table writes under the sidewall names (`cjw`, `exp`,
 // `php`, `pjw`). `pj` is the junction perimeter here; the shared table
-// would write it as the junction potential `pb`.
-constexpr int kNotWritten[] = {kw("level"), kw("l"),   kw("var"), kw("cjsw"), kw("mjsw"),
-                               kw("cjp_1"), kw("phi"), kw("eg"),  kw("pbsw"), kw("jsw"),
-                               kw("cjw"),   kw("exp"), kw("php"), kw("pjw"),  kw("pj")};
+// would write it as the junction potential `pb`. The band gap `eg` is the
+// diode's own and is written.
+constexpr int kNotWritten[] = {kw("level"), kw("l"),   kw("var"),  kw("cjsw"), kw("mjsw"),
+                               kw("cjp_1"), kw("phi"), kw("pbsw"), kw("jsw"),  kw("cjw"),
+                               kw("exp"),   kw("php"), kw("pjw"),  kw("pj")};
 
 struct DiodeName {
   int code;

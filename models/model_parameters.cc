@@ -1,12 +1,15 @@
 #include <algorithm>
 #include <string>
 
+#include "core/char_class.h"
 #include "core/diagnostics.h"
 #include "core/output_writer.h"
+#include "core/parameter_words.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
 #include "core/translation_report.h"
 #include "models/parameter_record.h"
+#include "models/parameter_sets.h"
 
 namespace corvane {
 namespace {
@@ -92,19 +95,30 @@ void write_parameter(TranslationContext& ctx, int target, OutputText& out, std::
   if (!one_number) token_list_write_outside_braces(ctx, target, value);
 }
 
+// The parameter code of the word in hand: its keyword code, or the code of
+// a standard name or alias that is no keyword; -1 for any other word.
+int parameter_code(TranslationContext& ctx, std::string& lower) {
+  if (is_keyword_code(ctx.token_kind)) return ctx.token_kind;
+  if (ctx.token_kind != TOK_NAME) return -1;
+  lower.assign(token_text(ctx));
+  for (char& c : lower) c = lower_ascii(c);
+  return non_keyword_parameter_code(lower);
+}
+
 }  // namespace
 
 // param-list -> [(] { name = value [)] } [)]
 bool read_model_parameters(TranslationContext& ctx, int target, ParameterRecord& record) {
   if (ctx.report != nullptr) ctx.report->begin_card(ctx, token_text(ctx));
+  const int kind_code = ctx.token_kind;
   next_token(ctx, MODE_ALL_KEYWORDS);
   skip_separators(ctx);
   std::string word;  // kept for messages; reused from parameter to parameter
+  std::string lower;
   while (!ctx.statement_ended && !ctx.scan.input_ended) {
-    const int code = ctx.token_kind;
+    const int code = parameter_code(ctx, lower);
     NumberAssignment number;
-    if (is_keyword_code(code) && ctx.quick_number_assignments &&
-        scan_number_assignment(ctx, number)) {
+    if (code >= 0 && ctx.quick_number_assignments && scan_number_assignment(ctx, number)) {
       // "= number" on the same line: no token-by-token reading.
       TokenList value;
       if (number.negative) token_list_add(TOK_MINUS, 0, value);
@@ -127,13 +141,14 @@ bool read_model_parameters(TranslationContext& ctx, int target, ParameterRecord&
       return false;
     }
     // A word that is no model parameter has no slot: it is not written.
-    if (is_keyword_code(code)) {
+    if (code >= 0) {
       record_parameter(ctx, record, code, std::move(value));
     } else if (ctx.report != nullptr) {
       ctx.report->note_unknown_parameter(word);
     }
     skip_separators(ctx);
   }
+  drop_names_of_other_families(record, parameter_family(kind_code, record.text(kw("level"))));
   // `.option scalm` is the scalm of every card that gives none.
   if (!ctx.geometry_scales.scalm.empty() && !record.given(kw("scalm"))) {
     TokenList scalm = setting_value(ctx, ctx.geometry_scales.scalm);

@@ -269,6 +269,9 @@ MosfetReading read_mosfet_parameters(TranslationContext& ctx, int target, Parame
   if (record.given(kw("scalm"))) scale_by_scalm(record);
   derive_oxide(record);
   adjust_for_family(record);
+  // The table writes toxm as tox: with both on the card only tox is written
+  // (toxm is reported), so Ondrel does not get the name twice.
+  if (record.given(kw("tox"))) record.set_given(kw("toxm"), false);
   derive_kp(record);
   rename_for_level(record);
   warn_hspice_only(ctx, record);

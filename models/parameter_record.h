@@ -93,6 +93,14 @@ class ParameterRecord {
     }
   }
 
+  /// Calls `visit(code)` for every given standard name that is no keyword.
+  template <typename Visit>
+  void for_each_given_extra(Visit visit) const {
+    for_each_slot(EXTRA_PARAMETER_FIRST_CODE, [&](int code, const Slot& s) {
+      if (s.given) visit(code);
+    });
+  }
+
   /// Calls `visit(code)` for every parameter whose value or text a
   /// translator consulted: one that shaped the output (a wrapper's scalm, a
   /// diode's area, the subs that chose lpnp) even when no line carries it.

@@ -7,7 +7,7 @@
 namespace corvane {
 namespace {
 
-using NameTable = std::array<std::string_view, PARAMETER_CODE_COUNT>;
+using NameTable = std::array<std::string_view, KEYWORD_LAST_CODE + 1>;
 
 struct WordName {
   std::string_view word;
@@ -55,7 +55,8 @@ constexpr NameTable kOutputNames = make_output_names();
 }  // namespace
 
 std::string_view parameter_output_name(int code) {
-  if (code < 0 || code >= PARAMETER_CODE_COUNT) return {};
+  if (is_extra_parameter_code(code)) return parameter_word(code);
+  if (code < 0 || code > KEYWORD_LAST_CODE) return {};
   return kOutputNames[static_cast<std::size_t>(code)];
 }
 

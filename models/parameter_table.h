@@ -3,13 +3,16 @@
 #include <string_view>
 
 #include "core/keywords.h"
+#include "core/parameter_words.h"
 
 namespace corvane {
 
-// Model parameters are keyword codes. The table below gives, for each code
-// 0 to 840, the Ondrel name a model parameter of that code is written under;
-// an empty name means the parameter is read but never written.
-inline constexpr int PARAMETER_CODE_COUNT = KEYWORD_LAST_CODE + 1;
+// Model parameters are keyword codes, and the codes of the standard names
+// that are no keyword. The table below gives, for each keyword code, the
+// Ondrel name a model parameter of that code is written under; an empty name
+// means the parameter is read but never written. A standard name is written
+// as itself.
+inline constexpr int PARAMETER_CODE_COUNT = MODEL_PARAMETER_CODE_COUNT;
 /// The first and last codes of the model-parameter keyword lists.
 inline constexpr int FIRST_MODEL_PARAMETER = 40;
 inline constexpr int LAST_MODEL_PARAMETER = 704;
@@ -80,9 +83,10 @@ inline constexpr std::string_view kUnwrittenParameters[] = {
 };
 // clang-format on
 
-/// The Ondrel name of a model parameter code (0 to 840): the HSPICE word for
-/// codes 40 to 704, another word for the renames, empty for the unwritten
-/// parameters and for the statement, element and option words.
+/// The Ondrel name of a model parameter code: the HSPICE word for codes 40
+/// to 704, another word for the renames, empty for the unwritten parameters
+/// and for the statement, element and option words; a standard name that is
+/// no keyword is its own.
 std::string_view parameter_output_name(int code);
 
 }  // namespace corvane

@@ -33,7 +33,8 @@ struct PairReport {
   bool translated = false;  // false when its output directory could not be made
   int warnings = 0;
   int errors = 0;
-  int options_dropped = 0;  // options Ondrel has no counterpart for
+  int options_dropped = 0;     // options Ondrel has no counterpart for
+  int parameters_dropped = 0;  // model parameters no card wrote
   StatusColour colour = StatusColour::neutral;
   std::string console;  // scanner diagnostics for the standard output stream
   /// The file's messages and dropped model parameters, when collected.

@@ -73,7 +73,7 @@ void know_settings_from_start(TranslationContext& ctx) {
 // the same input found in conflict.
 TranslatedBlocks translate_pass(std::string_view input, const TranslationOptions& options,
                                 MessageSink& log, NameAssignments assigned,
-                                NameAssignments& conflicts) {
+                                NameAssignments& conflicts, TranslationReport& cards) {
   TranslationContext ctx;
   ctx.mos_family_single_subckt = options.mos_family_single_subckt;
   ctx.quick_number_assignments = options.quick_number_assignments;
@@ -83,17 +83,17 @@ TranslatedBlocks translate_pass(std::string_view input, const TranslationOptions
   ctx.observer = options.observer;
   if (ctx.observer != nullptr) ctx.observer->translation_begins();
   ctx.log = &log;
-  // A report, when asked for, records every message on its way to `log`.
+  // The cards' dropped parameters are always counted; a report, when asked
+  // for, also records every message on its way to `log`.
+  ctx.report = &cards;
   std::optional<ReportingSink> reporting;
-  if (options.report != nullptr) {
-    ctx.report = options.report;
-    ctx.log = &reporting.emplace(ctx, log, *options.report);
-  }
+  if (options.report != nullptr) ctx.log = &reporting.emplace(ctx, log, cards);
   ctx.global_names = GlobalNames(options.global_names);
   scanner_open(ctx, input);
   scanner_reset_tables(ctx);
   know_settings_from_start(ctx);
   translate_file(ctx);
+  cards.finish();
   conflicts = find_name_conflicts(ctx);
   conflicts.keep_parameter_values = ctx.parameter_values_wanted;
   if (ctx.settings_came_late) {
@@ -111,7 +111,15 @@ TranslatedBlocks translate_pass(std::string_view input, const TranslationOptions
   result.console = std::move(ctx.console);
   result.global_names = ctx.global_names.names();
   result.options_dropped = ctx.options_dropped;
+  result.parameters_dropped = cards.parameters_dropped();
   return result;
+}
+
+// One line after the translator's own sums up the model parameters that
+// no card wrote; the report lists them card by card.
+void post_dropped_parameters(const TranslationReport& cards, MessageSink& log) {
+  const int dropped = cards.parameters_dropped();
+  if (dropped > 0) log.post_status(dropped_parameters_line(cards));
 }
 
 void replay(const RecordingSink& messages, MessageSink& log) {
@@ -129,19 +137,25 @@ TranslatedBlocks translate_to_blocks(std::string_view input, const TranslationOp
   RecordingSink first_messages;
   NameAssignments conflicts;
   TranslatedBlocks first;
+  TranslationReport own_cards;
+  TranslationReport& cards = options.report != nullptr ? *options.report : own_cards;
   try {
-    first = translate_pass(input, options, first_messages, {}, conflicts);
+    first = translate_pass(input, options, first_messages, {}, conflicts, cards);
   } catch (...) {
     replay(first_messages, log);
     throw;
   }
   if (conflicts.empty()) {
     replay(first_messages, log);
+    post_dropped_parameters(cards, log);
     return first;
   }
-  if (options.report != nullptr) *options.report = TranslationReport();
+  cards = TranslationReport();
   NameAssignments unused;
-  return translate_pass(input, options, log, std::move(conflicts), unused);
+  TranslatedBlocks second =
+      translate_pass(input, options, log, std::move(conflicts), unused, cards);
+  post_dropped_parameters(cards, log);
+  return second;
 }
 
 TranslationOutput translate_text(std::string_view input, const TranslationOptions& options,
@@ -155,6 +169,7 @@ TranslationOutput translate_text(std::string_view input, const TranslationOption
   result.console = std::move(blocks.console);
   result.global_names = std::move(blocks.global_names);
   result.options_dropped = blocks.options_dropped;
+  result.parameters_dropped = blocks.parameters_dropped;
   return result;
 }
 

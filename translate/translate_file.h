@@ -44,6 +44,8 @@ struct TranslationOutput {
   std::vector<std::string> global_names;
   /// Options given that Ondrel has no counterpart for.
   int options_dropped = 0;
+  /// Model parameters given on cards that no card wrote.
+  int parameters_dropped = 0;
 };
 
 /// A translation's texts as it built them, in blocks: the run writes them to
@@ -58,6 +60,7 @@ struct TranslatedBlocks {
   std::string console;
   std::vector<std::string> global_names;
   int options_dropped = 0;
+  int parameters_dropped = 0;
 };
 
 /// Translates HSPICE text into Ondrel text in memory; messages go to `log`.

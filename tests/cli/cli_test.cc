@@ -198,7 +198,7 @@ bool contains(const std::string& text, const std::string& piece) {
 
 constexpr const char* kLibrary =
     "* models\n"
-    ".model d1 d (is=1e-14 cjo=1p)\n"
+    ".model d1 d (is=1e-14 jtun=1p)\n"
     ".probe v(a)\n";
 
 TEST_F(Cli, ReportIsWrittenAndTheLogStaysAsItWas) {
@@ -219,7 +219,7 @@ TEST_F(Cli, ReportIsWrittenAndTheLogStaysAsItWas) {
   EXPECT_TRUE(contains(report, "{\"line\": 3, \"kind\": \".probe\", \"severity\": \"warning\""));
   EXPECT_TRUE(contains(report,
                        "\"name\": \"d1\", \"kind\": \"d\", \"written\": true, "
-                       "\"dropped\": 1, \"unknown\": [\"cjo\"]"));
+                       "\"dropped\": 1, \"unknown\": [\"jtun\"]"));
   EXPECT_FALSE(fs::exists(path("report.json.tmp")));
 }
 
@@ -228,7 +228,7 @@ TEST_F(Cli, ReportIsTheSameForOneAndTwoJobs) {
   for (int i = 0; i < 3; ++i) {
     const std::string name = "in" + std::to_string(i) + ".sp";
     write(name, std::string(kLibrary) + ".model d" + std::to_string(i) +
-                    " d cj0=" + std::to_string(i) + "\n");
+                    " d nbv=" + std::to_string(i) + "\n");
     inputs.push_back(path(name));
   }
   std::vector<std::string> serial = {"-q", "--report", path("serial.json")};
@@ -239,7 +239,7 @@ TEST_F(Cli, ReportIsTheSameForOneAndTwoJobs) {
   ASSERT_EQ(run(parallel).status, 0);
   const std::string report = read_file(path("serial.json"));
   EXPECT_TRUE(contains(report, "\"files\": 3,"));
-  EXPECT_TRUE(contains(report, "\"cj0\": 1"));
+  EXPECT_TRUE(contains(report, "\"nbv\": 1"));
   EXPECT_EQ(read_file(path("parallel.json")), report);
 }
 

@@ -20,9 +20,9 @@ constexpr std::string_view kInput =
     "R1 a b\n"                                     // 3
     "+ 10k\n"                                      // 4
     "+ tc=1 junk=(\n"                              // 5
-    ".model d1 d (is=1e-14 cjo=1p cj0=2p\n"        // 6
-    "+ cjsw=1f is=2e-14 cjo=3p)\n"                 // 7
-    ".MODEL D2 D CJO=1p pj=0.5\n"                  // 8
+    ".model d1 d (is=1e-14 jtun=1p nbv=2p\n"       // 6
+    "+ cjsw=1f is=2e-14 jtun=3p)\n"                // 7
+    ".MODEL D2 D JTUN=1p pj=0.5\n"                 // 8
     ".subckt inv a b\n"                            // 9
     ".probe v(a)\n"                                // 10
     ".ends\n"                                      // 11
@@ -52,11 +52,16 @@ TEST(TranslationReport, LeavesOutputAndMessagesAsTheyAre) {
   EXPECT_EQ(with.output.console, without.output.console);
   EXPECT_EQ(with.sink.messages, without.sink.messages);
   EXPECT_EQ(with.sink.steps, without.sink.steps);
-  // One record per message, with the text the log gets.
-  ASSERT_EQ(report.statements().size(), with.sink.messages.size());
-  for (std::size_t i = 0; i < with.sink.messages.size(); ++i) {
+  // One record per message, with the text the log gets; the file's last
+  // line sums up the cards, which the report lists one by one.
+  ASSERT_EQ(report.statements().size() + 1, with.sink.messages.size());
+  for (std::size_t i = 0; i < report.statements().size(); ++i) {
     EXPECT_EQ(report.statements()[i].message, with.sink.messages[i]);
   }
+  EXPECT_EQ(with.sink.messages.back(), dropped_parameters_line(report));
+  EXPECT_EQ(with.sink.messages.back(),
+            "WARNING: Model parameters dropped: 8 on 4 cards; most often jtun (2), capop (1), "
+            "cjsw (1), level (1), nbv (1)");
 }
 
 TEST(TranslationReport, PlacesEachMessageAtItsStatementsFirstLine) {
@@ -100,13 +105,13 @@ TEST(TranslationReport, ListsEachCardsDroppedParametersOnce) {
   EXPECT_EQ(cards[0].name, "d1");
   EXPECT_EQ(cards[0].kind, "d");
   EXPECT_TRUE(cards[0].written);
-  EXPECT_EQ(cards[0].unknown, (Names{"cjo", "cj0"}));  // cjo twice, counted once
-  EXPECT_EQ(cards[0].unwritten, (Names{"cjsw"}));      // no Ondrel name; is twice, written
+  EXPECT_EQ(cards[0].unknown, (Names{"jtun", "nbv"}));  // jtun twice, counted once
+  EXPECT_EQ(cards[0].unwritten, (Names{"cjsw"}));       // no Ondrel name; is twice, written
 
   EXPECT_EQ(cards[1].line, 8);
   EXPECT_EQ(cards[1].name, "d2");
   EXPECT_EQ(cards[1].kind, "d");
-  EXPECT_EQ(cards[1].unknown, (Names{"cjo"}));
+  EXPECT_EQ(cards[1].unknown, (Names{"jtun"}));
   EXPECT_EQ(cards[1].unwritten, (Names{"pj"}));
 
   EXPECT_EQ(cards[2].name, "n49");
@@ -128,10 +133,13 @@ TEST(TranslationReport, ListsEachCardsDroppedParametersOnce) {
 
   const std::map<std::string, int> summary(report.dropped_parameters().begin(),
                                            report.dropped_parameters().end());
-  EXPECT_EQ(
-      summary,
-      (std::map<std::string, int>{
-          {"capop", 1}, {"cj0", 1}, {"cjo", 2}, {"cjsw", 1}, {"level", 1}, {"pj", 1}, {"vto", 1}}));
+  EXPECT_EQ(summary, (std::map<std::string, int>{{"capop", 1},
+                                                 {"jtun", 2},
+                                                 {"nbv", 1},
+                                                 {"cjsw", 1},
+                                                 {"level", 1},
+                                                 {"pj", 1},
+                                                 {"vto", 1}}));
   EXPECT_EQ(report.cards_with_drops(), 4);
   EXPECT_EQ(report.parameters_dropped(), 8);
 }
@@ -158,10 +166,10 @@ TEST(TranslationReport, AFatalConditionKeepsWhatWasReportedBefore) {
   TranslationReport report;
   RecordingSink sink;
   EXPECT_ANY_THROW(
-      translate_text("title\n.model d1 d cjo=1\n.probe v(a)\n.param p=123456789012345678901234\n",
+      translate_text("title\n.model d1 d jtun=1\n.probe v(a)\n.param p=123456789012345678901234\n",
                      {true, {}, &report}, sink));
   ASSERT_EQ(report.cards().size(), 1u);
-  EXPECT_EQ(report.cards()[0].unknown, std::vector<std::string>{"cjo"});
+  EXPECT_EQ(report.cards()[0].unknown, std::vector<std::string>{"jtun"});
   ASSERT_EQ(report.statements().size(), 1u);
   EXPECT_EQ(report.statements()[0].line, 3);
 }

@@ -108,9 +108,11 @@ TEST(MosfetModel, RefusesEveryOtherLevelWithoutWritingIt) {
   for (std::string level : {"4", "5", "6", "7", "8", "54", "49.5", "-1", "'1+1'"}) {
     const Translated out = translate_whole("\n.model bad nmos level=" + level + " vto=0.7\n");
     EXPECT_EQ(out.text, "**** .model bad nmos level=" + level + " vto=0.7\n\n") << level;
-    EXPECT_EQ(out.messages, (std::vector<std::string>{
-                                std::string(kUnsupported),
-                                "WARNING: badUnsupported MOS level will not be translated"}))
+    EXPECT_EQ(
+        out.messages,
+        (std::vector<std::string>{
+            std::string(kUnsupported), "WARNING: badUnsupported MOS level will not be translated",
+            "WARNING: Model parameters dropped: 2 on 1 card; most often level (1), vto (1)"}))
         << level;
     EXPECT_EQ(out.steps, 1);
   }
@@ -183,11 +185,13 @@ TEST(MosfetModel, FoldsHspiceOnlyParametersIn) {
   const Translated scaled = translate_whole("\n.model m nmos scalm=1e-6 ld=0.1\n");
   EXPECT_TRUE(has_line(scaled.text, "+ ld = { (0.1*1e-6) } "));
   const Translated warned = translate_whole("\n.model m nmos level=1 alpha=1 capop=2\n");
-  EXPECT_EQ(warned.messages,
-            (std::vector<std::string>{
-                "INFO: Basic MOSFET found and will be translated...",
-                "WARNING: HSPICE impact ionization model found and will not be translated...",
-                "WARNING: CAPOP found and will not be translated..."}));
+  EXPECT_EQ(
+      warned.messages,
+      (std::vector<std::string>{
+          "INFO: Basic MOSFET found and will be translated...",
+          "WARNING: HSPICE impact ionization model found and will not be translated...",
+          "WARNING: CAPOP found and will not be translated...",
+          "WARNING: Model parameters dropped: 2 on 1 card; most often alpha (1), capop (1)"}));
   EXPECT_EQ(count_of(warned.text, "alpha"), 0);
   EXPECT_EQ(count_of(warned.text, "capop"), 0);
 }

@@ -49,7 +49,7 @@ class ReportRun : public ::testing::Test {
   void SetUp() override {
     write_file(path("lib.sp"),
                "* models\n"
-               ".model d1 d (is=1e-14 cjo=1p cj0=2p\n"
+               ".model d1 d (is=1e-14 jtun=1p nbv=2p\n"
                "+ cjsw=1f)\n"
                "M1 d g s\n"
                ".model q1 npn bf=100 xyz=3 xyz=4 \"q\"=1\n"
@@ -103,8 +103,10 @@ TEST_F(ReportRun, LeavesTheLogsAndOutputsAsTheyAre) {
   const RunResult result = run(2, true);
   EXPECT_EQ(without_times(read_file(path("out/lib.err"))), log);
   EXPECT_EQ(read_file(path("out/lib.lib")), output);
-  EXPECT_EQ(result.pairs[0].translation_report.statements().size(),
+  // Every warning is a statement's but the line that sums up the cards.
+  EXPECT_EQ(result.pairs[0].translation_report.statements().size() + 1,
             static_cast<std::size_t>(result.pairs[0].warnings + result.pairs[0].errors));
+  EXPECT_GT(result.pairs[0].parameters_dropped, 0);
 }
 
 TEST_F(ReportRun, WithoutCollectingNothingIsRecorded) {
