@@ -53,6 +53,7 @@ inline constexpr int NODE_LT = 920;        // <
 inline constexpr int NODE_LE = 921;        // <=
 inline constexpr int NODE_GT = 922;        // >
 inline constexpr int NODE_GE = 923;        // >=
+inline constexpr int NODE_1E_4 = 924;      // cm2 to m2
 
 inline constexpr bool is_number_kind(int kind) {
   return kind == TOK_NUMBER || kind == TOK_NUMBER_EXP;

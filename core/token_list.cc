@@ -67,6 +67,8 @@ Printed printed(int kind) {
       return {"1e-10", false};
     case NODE_1E_6:
       return {"1e-6", false};
+    case NODE_1E_4:
+      return {"1e-4", false};
     case NODE_VT:
       return {"0.026", false};
     case NODE_HALF:

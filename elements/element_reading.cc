@@ -280,4 +280,23 @@ TokenList text_list(TranslationContext& ctx, std::string_view text, int kind) {
   return TokenList{{kind, ctx.symbols.enter(text, kind)}};
 }
 
+bool is_word(const TranslationContext& ctx, std::string_view lower_word) {
+  const std::string_view text = token_text(ctx);
+  return text.size() == lower_word.size() &&
+         std::equal(text.begin(), text.end(), lower_word.begin(),
+                    [](char a, char b) { return lower_ascii(a) == b; });
+}
+
+void report_unplaced_values(TranslationContext& ctx, std::initializer_list<NamedValue> values,
+                            std::string_view element_name) {
+  std::string listed;
+  for (const NamedValue& named : values) {
+    if (!named.value->has_value()) continue;
+    if (!listed.empty()) listed += ", ";
+    listed += named.keyword;
+  }
+  if (listed.empty()) return;
+  post_warning(ctx, "Instance values not translated: " + listed, element_name);
+}
+
 }  // namespace corvane

@@ -129,6 +129,21 @@ void fold_factor_if(OptionalList& value, const OptionalList& factor, int operato
 void apply_geometry_scale(TranslationContext& ctx, std::initializer_list<OptionalList*> values,
                           int power = 1);
 
+/// True when the current token's text is `lower_word` in any case.
+bool is_word(const TranslationContext& ctx, std::string_view lower_word);
+
+/// An instance value by the keyword it was given with.
+struct NamedValue {
+  std::string_view keyword;
+  const OptionalList* value;
+};
+
+/// Reports, in one warning naming the element, the values given that the
+/// written line has no place for ("Instance values not translated: dtemp,
+/// ic"); nothing when none was given.
+void report_unplaced_values(TranslationContext& ctx, std::initializer_list<NamedValue> values,
+                            std::string_view element_name);
+
 /// A list holding the constant 1.
 TokenList one_list();
 

@@ -25,6 +25,8 @@ constexpr std::string_view kBadBipolar = "Unrecognized syntax when parsing Q sta
 constexpr std::string_view kBadJfet = "Unrecognized syntax when parsing J statement";
 constexpr std::string_view kBadMosfet = "Unrecognized syntax when parsing M statement";
 
+const OptionalList kNoValue;
+
 // Reads the element name and its nodes; false when the statement was
 // rejected.
 bool read_name_and_nodes(TranslationContext& ctx, int target, int count, std::string& name) {
@@ -60,7 +62,7 @@ void write_params(TranslationContext& ctx, int target, std::span<const ParamItem
 }
 
 struct DiodeValues {
-  OptionalList area, scale, m, l, w, lm, lp, wm, wp, dtemp, dropped;
+  OptionalList area, scale, m, l, w, lm, lp, wm, wp, dtemp, ic;
 };
 
 constexpr std::array<KeywordField<DiodeValues>, 10> kDiodeKeywords = {{
@@ -73,17 +75,17 @@ constexpr std::array<KeywordField<DiodeValues>, 10> kDiodeKeywords = {{
     {kw("wm"), &DiodeValues::wm},
     {kw("wp"), &DiodeValues::wp},
     {kw("dtemp"), &DiodeValues::dtemp},
-    {kw("ic"), &DiodeValues::dropped},
+    {kw("ic"), &DiodeValues::ic},
 }};
 
 struct BipolarValues {
-  OptionalList area, m, ic1, ic2, dropped;
+  OptionalList area, m, ic1, ic2, scale, dtemp;
   std::vector<TokenList> ic;
 };
 
 constexpr std::array<KeywordField<BipolarValues>, 6> kBipolarKeywords = {{
-    {kw("scale"), &BipolarValues::dropped},
-    {kw("dtemp"), &BipolarValues::dropped},
+    {kw("scale"), &BipolarValues::scale},
+    {kw("dtemp"), &BipolarValues::dtemp},
     {kw("m"), &BipolarValues::m},
     {kw("area"), &BipolarValues::area},
     {kw("vbe"), &BipolarValues::ic1},
@@ -127,23 +129,25 @@ constexpr std::array<KeywordField<MosfetValues>, 15> kMosfetKeywords = {{
     {kw("pd"), &MosfetValues::pd},
 }};
 
-// l=, w=, ad=, as= given: a plain MOSFET. Source and drain areas scale
-// with the square of the factor.
-void write_plain_mosfet(TranslationContext& ctx, int target, const std::string& name,
-                        const std::string& model, MosfetValues& v) {
-  const bool perimeters = v.pd && v.ps;
-  if (v.scale) {
-    fold_factor(v.l, *v.scale, TOK_STAR, false);
-    fold_factor(v.w, *v.scale, TOK_STAR, false);
-    if (perimeters) {
-      fold_factor(v.pd, *v.scale, TOK_STAR, false);
-      fold_factor(v.ps, *v.scale, TOK_STAR, false);
-    }
-    for (OptionalList* area : {&v.as, &v.ad}) {
-      fold_factor(*area, *v.scale, TOK_STAR, false);
-      fold_factor(*area, *v.scale, TOK_STAR, false);
-    }
+// An instance's own scale multiplies its lengths, and its areas twice.
+void fold_instance_scale(MosfetValues& v) {
+  if (!v.scale) return;
+  // Only values given: a factor folded into an absent value would become it.
+  for (OptionalList* length : {&v.l, &v.w, &v.pd, &v.ps}) {
+    if (*length) fold_factor(*length, *v.scale, TOK_STAR, false);
   }
+  for (OptionalList* area : {&v.as, &v.ad}) {
+    if (!*area) continue;
+    fold_factor(*area, *v.scale, TOK_STAR, false);
+    fold_factor(*area, *v.scale, TOK_STAR, false);
+  }
+  v.scale.reset();
+}
+
+// l=, w=, ad=, as= given: a plain MOSFET, which has a place for each of the
+// geometry values.
+void write_plain_mosfet(TranslationContext& ctx, int target, const std::string& name,
+                        const std::string& model, const MosfetValues& v) {
   write_element_start(ctx, target, name, ctx.output_nodes);
   write_piece(ctx, target, model_reference(ctx, model));
   write_joined(ctx, target, "l=", *v.l);
@@ -151,14 +155,10 @@ void write_plain_mosfet(TranslationContext& ctx, int target, const std::string& 
   write_joined_if(ctx, target, "m=", v.m);
   write_joined(ctx, target, "ad=", *v.ad);
   write_joined(ctx, target, "as=", *v.as);
-  if (perimeters) {
-    write_joined(ctx, target, "pd=", *v.pd);
-    write_joined(ctx, target, "ps=", *v.ps);
-  }
-  if (v.nrd && v.nrs) {
-    write_joined(ctx, target, "nrd=", *v.nrd);
-    write_joined(ctx, target, "nrs=", *v.nrs);
-  }
+  write_joined_if(ctx, target, "pd=", v.pd);
+  write_joined_if(ctx, target, "ps=", v.ps);
+  write_joined_if(ctx, target, "nrd=", v.nrd);
+  write_joined_if(ctx, target, "nrs=", v.nrs);
   if (v.ic1) {
     write_joined(ctx, target, "ic=", *v.ic1);
     write_joined_if(ctx, target, ",", v.ic2);
@@ -170,7 +170,8 @@ void write_plain_mosfet(TranslationContext& ctx, int target, const std::string& 
 }  // namespace
 
 // D name n+ n- model [area] [scale= m= l= w= lm= lp= wm= wp= dtemp= ic=]
-//   -> xname n+ n- model [params:area= lm= lp= wm= wp= dtemp=]
+//   -> xname n+ n- model [params:area= lm= lp= wm= wp=]
+// dtemp and ic are reported.
 void translate_d(TranslationContext& ctx, int target, int /*code*/) {
   std::string name;
   if (!read_name_and_nodes(ctx, target, 2, name)) return;
@@ -202,18 +203,17 @@ void translate_d(TranslationContext& ctx, int target, int /*code*/) {
 
   write_element_start(ctx, target, renamed_element(ctx, name, prefix_x(name)), ctx.output_nodes);
   write_piece(ctx, target, model_reference(ctx, model));
-  const std::array<ParamItem, 6> items = {{{"area=", &v.area},
-                                           {"lm=", &v.lm},
-                                           {"lp=", &v.lp},
-                                           {"wm=", &v.wm},
-                                           {"wp=", &v.wp},
-                                           {"dtemp=", &v.dtemp}}};
+  // The wrapper declares no temperature offset, and Ondrel's diode no
+  // initial condition.
+  report_unplaced_values(ctx, {{"dtemp", &v.dtemp}, {"ic", &v.ic}}, name);
+  const std::array<ParamItem, 5> items = {
+      {{"area=", &v.area}, {"lm=", &v.lm}, {"lp=", &v.lp}, {"wm=", &v.wm}, {"wp=", &v.wp}}};
   write_params(ctx, target, items, false);
   write_line(ctx, target, "");
 }
 
 // Q name c b e [s] model [area] [scale= dtemp= m= area= vbe= vce= ic=]
-//   -> name c b e [s] model [area] [ic=vbe,vce]
+//   -> name c b e [s] model [area] [ic=vbe,vce]; scale and dtemp reported
 void translate_q(TranslationContext& ctx, int target, int /*code*/) {
   std::string name;
   if (!read_name_and_nodes(ctx, target, 4, name)) return;
@@ -243,6 +243,7 @@ void translate_q(TranslationContext& ctx, int target, int /*code*/) {
   }
 
   fold_factor_if(v.area, v.m, TOK_STAR, false);
+  report_unplaced_values(ctx, {{"scale", &v.scale}, {"dtemp", &v.dtemp}}, name);
   write_element_start(ctx, target, name, std::span(ctx.output_nodes).first(node_count));
   write_piece(ctx, target, model_reference(ctx, model));
   if (v.area) token_list_write(ctx, target, *v.area);
@@ -261,8 +262,9 @@ void translate_q(TranslationContext& ctx, int target, int /*code*/) {
 }
 
 // J name d g s [b] model [area] [area= l= m= w= dtemp= vbe= vce= ic=]
-//   -> xname d g s model params: l= w= m= [dtemp=]   (geometry given)
+//   -> xname d g s model params:area=w*l m=       (geometry given)
 //   -> name d g s model [area] [ic=vbe,vce]          (otherwise)
+// dtemp is reported, and in the geometry form ic and a lone l or w.
 void translate_j(TranslationContext& ctx, int target, int /*code*/) {
   std::string name;
   if (!read_name_and_nodes(ctx, target, 3, name)) return;
@@ -328,14 +330,21 @@ void translate_j(TranslationContext& ctx, int target, int /*code*/) {
   if (!fourth_node.empty()) post_warning(ctx, "Fourth node of JFET not translated:", fourth_node);
 
   if (!v.area && (v.l || v.w)) {
+    // The wrapper declares the area and m: a W by L gate is their product.
+    OptionalList area = v.l && v.w ? v.w : OptionalList();
+    if (area) fold_factor(area, *v.l, TOK_STAR, false);
+    report_unplaced_values(ctx,
+                           {{"l", area ? &kNoValue : &v.l},
+                            {"w", area ? &kNoValue : &v.w},
+                            {"dtemp", &v.dtemp},
+                            {"ic", &v.ic1}},
+                           name);
     write_element_start(ctx, target, renamed_element(ctx, name, prefix_x(name)), ctx.output_nodes);
     write_piece(ctx, target, model_reference(ctx, model));
-    if (v.l || v.w || v.m) write_piece(ctx, target, "params:");
-    write_joined_if(ctx, target, "l=", v.l);
-    write_joined_if(ctx, target, "w=", v.w);
-    write_joined_if(ctx, target, "m=", v.m);
-    write_joined_if(ctx, target, "dtemp=", v.dtemp);
+    const std::array<ParamItem, 2> items = {{{"area=", &area}, {"m=", &v.m}}};
+    write_params(ctx, target, items, false);
   } else {
+    report_unplaced_values(ctx, {{"dtemp", &v.dtemp}}, name);
     fold_factor_if(v.area, v.m, TOK_STAR, false);
     write_element_start(ctx, target, name, ctx.output_nodes);
     write_piece(ctx, target, model_reference(ctx, model));
@@ -348,12 +357,14 @@ void translate_j(TranslationContext& ctx, int target, int /*code*/) {
   write_line(ctx, target, "");
 }
 
-// M name d g s b model [l [w]] [l= w= scale= m= rdc= rsc= delvto= geo= nrs=
-//   nrd= dtemp= as= ad= ps= pd= ic=]
-//   -> name d g s b model l= w= [m=] ad= as= [pd= ps=] [nrd= nrs=] [ic=]
+// M name d g s b model [l [w]] [l= w= scale= m= mult= rdc= rsc= delvto= geo=
+//   nrs= nrd= dtemp= as= ad= ps= pd= ic=]
+//   -> name d g s b model l= w= [m=] ad= as= [pd=] [ps=] [nrd=] [nrs=] [ic=]
 //      (l, w, as and ad given)
-//   -> xname d g s b model params:l= w= m= rdc= rsc= nrs= nrd= geo= delvto=
-//      scale= dtemp=   (otherwise)
+//   -> xname d g s b model params:l= w= m= ad= as= pd= ps= nrd= nrs=
+//      (otherwise)
+// scale is folded into the geometry; rdc, rsc, geo, delvto and dtemp are
+// reported.
 void translate_m(TranslationContext& ctx, int target, int /*code*/) {
   std::string name;
   if (!read_name_and_nodes(ctx, target, 4, name)) return;
@@ -366,6 +377,11 @@ void translate_m(TranslationContext& ctx, int target, int /*code*/) {
   MosfetValues v;
   while (!ctx.statement_ended && ctx.token_kind != TOK_EOF) {
     const int kind = ctx.token_kind;
+    if (kind == TOK_NAME && is_word(ctx, "mult")) {
+      // mult= is HSPICE's other name of m=.
+      if (!read_keyword_value(ctx, target, v.m, kBadMosfet, name)) return;
+      continue;
+    }
     if (kind == TOK_NAME || is_number_kind(kind)) {
       read_positional_value(ctx, v.l);
       if (starts_plain_value(ctx)) read_positional_value(ctx, v.w);
@@ -385,25 +401,34 @@ void translate_m(TranslationContext& ctx, int target, int /*code*/) {
   }
   apply_geometry_scale(ctx, {&v.l, &v.w, &v.pd, &v.ps});
   apply_geometry_scale(ctx, {&v.ad, &v.as}, 2);
-
-  if (v.l && v.w && v.as && v.ad) {
+  fold_instance_scale(v);
+  // Neither form has a place for these; the wrapper form none for ic.
+  const bool plain = v.l && v.w && v.as && v.ad;
+  report_unplaced_values(ctx,
+                         {{"rdc", &v.rdc},
+                          {"rsc", &v.rsc},
+                          {"geo", &v.geo},
+                          {"delvto", &v.delvto},
+                          {"dtemp", &v.dtemp},
+                          {"ic", plain ? &kNoValue : &v.ic1}},
+                         name);
+  if (plain) {
     write_plain_mosfet(ctx, target, name, model, v);
     return;
   }
-  // The wrapper subcircuit derives the areas and perimeters itself.
+  // The wrapper declares every geometry value and derives the areas and
+  // perimeters not given from its model's diffusion rules.
   write_element_start(ctx, target, renamed_element(ctx, name, prefix_x(name)), ctx.output_nodes);
   write_piece(ctx, target, model_reference(ctx, model));
-  const std::array<ParamItem, 11> items = {{{"l=", &v.l},
-                                            {"w=", &v.w},
-                                            {"m=", &v.m},
-                                            {"rdc=", &v.rdc},
-                                            {"rsc=", &v.rsc},
-                                            {"nrs=", &v.nrs},
-                                            {"nrd=", &v.nrd},
-                                            {"geo=", &v.geo},
-                                            {"delvto=", &v.delvto},
-                                            {"scale=", &v.scale},
-                                            {"dtemp=", &v.dtemp}}};
+  const std::array<ParamItem, 9> items = {{{"l=", &v.l},
+                                           {"w=", &v.w},
+                                           {"m=", &v.m},
+                                           {"ad=", &v.ad},
+                                           {"as=", &v.as},
+                                           {"pd=", &v.pd},
+                                           {"ps=", &v.ps},
+                                           {"nrd=", &v.nrd},
+                                           {"nrs=", &v.nrs}}};
   write_params(ctx, target, items, true);
   write_line(ctx, target, "");
 }

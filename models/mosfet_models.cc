@@ -205,8 +205,10 @@ void adjust_for_family(ParameterRecord& r) {
 
 void derive_kp(ParameterRecord& r) {
   if (r.given(kw("tox")) && r.given(kw("u0")) && !r.given(kw("kp"))) {
-    r.set_value(kw("kp"), braced(operate(operate(piece(NODE_EPS_OX), TOK_STAR, r.value(kw("u0"))),
-                                         TOK_SLASH, r.value(kw("tox")))));
+    // u0 is in cm2/Vs, the oxide permittivity per metre: kp in A/V2.
+    const TokenList mobility = operate(operate(piece(NODE_EPS_OX), TOK_STAR, r.value(kw("u0"))),
+                                       TOK_STAR, piece(NODE_1E_4));
+    r.set_value(kw("kp"), braced(operate(mobility, TOK_SLASH, r.value(kw("tox")))));
     r.set_given(kw("kp"), true);
   }
 }

@@ -142,7 +142,7 @@ TEST(MosfetModel, DerivesTheOxideAndTheTransconductance) {
   EXPECT_TRUE(has_line(cox.text, "+ tox = { (3.453e-11/3.45e-4) } "));
   const Translated co = translate_whole("\n.model m nmos level=3 co=3.45e-4 u0=600\n");
   EXPECT_TRUE(has_line(co.text, "+ tox = { (3.453e-11/3.45e-4) } "));
-  EXPECT_TRUE(has_line(co.text, "+ kp = { ((3.453e-11*600)/((3.453e-11/3.45e-4))) } "));
+  EXPECT_TRUE(has_line(co.text, "+ kp = { (((3.453e-11*600)*1e-4)/((3.453e-11/3.45e-4))) } "));
   const Translated given = translate_whole("\n.model m nmos level=3 cox=1 tox=2 u0=3 kp=4\n");
   EXPECT_TRUE(has_line(given.text, "+ tox = 2 "));
   EXPECT_TRUE(has_line(given.text, "+ kp = 4 "));
