@@ -76,10 +76,14 @@ struct NameAssignments {
   /// of their own: their scope and name (`element_key`) -> the name they are
   /// written under, outside the subcircuit.
   StringMap<std::string> local_models;
+  /// Every subcircuit of the file that declares a parameter m, when an
+  /// instance's m was left out because its subcircuit came later.
+  StringMap<bool> declaring_m;
 
   bool empty() const {
     return spellings.empty() && taken_element_names.empty() && models.empty() &&
-           !settings_came_late && !keep_parameter_values && local_models.empty();
+           !settings_came_late && !keep_parameter_values && local_models.empty() &&
+           declaring_m.empty();
   }
 };
 
@@ -118,6 +122,11 @@ struct NameBook {
   /// Names after an element's nodes taken for a value because no model of
   /// that name was known.
   std::vector<std::string> taken_as_values;
+  /// Subcircuits (lower case, as instances name them) that declare a
+  /// parameter m, Corvane's wrappers among them; and those an instance's m
+  /// was left out for.
+  StringMap<bool> declaring_m;
+  std::vector<std::string> m_left_out;
 
   /// The names (`element_key` hashes) renamed elements were written under.
   std::vector<std::uint64_t> renamed_elements;

@@ -171,6 +171,20 @@ bool is_model_name(const TranslationContext& ctx, std::string_view name) {
          (!book.assigned.models.empty() && book.assigned.models.contains(lower));
 }
 
+void note_declares_m(TranslationContext& ctx, std::string_view subcircuit) {
+  ctx.names.declaring_m.emplace(lower_ascii_text(subcircuit), true);
+}
+
+bool declares_m(const TranslationContext& ctx, std::string_view subcircuit) {
+  const std::string lower = lower_ascii_text(subcircuit);
+  const NameBook& book = ctx.names;
+  return book.declaring_m.contains(lower) || book.assigned.declaring_m.contains(lower);
+}
+
+void note_m_left_out(TranslationContext& ctx, std::string_view subcircuit) {
+  ctx.names.m_left_out.push_back(lower_ascii_text(subcircuit));
+}
+
 void note_taken_as_value(TranslationContext& ctx, std::string_view name) {
   ctx.names.taken_as_values.push_back(lower_ascii_text(name));
 }
@@ -195,6 +209,11 @@ NameAssignments find_name_conflicts(const TranslationContext& ctx) {
   if (std::any_of(book.taken_as_values.begin(), book.taken_as_values.end(),
                   [&](const std::string& name) { return book.models.contains(name); })) {
     conflicts.models = book.models;
+  }
+  // An instance's m left out for a subcircuit that declares m further on.
+  if (std::any_of(book.m_left_out.begin(), book.m_left_out.end(),
+                  [&](const std::string& name) { return book.declaring_m.contains(name); })) {
+    conflicts.declaring_m = book.declaring_m;
   }
 
   // Spellings: the first name keeps its spelling unless a name of the file

@@ -28,6 +28,13 @@ void note_written_element(TranslationContext& ctx, std::string_view written);
 /// Records a model name defined by the file.
 void note_model(TranslationContext& ctx, std::string_view name);
 
+/// A subcircuit (or a model's wrapper) that declares a parameter m.
+void note_declares_m(TranslationContext& ctx, std::string_view subcircuit);
+/// True when `subcircuit` declares m, as far as the file is known.
+bool declares_m(const TranslationContext& ctx, std::string_view subcircuit);
+/// An instance of `subcircuit` whose m was left out.
+void note_m_left_out(TranslationContext& ctx, std::string_view subcircuit);
+
 /// The name a model is written under when the element in hand uses it:
 /// the name of a local model of the subcircuit in hand, as an earlier
 /// translation of the file found it; else `name` itself.

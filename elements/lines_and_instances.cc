@@ -1,11 +1,14 @@
 // Lossless transmission lines and subcircuit instances.
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "core/char_class.h"
 #include "core/keywords.h"
+#include "core/names.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
@@ -142,6 +145,7 @@ void translate_t(TranslationContext& ctx, int target, int /*code*/) {
 
 // X name node... subckt [param=value ...]
 //   -> xname node... subckt [params: param=value ...]
+// m= stays only where the subcircuit declares m; otherwise it is reported.
 void translate_x(TranslationContext& ctx, int target, int /*code*/) {
   // Parameter names are never keywords on an instance line.
   InstanceModeScope scope(ctx);
@@ -174,6 +178,17 @@ void translate_x(TranslationContext& ctx, int target, int /*code*/) {
 
   const std::string subcircuit = std::move(words.back());
   words.pop_back();
+  // HSPICE's m multiplies the instance; Ondrel knows it only as a
+  // parameter the subcircuit declares.
+  const auto multiplier =
+      std::find_if(parameters.begin(), parameters.end(),
+                   [](const InstanceParameter& p) { return lower_ascii_text(p.name) == "m"; });
+  if (multiplier != parameters.end() && !declares_m(ctx, subcircuit)) {
+    note_m_left_out(ctx, subcircuit);
+    const OptionalList m = multiplier->value;
+    report_unplaced_values(ctx, {{"m", &m}}, name);
+    parameters.erase(multiplier);
+  }
   write_element_start(ctx, target, name, words);
   write_piece(ctx, target, subcircuit);
   if (!parameters.empty()) {

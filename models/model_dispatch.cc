@@ -78,6 +78,9 @@ void translate_model(TranslationContext& ctx, int target, int /*code*/) {
     ctx.names.local_models.emplace(element_key(ctx.names.scope, source_name), written);
     name = std::move(written);
   }
+  // Every wrapper declares m; instances name it as the card does, dots
+  // and all.
+  if (translate != nullptr && is_wrapper_kind(ctx.token_kind)) note_declares_m(ctx, source_name);
   if (translate == nullptr) {
     const std::string word(ctx.statement_ended ? std::string_view() : token_text(ctx));
     warn_and_skip(ctx, target, "Unrecognized model statement", word);

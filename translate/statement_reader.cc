@@ -5,6 +5,7 @@
 
 #include "core/char_class.h"
 #include "core/diagnostics.h"
+#include "core/names.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_list.h"
@@ -39,6 +40,7 @@ bool subckt_header(TranslationContext& ctx, int target, const std::string& name)
 
   write_text(ctx, target, "params:", true);
   write_text(ctx, target, first_parameter, true);
+  if (lower_ascii_text(first_parameter) == "m") note_declares_m(ctx, name);
   bool value_position = false;
   while (!ctx.statement_ended) {
     if (value_position) {
@@ -59,6 +61,7 @@ bool subckt_header(TranslationContext& ctx, int target, const std::string& name)
       value_position = true;
       next_token(ctx, MODE_NO_KEYWORDS);
     } else if (ctx.token_kind == TOK_NAME || is_number_kind(ctx.token_kind)) {
+      if (lower_ascii_text(token_text(ctx)) == "m") note_declares_m(ctx, name);
       write_text(ctx, target, token_text(ctx), true);
       next_token(ctx, MODE_NO_KEYWORDS);
     } else {

@@ -23,4 +23,8 @@ G1 o 0 value = 'v(a)/rval'
 * a form feed is a blank
 R6 e f 3k
 .model rlater r rsh=10
+* an instance's m stays where its subcircuit declares m, also further on
+.subckt sub a b m=1 w=1u
+R1 a b 1k
+.ends
 .end
