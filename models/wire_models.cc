@@ -6,17 +6,19 @@
 namespace corvane {
 namespace {
 
-// .model NAME_2 cap c= COX, its line left open for the parameters.
+// .model NAME_2 cap c= COX: the unit capacitance of a resistor's
+// parasitic capacitors.
 void write_unit_capacitance(CardWriter& out, const std::string& name) {
   out.text(".model " + name + "_2 cap c= ");
   out.value_or(kw("cox"), "1 ");
 }
 
-// .model NAME res r= RSH / .model NAME_1 res r= L * RSH / W / .model NAME_2 cap c= COX
+// .model NAME res r= RSH / .model NAME_1 res r= L * RSH / W, each with the
+// resistor's parameters / .model NAME_2 cap c= COX
 void write_resistor_cards(CardWriter& out, const std::string& name) {
   out.text(".model " + name + " res r= ");
   out.value_or(kw("rsh"), "1 ");
-  out.end_line();
+  out.parameters();
   out.text(".model " + name + "_1 res r= ");
   if (out.given(kw("l")) && out.given(kw("w"))) {
     // Without a sheet resistance the value counts squares.
@@ -28,12 +30,19 @@ void write_resistor_cards(CardWriter& out, const std::string& name) {
   } else {
     out.value_or(kw("res"), "1 ");
   }
-  out.end_line();
+  out.parameters();
   write_unit_capacitance(out, name);
+  out.end_line();
 }
 
-// .model NAME_2 cap c= COX / .model NAME_1 cap c= L * W * COX + 2 *( L + W ) * CAPSW
+// .model NAME cap c= COX / .model NAME_2 cap c= COX /
+// .model NAME_1 cap c= L * W * COX + 2 *( L + W ) * CAPSW, NAME and NAME_1
+// with the capacitor's parameters. Elements with a value or a geometry of
+// their own name NAME.
 void write_capacitor_cards(CardWriter& out, const std::string& name) {
+  out.text(".model " + name + " cap c= ");
+  out.value_or(kw("cox"), "1 ");
+  out.parameters();
   write_unit_capacitance(out, name);
   out.end_line();
   out.text(".model " + name + "_1 cap c= ");
@@ -61,6 +70,7 @@ void write_capacitor_cards(CardWriter& out, const std::string& name) {
   } else {
     out.value_or(kw("cap"), "1");
   }
+  out.parameters();
 }
 
 }  // namespace
@@ -74,8 +84,8 @@ bool read_passive_parameters(TranslationContext& ctx, int target, ParameterRecor
   return true;
 }
 
-// .model NAME r params  ->  .model NAME res ... / NAME_1 res ... / NAME_2 cap ... params
-// .model NAME c params  ->  .model NAME_2 cap ... / NAME_1 cap ... params
+// .model NAME r params  ->  .model NAME res ... params / NAME_1 res ... params / NAME_2 cap ...
+// .model NAME c params  ->  .model NAME cap ... params / NAME_2 cap ... / NAME_1 cap ... params
 // .model NAME l params  ->  (nothing)
 void translate_passive_model(TranslationContext& ctx, int target, int kind, const std::string& name,
                              ParameterRecord& record) {
@@ -87,7 +97,6 @@ void translate_passive_model(TranslationContext& ctx, int target, int kind, cons
   } else {
     write_capacitor_cards(out, name);
   }
-  out.parameters();
 }
 
 }  // namespace corvane

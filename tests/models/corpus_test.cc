@@ -153,9 +153,12 @@ TEST(Corpus, TranslatesTheWireModelOfEachCorner) {
   const std::string text = all_text(input);
   EXPECT_EQ(count_of(text, "\n.model pc1_du1 res r= "), 6);
   EXPECT_EQ(count_of(text, "\n.model pc1_du1_1 res r= 1 \n"), 6);
-  EXPECT_EQ(count_of(text, "\n+ dw = 0 \n+ w = 0 \n"), 6);
-  EXPECT_NE(text.find("\n.model pc1_du1 res r= 1.99 \n.model pc1_du1_1 res r= 1 \n"
-                      ".model pc1_du1_2 cap c= 0.00012 \n+ dw = 0 \n+ w = 0 \n"),
+  // The resistor's parameters are on its resistor cards, not the
+  // capacitor card of its parasitic capacitance.
+  EXPECT_EQ(count_of(text, "\n+ dw = 0 \n+ w = 0 \n"), 12);
+  EXPECT_NE(text.find("\n.model pc1_du1 res r= 1.99 \n+ dw = 0 \n+ w = 0 \n"
+                      ".model pc1_du1_1 res r= 1 \n+ dw = 0 \n+ w = 0 \n"
+                      ".model pc1_du1_2 cap c= 0.00012 \n\n"),
             std::string::npos);
 }
 
