@@ -266,9 +266,11 @@ void offsets_into_lint_wint(ParameterRecord& r) {
 
 MosfetReading read_mosfet_parameters(TranslationContext& ctx, int target, ParameterRecord& record) {
   if (!read_model_parameters(ctx, target, record)) return MosfetReading::rejected;
-  if (ctx.mos_family_single_subckt) add_parasitic_resistances(record);
   if (record.given(kw("level")) && !map_level(ctx, record)) return MosfetReading::level_refused;
   if (record.given(kw("scalm"))) scale_by_scalm(record);
+  // After scaling: the diffusion lengths and the width offset in metres,
+  // as the width the resistances divide by.
+  if (ctx.mos_family_single_subckt) add_parasitic_resistances(record);
   derive_oxide(record);
   adjust_for_family(record);
   // The table writes toxm as tox: with both on the card only tox is written
