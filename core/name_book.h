@@ -48,6 +48,17 @@ class HashSet64 {
   std::size_t count_ = 0;
 };
 
+/// One model of a binned family (`nch.1`, `nch.2` ... of the family `nch`):
+/// the lengths and widths it is for, lmin <= l < lmax and wmin <= w < wmax,
+/// and the name its card is written under.
+struct ModelBin {
+  double lmin = 0;
+  double lmax = 0;  // 0: no upper bound
+  double wmin = 0;
+  double wmax = 0;
+  std::string written;
+};
+
 /// Names that a translation must write otherwise than it would by itself,
 /// because written its own way they would be one name with another. Found
 /// by one translation of a file and followed by the next.
@@ -79,11 +90,17 @@ struct NameAssignments {
   /// Every subcircuit of the file that declares a parameter m, when an
   /// instance's m was left out because its subcircuit came later.
   StringMap<bool> declaring_m;
+  /// Models whose names, without their dots, are another model's: source
+  /// name (lower case) -> the name written.
+  StringMap<std::string> model_spellings;
+  /// The binned families of the file (lower case), when an instance named
+  /// one before its cards.
+  StringMap<std::vector<ModelBin>> families;
 
   bool empty() const {
     return spellings.empty() && taken_element_names.empty() && models.empty() &&
            !settings_came_late && !keep_parameter_values && local_models.empty() &&
-           declaring_m.empty();
+           declaring_m.empty() && model_spellings.empty() && families.empty();
   }
 };
 
@@ -127,6 +144,16 @@ struct NameBook {
   /// was left out for.
   StringMap<bool> declaring_m;
   std::vector<std::string> m_left_out;
+  /// Model names without their dots (lower case) -> the first source name
+  /// written so; and the source names that came out as one written before.
+  StringMap<std::string> models_written;
+  std::vector<std::string> model_clashes;
+  /// The binned families met (lower case); and the model names instances
+  /// used before any model or family of that name was known.
+  StringMap<std::vector<ModelBin>> families;
+  StringMap<bool> unknown_models_used;
+  /// Room for a model name as an element writes it.
+  std::string model_in_hand;
 
   /// The names (`element_key` hashes) renamed elements were written under.
   std::vector<std::uint64_t> renamed_elements;

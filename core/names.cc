@@ -189,12 +189,57 @@ void note_taken_as_value(TranslationContext& ctx, std::string_view name) {
   ctx.names.taken_as_values.push_back(lower_ascii_text(name));
 }
 
-std::string_view model_reference(const TranslationContext& ctx, std::string_view name) {
-  const NameBook& book = ctx.names;
-  if (book.assigned.local_models.empty() || book.scope.empty()) return name;
-  const auto found =
-      book.assigned.local_models.find(element_key(book.scope, lower_ascii_text(name)));
-  return found == book.assigned.local_models.end() ? name : std::string_view(found->second);
+std::string_view model_reference(TranslationContext& ctx, std::string_view name) {
+  NameBook& book = ctx.names;
+  if (!book.assigned.local_models.empty() && !book.scope.empty()) {
+    const auto found =
+        book.assigned.local_models.find(element_key(book.scope, lower_ascii_text(name)));
+    if (found != book.assigned.local_models.end()) return found->second;
+  }
+  if (name.find('.') == std::string_view::npos) return name;
+  if (!book.assigned.model_spellings.empty()) {
+    const auto found = book.assigned.model_spellings.find(lower_ascii_text(name));
+    if (found != book.assigned.model_spellings.end()) return found->second;
+  }
+  book.model_in_hand = strip_dots(name);
+  return book.model_in_hand;
+}
+
+std::string model_card_name(TranslationContext& ctx, std::string_view source_name) {
+  NameBook& book = ctx.names;
+  const std::string lower = lower_ascii_text(source_name);
+  std::string written = strip_dots(source_name);
+  const auto assigned = book.assigned.model_spellings.find(lower);
+  if (assigned != book.assigned.model_spellings.end()) {
+    if (ctx.log != nullptr) {
+      ctx.log->post_status("INFO: Model " + std::string(source_name) + " is written as " +
+                           assigned->second + ": " + written + " is the name of another model");
+    }
+    return assigned->second;
+  }
+  const auto [entry, fresh] = book.models_written.emplace(lower_ascii_text(written), lower);
+  if (!fresh && entry->second != lower) book.model_clashes.push_back(lower);
+  return written;
+}
+
+void note_model_bin(TranslationContext& ctx, std::string_view source_name, ModelBin bin) {
+  const std::size_t dot = source_name.rfind('.');
+  if (dot == std::string_view::npos || dot == 0) return;
+  ctx.names.families[lower_ascii_text(source_name.substr(0, dot))].push_back(std::move(bin));
+}
+
+const std::vector<ModelBin>* model_family(TranslationContext& ctx, std::string_view name) {
+  NameBook& book = ctx.names;
+  const std::string lower = lower_ascii_text(name);
+  if (book.models.contains(lower)) return nullptr;
+  const auto found = book.families.find(lower);
+  if (found != book.families.end()) return &found->second;
+  const auto assigned = book.assigned.families.find(lower);
+  if (assigned != book.assigned.families.end()) return &assigned->second;
+  // Each name once: a netlist of a million instances of a few models of
+  // other files remembers a few names.
+  book.unknown_models_used.emplace(lower, true);
+  return nullptr;
 }
 
 NameAssignments find_name_conflicts(const TranslationContext& ctx) {
@@ -209,6 +254,24 @@ NameAssignments find_name_conflicts(const TranslationContext& ctx) {
   if (std::any_of(book.taken_as_values.begin(), book.taken_as_values.end(),
                   [&](const std::string& name) { return book.models.contains(name); })) {
     conflicts.models = book.models;
+  }
+  // Models that came out as one without their dots: the first keeps the
+  // name, the others get a suffix.
+  for (const std::string& source : book.model_clashes) {
+    const std::string base = lower_ascii_text(strip_dots(source));
+    std::string free;
+    for (int n = 2; free.empty() || book.models_written.contains(free) ||
+                    std::any_of(conflicts.model_spellings.begin(), conflicts.model_spellings.end(),
+                                [&](const auto& entry) { return entry.second == free; });
+         ++n) {
+      free = base + "_" + std::to_string(n);
+    }
+    conflicts.model_spellings.emplace(source, std::move(free));
+  }
+  // An instance named a family defined further on.
+  if (std::any_of(book.unknown_models_used.begin(), book.unknown_models_used.end(),
+                  [&](const auto& entry) { return book.families.contains(entry.first); })) {
+    conflicts.families = book.families;
   }
   // An instance's m left out for a subcircuit that declares m further on.
   if (std::any_of(book.m_left_out.begin(), book.m_left_out.end(),

@@ -37,8 +37,24 @@ void note_m_left_out(TranslationContext& ctx, std::string_view subcircuit);
 
 /// The name a model is written under when the element in hand uses it:
 /// the name of a local model of the subcircuit in hand, as an earlier
-/// translation of the file found it; else `name` itself.
-std::string_view model_reference(const TranslationContext& ctx, std::string_view name);
+/// translation of the file found it; else `name` without its dots, as its
+/// card is written (`model_card_name`).
+std::string_view model_reference(TranslationContext& ctx, std::string_view name);
+
+/// The name a `.model` card of `source_name` is written under: the name
+/// without its dots, unless another model of the file is written so (then
+/// with a suffix, reported once).
+std::string model_card_name(TranslationContext& ctx, std::string_view source_name);
+
+/// Records a model of a binned family: `source_name` is the family's name,
+/// a dot and the bin's suffix (`nch.1`).
+void note_model_bin(TranslationContext& ctx, std::string_view source_name, ModelBin bin);
+
+/// The bins of the family `name`, as far as the file is known; nullptr when
+/// `name` names no binned family. An instance that names a model unknown so
+/// far is remembered, so that a family defined further on is found by the
+/// next translation of the file.
+const std::vector<ModelBin>* model_family(TranslationContext& ctx, std::string_view name);
 
 /// Whether `name` is a model of the file (defined so far, or anywhere when
 /// an earlier translation of the file found that it matters).

@@ -3,6 +3,8 @@
 // instance geometry as parameters, so those elements become instances.
 
 #include <array>
+#include <cmath>
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
@@ -11,6 +13,7 @@
 #include "core/diagnostics.h"
 #include "core/keywords.h"
 #include "core/names.h"
+#include "core/numeric_value.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
@@ -144,12 +147,45 @@ void fold_instance_scale(MosfetValues& v) {
   v.scale.reset();
 }
 
+// lo <= x < hi as HSPICE chooses bins, a bound met within rounding; an
+// upper bound of 0 is none.
+bool in_bin_range(double x, double lo, double hi) {
+  constexpr double kRounding = 1e-9;
+  return x >= lo - kRounding * std::fabs(lo) && (hi == 0 || x < hi - kRounding * std::fabs(hi));
+}
+
+// The model an M line names as written: an instance of a binned family
+// (nch, whose cards are nch.1, nch.2 ...) gets the bin its l and w fall in,
+// or keeps the family's name with a warning when there is none.
+std::string mosfet_model(TranslationContext& ctx, const std::string& model, const MosfetValues& v,
+                         const std::string& name) {
+  if (model.find('.') == std::string::npos) {
+    if (const std::vector<ModelBin>* bins = model_family(ctx, model)) {
+      const std::optional<double> l = v.l ? numeric_value(ctx, *v.l) : std::nullopt;
+      const std::optional<double> w = v.w ? numeric_value(ctx, *v.w) : std::nullopt;
+      if (!l || !w) {
+        post_warning(ctx, "No bin of model family " + model + " chosen: l and w are no numbers",
+                     name);
+        return model;
+      }
+      for (const ModelBin& bin : *bins) {
+        if (in_bin_range(*l, bin.lmin, bin.lmax) && in_bin_range(*w, bin.wmin, bin.wmax)) {
+          return bin.written;
+        }
+      }
+      post_warning(ctx, "No bin of model family " + model + " takes the instance's l and w", name);
+      return model;
+    }
+  }
+  return std::string(model_reference(ctx, model));
+}
+
 // l=, w=, ad=, as= given: a plain MOSFET, which has a place for each of the
 // geometry values.
 void write_plain_mosfet(TranslationContext& ctx, int target, const std::string& name,
                         const std::string& model, const MosfetValues& v) {
   write_element_start(ctx, target, name, ctx.output_nodes);
-  write_piece(ctx, target, model_reference(ctx, model));
+  write_piece(ctx, target, model);
   write_joined(ctx, target, "l=", *v.l);
   write_joined(ctx, target, "w=", *v.w);
   write_joined_if(ctx, target, "m=", v.m);
@@ -412,14 +448,15 @@ void translate_m(TranslationContext& ctx, int target, int /*code*/) {
                           {"dtemp", &v.dtemp},
                           {"ic", plain ? &kNoValue : &v.ic1}},
                          name);
+  const std::string written_model = mosfet_model(ctx, model, v, name);
   if (plain) {
-    write_plain_mosfet(ctx, target, name, model, v);
+    write_plain_mosfet(ctx, target, name, written_model, v);
     return;
   }
   // The wrapper declares every geometry value and derives the areas and
   // perimeters not given from its model's diffusion rules.
   write_element_start(ctx, target, renamed_element(ctx, name, prefix_x(name)), ctx.output_nodes);
-  write_piece(ctx, target, model_reference(ctx, model));
+  write_piece(ctx, target, written_model);
   const std::array<ParamItem, 9> items = {{{"l=", &v.l},
                                            {"w=", &v.w},
                                            {"m=", &v.m},

@@ -1,8 +1,14 @@
 #include "models/model_dispatch.h"
 
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
 #include "core/diagnostics.h"
 #include "core/keywords.h"
 #include "core/names.h"
+#include "core/numeric_value.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
@@ -41,6 +47,27 @@ bool is_wrapper_kind(int kind) {
          kind == kw("pjf");
 }
 
+// A MOSFET card of a binned family (nch.1) records the lengths and widths
+// it is for, so that instances naming the family (nch) get their bin.
+void note_bin(TranslationContext& ctx, std::string_view source_name, const std::string& written,
+              const ParameterRecord& record) {
+  if (source_name.find('.') == std::string_view::npos) return;
+  ModelBin bin;
+  bin.written = written;
+  const auto bound = [&](int code, double& into) {
+    if (!record.given(code)) return true;
+    const std::optional<double> value = numeric_value(ctx, record.value(code));
+    if (value) into = *value;
+    return value.has_value();
+  };
+  // A bound that is no number leaves the bin to no instance.
+  if (!bound(kw("lmin"), bin.lmin) || !bound(kw("lmax"), bin.lmax) ||
+      !bound(kw("wmin"), bin.wmin) || !bound(kw("wmax"), bin.wmax)) {
+    return;
+  }
+  note_model_bin(ctx, source_name, std::move(bin));
+}
+
 }  // namespace
 
 ModelTranslator find_model_translator(int kind) {
@@ -63,7 +90,7 @@ void translate_model(TranslationContext& ctx, int target, int /*code*/) {
   }
   note_model(ctx, token_text(ctx));
   const std::string source_name(token_text(ctx));
-  std::string name = strip_dots(source_name);
+  std::string name = model_card_name(ctx, source_name);
   next_token(ctx, MODE_ALL_KEYWORDS);
   const ModelTranslator translate =
       ctx.statement_ended ? nullptr : find_model_translator(ctx.token_kind);
@@ -85,7 +112,11 @@ void translate_model(TranslationContext& ctx, int target, int /*code*/) {
     const std::string word(ctx.statement_ended ? std::string_view() : token_text(ctx));
     warn_and_skip(ctx, target, "Unrecognized model statement", word);
   } else {
-    translate(ctx, target, ctx.token_kind, name, record);
+    const int kind = ctx.token_kind;
+    translate(ctx, target, kind, name, record);
+    if ((kind == kw("nmos") || kind == kw("pmos")) && !local) {
+      note_bin(ctx, source_name, name, record);
+    }
     // What shaped the output was not lost, though no line carries it.
     if (ctx.report != nullptr) {
       record.for_each_used([&ctx](int used) { ctx.report->note_parameter_used(used); });

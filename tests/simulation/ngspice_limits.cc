@@ -27,10 +27,11 @@ std::string without_nrg_nrb(const std::string& text) {
   return replace_all(text, kLine, "");
 }
 
-// ngspice numbers BSIM3v3 as level 8; Ondrel's BSIM3v3 is level 7.
+// ngspice numbers BSIM3v3 as level 8; Ondrel's BSIM3v3 is level 7. Ondrel's
+// is version 3.1, ngspice's by default 3.3.
 std::string bsim3v3_level(const std::string& text) {
   static const std::regex kLevel(R"(^\+ level = 7 $)", std::regex::multiline);
-  return replace_all(text, kLevel, "+ level = 8 ");
+  return replace_all(text, kLevel, "+ level = 8 \n+ version = 3.1 ");
 }
 
 // ngspice has no pwrs(); its pwr() is the signed power that Ondrel calls

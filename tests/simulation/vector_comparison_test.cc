@@ -121,7 +121,7 @@ TEST(NgspiceEdits, TouchOnlyWhatNgspiceCannotRead) {
   EXPECT_EQ(for_ngspice("t\nM d g s b nch\n+ w = { w }\n+ nrg = { nrg }\n+ nrb = { nrb }\n"),
             "t\nM d g s b nch\n+ w = { w }\n");
   EXPECT_EQ(for_ngspice("t\n.model n nmos \n+ level = 7 \n+ k1 = 7 \n"),
-            "t\n.model n nmos \n+ level = 8 \n+ k1 = 7 \n");
+            "t\n.model n nmos \n+ level = 8 \n+ version = 3.1 \n+ k1 = 7 \n");
   EXPECT_EQ(for_ngspice("t\n.param a = { pwrs(x,2) } \n"),
             "t\n.func pwrs(x, y) {pwr(x, y)}\n.param a = { pwrs(x,2) } \n");
   EXPECT_EQ(for_ngspice("t\n.param r = { IF((a<b)&~(c>b)|(d==1), 1k, 2k) } \n"),
