@@ -241,7 +241,14 @@ void translate_d(TranslationContext& ctx, int target, int /*code*/) {
   write_piece(ctx, target, model_reference(ctx, model));
   // The wrapper declares no temperature offset, and Ondrel's diode no
   // initial condition.
-  report_unplaced_values(ctx, {{"dtemp", &v.dtemp}, {"ic", &v.ic}}, name);
+  // A lone l or w makes no area.
+  const bool lone_length = !(v.l && v.w);
+  report_unplaced_values(ctx,
+                         {{"l", lone_length ? &v.l : &kNoValue},
+                          {"w", lone_length ? &v.w : &kNoValue},
+                          {"dtemp", &v.dtemp},
+                          {"ic", &v.ic}},
+                         name);
   const std::array<ParamItem, 5> items = {
       {{"area=", &v.area}, {"lm=", &v.lm}, {"lp=", &v.lp}, {"wm=", &v.wm}, {"wp=", &v.wp}}};
   write_params(ctx, target, items, false);

@@ -11,8 +11,6 @@ namespace {
 constexpr std::string_view kOtherLevel = "Found Level 2 JFET which will not be translated";
 constexpr std::string_view kPChannelMesfet = "Found p-channel MESFET which will not be translated";
 
-// Drawn lengths, which scalm scales.
-constexpr int kLengths[] = {kw("w"), kw("l"), kw("wdel"), kw("ldel")};
 // Parameters only the GaAs FET has.
 constexpr int kMesfetOnly[] = {kw("rg"),  kw("capds"), kw("vbi"),  kw("trs"), kw("trs1"),
                                kw("trd"), kw("trd1"),  kw("trg1"), kw("trg")};
@@ -47,13 +45,6 @@ TokenList per_area(const TokenList& value) {
 
 bool read_jfet_parameters(TranslationContext& ctx, int target, ParameterRecord& record) {
   if (!read_model_parameters(ctx, target, record)) return false;
-  if (record.given(kw("scalm"))) {
-    for (int code : kLengths) {
-      if (record.given(code)) {
-        record.set_value(code, operate(record.value(code), TOK_STAR, record.value(kw("scalm"))));
-      }
-    }
-  }
   if (record.text_is(kw("acm"), "1")) {
     for (int code : {kw("rd"), kw("rs")}) {
       if (record.given(code)) record.set_value(code, per_area(record.value(code)));

@@ -34,8 +34,9 @@ constexpr std::string_view kTrefWithoutLevel = "t_measured";
 // Capacitances per length are divided by scalm, lengths multiplied by it.
 constexpr int kDividedByScalm[] = {kw("cjsw"), kw("cgbo"), kw("cgb"), kw("cgdo"), kw("cgd"),
                                    kw("cgso"), kw("c2"),   kw("cgs"), kw("c1")};
-constexpr int kTimesScalm[] = {kw("hdif"), kw("ld"),   kw("wd"), kw("ldif"), kw("xj"),
-                               kw("xw"),   kw("wdel"), kw("dw"), kw("del")};
+// (wdel is neither written nor used: it is left unscaled, and so reported.)
+constexpr int kTimesScalm[] = {kw("hdif"), kw("ld"), kw("wd"), kw("ldif"),
+                               kw("xj"),   kw("xw"), kw("dw"), kw("del")};
 // Junction quantities per area.
 constexpr int kPerAreaJunction[] = {kw("js"), kw("cj"), kw("cdb"), kw("csb"), kw("cja")};
 // Subthreshold parameters that only BSIM1 has.
