@@ -55,7 +55,8 @@ void print_summary(const PairReport& report) {
   if (report.parameters_dropped > 0) {
     std::cerr << ", " << report.parameters_dropped
               << (report.parameters_dropped == 1 ? " model parameter" : " model parameters")
-              << " dropped";
+              << " dropped on " << report.cards_with_dropped_parameters
+              << (report.cards_with_dropped_parameters == 1 ? " card" : " cards");
   }
   if (report.options_dropped > 0) {
     std::cerr << ", " << report.options_dropped

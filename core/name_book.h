@@ -152,8 +152,10 @@ struct NameBook {
   /// used before any model or family of that name was known.
   StringMap<std::vector<ModelBin>> families;
   StringMap<bool> unknown_models_used;
-  /// Room for a model name as an element writes it.
+  /// Room for a model name as an element writes it, and for one looked up
+  /// as a family.
   std::string model_in_hand;
+  std::string family_in_hand;
 
   /// The names (`element_key` hashes) renamed elements were written under.
   std::vector<std::uint64_t> renamed_elements;

@@ -196,29 +196,49 @@ std::string_view model_reference(TranslationContext& ctx, std::string_view name)
         book.assigned.local_models.find(element_key(book.scope, lower_ascii_text(name)));
     if (found != book.assigned.local_models.end()) return found->second;
   }
-  if (name.find('.') == std::string_view::npos) return name;
   if (!book.assigned.model_spellings.empty()) {
     const auto found = book.assigned.model_spellings.find(lower_ascii_text(name));
     if (found != book.assigned.model_spellings.end()) return found->second;
   }
+  if (name.find('.') == std::string_view::npos) return name;
   book.model_in_hand = strip_dots(name);
   return book.model_in_hand;
 }
 
 std::string model_card_name(TranslationContext& ctx, std::string_view source_name) {
   NameBook& book = ctx.names;
-  const std::string lower = lower_ascii_text(source_name);
-  std::string written = strip_dots(source_name);
-  const auto assigned = book.assigned.model_spellings.find(lower);
-  if (assigned != book.assigned.model_spellings.end()) {
-    if (ctx.log != nullptr) {
-      ctx.log->post_status("INFO: Model " + std::string(source_name) + " is written as " +
-                           assigned->second + ": " + written + " is the name of another model");
+  const bool dotted = source_name.find('.') != std::string_view::npos;
+  if (!book.assigned.model_spellings.empty()) {
+    const std::string lower = lower_ascii_text(source_name);
+    const auto assigned = book.assigned.model_spellings.find(lower);
+    if (assigned != book.assigned.model_spellings.end()) {
+      if (ctx.log != nullptr) {
+        ctx.log->post_status("INFO: Model " + std::string(source_name) + " is written as " +
+                             assigned->second + ": " + strip_dots(source_name) +
+                             " is the name of another model");
+      }
+      return assigned->second;
     }
-    return assigned->second;
   }
-  const auto [entry, fresh] = book.models_written.emplace(lower_ascii_text(written), lower);
-  if (!fresh && entry->second != lower) book.model_clashes.push_back(lower);
+  // Only a name with dots can come out as another's: the names without
+  // dots met are kept, so that a plain name after them is found too.
+  if (!dotted) {
+    if (!book.models_written.empty()) {
+      const std::string lower = lower_ascii_text(source_name);
+      const auto found = book.models_written.find(lower);
+      if (found != book.models_written.end() && found->second != lower) {
+        book.model_clashes.push_back(lower);
+      }
+    }
+    return std::string(source_name);
+  }
+  std::string written = strip_dots(source_name);
+  const std::string lower = lower_ascii_text(source_name);
+  std::string lower_written = lower_ascii_text(written);
+  const auto [entry, fresh] = book.models_written.emplace(lower_written, lower);
+  if ((!fresh && entry->second != lower) || (fresh && book.models.contains(lower_written))) {
+    book.model_clashes.push_back(lower);
+  }
   return written;
 }
 
@@ -230,7 +250,9 @@ void note_model_bin(TranslationContext& ctx, std::string_view source_name, Model
 
 const std::vector<ModelBin>* model_family(TranslationContext& ctx, std::string_view name) {
   NameBook& book = ctx.names;
-  const std::string lower = lower_ascii_text(name);
+  std::string& lower = book.family_in_hand;
+  lower.assign(name);
+  for (char& c : lower) c = lower_ascii(c);
   if (book.models.contains(lower)) return nullptr;
   const auto found = book.families.find(lower);
   if (found != book.families.end()) return &found->second;
@@ -238,7 +260,7 @@ const std::vector<ModelBin>* model_family(TranslationContext& ctx, std::string_v
   if (assigned != book.assigned.families.end()) return &assigned->second;
   // Each name once: a netlist of a million instances of a few models of
   // other files remembers a few names.
-  book.unknown_models_used.emplace(lower, true);
+  if (!book.unknown_models_used.contains(lower)) book.unknown_models_used.emplace(lower, true);
   return nullptr;
 }
 

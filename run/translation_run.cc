@@ -279,6 +279,7 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
     report.console = std::move(job.output.console);
     report.options_dropped = job.output.options_dropped;
     report.parameters_dropped = job.output.parameters_dropped;
+    report.cards_with_dropped_parameters = job.output.cards_with_dropped_parameters;
     report.translation_report = std::move(job.report);
     if (job.fatal) report.translation_report.set_fatal(single_line(job.fatal->text));
     count_messages(job.messages.messages, report);

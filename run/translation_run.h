@@ -35,6 +35,7 @@ struct PairReport {
   int errors = 0;
   int options_dropped = 0;     // options Ondrel has no counterpart for
   int parameters_dropped = 0;  // model parameters no card wrote
+  int cards_with_dropped_parameters = 0;
   StatusColour colour = StatusColour::neutral;
   std::string console;  // scanner diagnostics for the standard output stream
   /// The file's messages and dropped model parameters, when collected.

@@ -112,6 +112,7 @@ TranslatedBlocks translate_pass(std::string_view input, const TranslationOptions
   result.global_names = ctx.global_names.names();
   result.options_dropped = ctx.options_dropped;
   result.parameters_dropped = cards.parameters_dropped();
+  result.cards_with_dropped_parameters = cards.cards_with_drops();
   return result;
 }
 
@@ -170,6 +171,7 @@ TranslationOutput translate_text(std::string_view input, const TranslationOption
   result.global_names = std::move(blocks.global_names);
   result.options_dropped = blocks.options_dropped;
   result.parameters_dropped = blocks.parameters_dropped;
+  result.cards_with_dropped_parameters = blocks.cards_with_dropped_parameters;
   return result;
 }
 

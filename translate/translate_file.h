@@ -44,8 +44,9 @@ struct TranslationOutput {
   std::vector<std::string> global_names;
   /// Options given that Ondrel has no counterpart for.
   int options_dropped = 0;
-  /// Model parameters given on cards that no card wrote.
+  /// Model parameters given on cards that no card wrote, and the cards.
   int parameters_dropped = 0;
+  int cards_with_dropped_parameters = 0;
 };
 
 /// A translation's texts as it built them, in blocks: the run writes them to
@@ -61,6 +62,7 @@ struct TranslatedBlocks {
   std::vector<std::string> global_names;
   int options_dropped = 0;
   int parameters_dropped = 0;
+  int cards_with_dropped_parameters = 0;
 };
 
 /// Translates HSPICE text into Ondrel text in memory; messages go to `log`.

@@ -16,4 +16,8 @@ M5 d g s b nch w=wn l=2u
 .model pch.11 pmos level=49 vth0=-0.5
 M6 d g s b pch1.1 w=1u l=1u
 M7 d g s b pch.11 w=1u l=1u
+* a plain name after a dotted one written so: the plain one is respelled
+.model qch1.1 pmos level=49
+.model qch11 pmos level=49
+M8 d g s b qch11 w=1u l=1u
 .end
