@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <iostream>
 #include <string_view>
 
@@ -105,7 +106,11 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts) {
               << " not translated\n";
     return kCancelledStatus;
   }
-  return report_failed ? 1 : 0;
+  // A pair left untranslated (its output folder could not be made) fails
+  // the run, as a fatal condition would.
+  const bool all_translated = std::all_of(result.pairs.begin(), result.pairs.end(),
+                                          [](const PairReport& pair) { return pair.translated; });
+  return report_failed || !all_translated ? 1 : 0;
 }
 
 }  // namespace

@@ -31,14 +31,18 @@ void print_diagnostic(TranslationContext& ctx, const char* kind, std::string_vie
 }
 
 // Where the line from `start` ends: its first "\n" or "\r", or the input's
-// end. memchr finds a whole line's end in a few steps.
-std::size_t line_end(std::string_view input, std::size_t start) {
+// end. memchr finds a whole line's end in a few steps; the "\n" found is
+// kept while lines end before it.
+std::size_t line_end(ScannerState& s, std::string_view input, std::size_t start) {
   const char* begin = input.data() + start;
-  const std::size_t length = input.size() - start;
-  const void* newline = std::memchr(begin, '\n', length);
-  const std::size_t searched =
-      newline != nullptr ? static_cast<std::size_t>(static_cast<const char*>(newline) - begin)
-                         : length;
+  if (!s.next_newline_known || s.next_newline < start) {
+    const void* newline = std::memchr(begin, '\n', input.size() - start);
+    s.next_newline = newline != nullptr ? start + static_cast<std::size_t>(
+                                                      static_cast<const char*>(newline) - begin)
+                                        : input.size();
+    s.next_newline_known = true;
+  }
+  const std::size_t searched = s.next_newline - start;
   const void* carriage_return = std::memchr(begin, '\r', searched);
   if (carriage_return != nullptr) {
     return start + static_cast<std::size_t>(static_cast<const char*>(carriage_return) - begin);
@@ -53,7 +57,7 @@ bool read_line(TranslationContext& ctx) {
   const std::string_view input = s.input;
   while (s.next_line_start < input.size()) {
     const std::size_t start = s.next_line_start;
-    std::size_t end = line_end(input, start);
+    std::size_t end = line_end(s, input, start);
     std::size_t next = end;
     if (end < input.size()) {
       next = end + 1;

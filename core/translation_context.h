@@ -24,6 +24,11 @@ inline constexpr int MAIN_OUTPUT = 0;
 struct ScannerState {
   std::string_view input;
   std::size_t next_line_start = 0;  // where the next physical line begins
+  // The first "\n" at or after next_line_start as last found (the input's
+  // size when there is none): a file of lone "\r" line ends searches for
+  // it once, not once per line.
+  std::size_t next_newline = 0;
+  bool next_newline_known = false;
   std::string_view line;            // current physical line, without its line end
   std::size_t pos = 0;              // read position in `line`
   std::size_t token_start = 0;

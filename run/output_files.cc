@@ -40,6 +40,16 @@ void write_or_fail(const std::string& path, const TextPieces& pieces) {
 }  // namespace
 
 bool write_file_atomically(const std::string& path, const TextPieces& pieces) {
+  // A device, a FIFO or a directory is never replaced by a file (as root,
+  // -o /dev/null would turn the device into one); a link is, like any
+  // output. An existing file keeps its permissions.
+  std::error_code status_error;
+  const std::filesystem::file_status existing = std::filesystem::symlink_status(path, status_error);
+  const bool exists = !status_error && std::filesystem::exists(existing);
+  if (exists && !std::filesystem::is_regular_file(existing) &&
+      !std::filesystem::is_symlink(existing)) {
+    return false;
+  }
   const std::string temporary = temporary_name_beside(path);
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
@@ -54,6 +64,10 @@ bool write_file_atomically(const std::string& path, const TextPieces& pieces) {
     }
   }
   std::error_code error;
+  if (exists && std::filesystem::is_regular_file(existing)) {
+    std::filesystem::permissions(temporary, existing.permissions(), error);
+    error.clear();  // the default permissions are no reason to fail
+  }
   std::filesystem::rename(temporary, path, error);
   if (error) {
     std::remove(temporary.c_str());

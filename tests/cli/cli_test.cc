@@ -123,6 +123,35 @@ TEST_F(Cli, FatalConditionsEndWithStatusOneAndTheirMessage) {
   EXPECT_TRUE(fs::exists(path("taken.lib/a.lib")));
 }
 
+TEST_F(Cli, APairNotTranslatedEndsWithStatusOne) {
+  write("a.sp", "title\n.op\n");
+  write("b.sp", "title\n.op\n");
+  write("plain", "a file, no folder");
+  // b's output folder would have to be made inside a plain file.
+  const Outcome outcome =
+      run({"-o", path("a.lib"), "-o", path("plain/sub/b.lib"), path("a.sp"), path("b.sp")});
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_NE(outcome.err.find(path("b.sp") + ": not translated; red"), std::string::npos);
+  EXPECT_EQ(read_file(path("a.lib")), "* title\n.op\n");  // the other pair is done
+}
+
+// An output that is a device or a FIFO is refused, never replaced by a
+// file; an existing output file keeps its permissions.
+TEST_F(Cli, OutputsReplaceOnlyFilesAndKeepTheirPermissions) {
+  write("a.sp", "title\n.op\n");
+  ASSERT_EQ(::mkfifo(path("pipe.lib").c_str(), 0600), 0);
+  const Outcome refused = run({"-q", "-o", path("pipe.lib"), path("a.sp")});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_TRUE(fs::is_fifo(path("pipe.lib")));
+  write("kept.lib", "old");
+  fs::permissions(path("kept.lib"), fs::perms::owner_read | fs::perms::owner_write |
+                                        fs::perms::group_read);
+  ASSERT_EQ(run({"-q", "-o", path("kept.lib"), path("a.sp")}).status, 0);
+  EXPECT_EQ(read_file(path("kept.lib")), "* title\n.op\n");
+  EXPECT_EQ(fs::status(path("kept.lib")).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
 TEST_F(Cli, ParallelPairsGiveTheSameFiles) {
   std::vector<std::string> serial = {"-q"};
   std::vector<std::string> parallel = {"-q", "-j", "3"};

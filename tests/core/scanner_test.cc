@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <string>
+
 #include "core/fatal_error.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
@@ -116,6 +119,27 @@ TEST(Scanner, KeepsLongNamesWholeAndStopsAtLongNumbers) {
                  "\n1: [Error]  Number literal greater than 20 characters\nFatal Error: Too many "
                  "errors\n");
   }
+}
+
+// Lines ended by lone "\r" are read in linear time: the search for a "\n"
+// that never comes is made once, not once per line (2 MB of them took 20 s).
+TEST(Scanner, LinesEndedByCarriageReturnsAloneAreReadInLinearTime) {
+  constexpr int kLines = 1'000'000;
+  std::string input = "title\r";
+  for (int i = 0; i < kLines; ++i) input += "\r";
+  input += "R1 a b 1k\rR2 b c 2k\n";
+  testing::StatementFixture fixture(input);
+  const auto start = std::chrono::steady_clock::now();
+  std::string tokens;
+  while (!fixture.ctx.scan.input_ended) {
+    next_token(fixture.ctx, MODE_NO_KEYWORDS);
+    if (fixture.ctx.token_kind == TOK_NAME) tokens += std::string(token_text(fixture.ctx)) + ' ';
+  }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_NE(tokens.find("r2 b c"), std::string::npos);
+  EXPECT_EQ(fixture.ctx.scan.line_number, kLines + 3);
+  EXPECT_LT(seconds, 5.0);  // quadratic, this took minutes
 }
 
 }  // namespace
