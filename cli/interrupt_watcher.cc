@@ -8,6 +8,7 @@ namespace corvane {
 InterruptWatcher::InterruptWatcher() {
   sigemptyset(&signals_);
   sigaddset(&signals_, SIGINT);
+  sigaddset(&signals_, SIGTERM);  // a kill asks as Ctrl-C does
   sigaddset(&signals_, SIGUSR1);  // wakes the watcher when the program ends
   pthread_sigmask(SIG_BLOCK, &signals_, nullptr);
   thread_ = std::thread([this] { watch(); });
@@ -24,7 +25,7 @@ void InterruptWatcher::watch() {
     int signal = 0;
     if (sigwait(&signals_, &signal) != 0) continue;
     if (signal == SIGUSR1 && stopping_) return;
-    if (signal != SIGINT) continue;
+    if (signal != SIGINT && signal != SIGTERM) continue;
     if (requested_.exchange(true)) {
       static constexpr char kMessage[] = "\ncorvane: interrupted\n";
       (void)!write(STDERR_FILENO, kMessage, sizeof kMessage - 1);

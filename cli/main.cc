@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <iostream>
 #include <string_view>
 
@@ -116,6 +117,9 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A closed reader of standard error (corvane ... 2>&1 | head) must not end
+  // the run: the write fails, the translation goes on.
+  std::signal(SIGPIPE, SIG_IGN);
   corvane::InterruptWatcher interrupts;
   const corvane::ParsedCommandLine parsed = corvane::parse_command_line(argc, argv);
   if (!parsed.command) return parsed.exit_status;

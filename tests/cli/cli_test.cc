@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -144,8 +145,8 @@ TEST_F(Cli, OutputsReplaceOnlyFilesAndKeepTheirPermissions) {
   EXPECT_EQ(refused.status, 1);
   EXPECT_TRUE(fs::is_fifo(path("pipe.lib")));
   write("kept.lib", "old");
-  fs::permissions(path("kept.lib"), fs::perms::owner_read | fs::perms::owner_write |
-                                        fs::perms::group_read);
+  fs::permissions(path("kept.lib"),
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   ASSERT_EQ(run({"-q", "-o", path("kept.lib"), path("a.sp")}).status, 0);
   EXPECT_EQ(read_file(path("kept.lib")), "* title\n.op\n");
   EXPECT_EQ(fs::status(path("kept.lib")).permissions(),
@@ -193,6 +194,35 @@ TEST_F(Cli, InterruptFinishesThePairInHandThenStops) {
   EXPECT_NE(read_file(path("slow.err")).find("STATUS: Design Messages:"), std::string::npos);
   EXPECT_FALSE(fs::exists(path("next.lib")));
   EXPECT_NE(outcome.err.find("corvane: cancelled; 1 pair not translated"), std::string::npos);
+}
+
+// A kill (SIGTERM) asks as Ctrl-C does: the pair in hand completes.
+TEST_F(Cli, TerminationFinishesThePairInHandThenStops) {
+  ASSERT_EQ(mkfifo(path("slow.sp").c_str(), 0600), 0);
+  write("next.sp", "title\n.op\n");
+  const Outcome outcome =
+      run_corvane({path("slow.sp"), path("next.sp")}, scratch.directory(), [&](pid_t pid) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        kill(pid, SIGTERM);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        std::ofstream(path("slow.sp")) << "title\n.op\n";
+      });
+  EXPECT_EQ(outcome.status, 130);
+  EXPECT_FALSE(outcome.by_signal);
+  EXPECT_EQ(read_file(path("slow.lib")), "* title\n.op\n");
+  EXPECT_FALSE(fs::exists(path("next.lib")));
+}
+
+// Standard error read by a program that has gone (corvane ... | head): the
+// run goes on to its last pair.
+TEST_F(Cli, AClosedStandardErrorDoesNotStopTheRun) {
+  write("a.sp", "title\n.op\n");
+  write("b.sp", "title\n.op\n");
+  const std::string command = "(sleep 0.3; '" + std::string(CORVANE_BINARY) + "' '" + path("a.sp") +
+                              "' '" + path("b.sp") + "') 2>&1 | head -c0";
+  EXPECT_EQ(std::system(("bash -c \"" + command + "\"").c_str()), 0);
+  EXPECT_EQ(read_file(path("a.lib")), "* title\n.op\n");
+  EXPECT_EQ(read_file(path("b.lib")), "* title\n.op\n");
 }
 
 TEST_F(Cli, ASecondInterruptEndsAtOnce) {
