@@ -181,7 +181,7 @@ std::optional<TranslationRequest> TranslateDialogLogic::row_request(
     prompts.show_message(
         fill_string_argument(string_text(IDS_DEFAULT_DIRECTORY), *output.defaulted_directory));
   }
-  return TranslationRequest{std::move(input_files), output.text, single_subckt_};
+  return TranslationRequest{std::move(input_files), output.text, single_subckt_, {}, {}};
 }
 
 void TranslateDialogLogic::translate(DialogPrompts& prompts, HostFileSystem& file_system,

@@ -32,17 +32,6 @@ std::string derive_output_path(const std::string& input, const std::string& outp
   return directory + base_name(absolute_input) + ".lib";
 }
 
-std::string quoted_list(const std::vector<std::string>& paths) {
-  std::string text;
-  for (const std::string& path : paths) {
-    if (!text.empty()) text += ' ';
-    text += '"';
-    text += path;
-    text += '"';
-  }
-  return text;
-}
-
 ParsedCommandLine parse_command_line(int argc, char** argv) {
   CLI::App app{"Corvane translates HSPICE model libraries and netlists into Ondrel text.",
                "corvane"};

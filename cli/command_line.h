@@ -30,7 +30,4 @@ ParsedCommandLine parse_command_line(int argc, char** argv);
 /// ".lib"). Paths are made absolute.
 std::string derive_output_path(const std::string& input, const std::string& output);
 
-/// The paths as one request text: each in double quotes, one blank apart.
-std::string quoted_list(const std::vector<std::string>& paths);
-
 }  // namespace corvane

@@ -75,8 +75,8 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts) {
   TerminalProgress progress(prompts, interrupts, show_bar, command.inputs.size());
 
   TranslationRequest request;
-  request.input_files = quoted_list(command.inputs);
-  request.output_files = quoted_list(command.outputs);
+  request.input_paths = command.inputs;
+  request.output_paths = command.outputs;
   request.mos_family_single_subckt = command.single_subckt;
 
   RunServices services{environment, progress, nullptr, {}, command.jobs};

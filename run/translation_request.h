@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace corvane {
 
@@ -12,6 +13,10 @@ struct TranslationRequest {
   std::string output_files;
   /// Place a family of MOSFET models with dotted suffixes in one subcircuit.
   bool mos_family_single_subckt = true;
+  /// The paths as lists, taken as they are (a `"` is part of a name): when
+  /// given, these are used and the texts above are not.
+  std::vector<std::string> input_paths;
+  std::vector<std::string> output_paths;
 };
 
 /// The colour a row is painted with after its run.

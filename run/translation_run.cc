@@ -210,8 +210,13 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
   progress.set_line(std::string(string_text(IDS_TRANSLATING)), 1);
   progress.set_range(kProgressRange);
 
-  const std::vector<std::string> inputs = split_quoted(request.input_files, ' ');
-  const std::vector<std::string> outputs = split_quoted(request.output_files, ' ');
+  // The dialog's rows are quoted lists; the command line hands its paths
+  // over as they are.
+  const bool listed = !request.input_paths.empty();
+  const std::vector<std::string> inputs =
+      listed ? request.input_paths : split_quoted(request.input_files, ' ');
+  const std::vector<std::string> outputs =
+      listed ? request.output_paths : split_quoted(request.output_files, ' ');
   if (inputs.size() < outputs.size()) {
     progress.close_window();
     return result;

@@ -25,8 +25,8 @@ TEST(PersistedChoices, WritesTheRowsTextsAndTheOption) {
   RecordingStore store;
   PersistedChoices choices(store);
   choices.save_choices(
-      TranslationRequest{"\"/m/a.sp\" \"/m/b.sp\"", "\"/o/a.lib\" \"/o/b.lib\"", true});
-  choices.save_choices(TranslationRequest{"\"x.sp\"", "\"x.lib\"", false});
+      TranslationRequest{"\"/m/a.sp\" \"/m/b.sp\"", "\"/o/a.lib\" \"/o/b.lib\"", true, {}, {}});
+  choices.save_choices(TranslationRequest{"\"x.sp\"", "\"x.lib\"", false, {}, {}});
   EXPECT_EQ(store.writes, (Writes{{"hspFile", "\"/m/a.sp\" \"/m/b.sp\""},
                                   {"odlFile", "\"/o/a.lib\" \"/o/b.lib\""},
                                   {"subckt", "y"},
@@ -39,7 +39,7 @@ TEST(PersistedChoices, AFailingStoreIsNotReportedAndEveryValueIsTried) {
   RecordingStore store;
   store.failing = true;
   PersistedChoices choices(store);
-  choices.save_choices(TranslationRequest{"\"a.sp\"", "\"a.lib\"", true});
+  choices.save_choices(TranslationRequest{"\"a.sp\"", "\"a.lib\"", true, {}, {}});
   EXPECT_EQ(store.writes.size(), 3u);
 }
 

@@ -153,6 +153,17 @@ TEST_F(Cli, OutputsReplaceOnlyFilesAndKeepTheirPermissions) {
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+// A path is taken as it is: a double quote is part of its name, not
+// quoting (x"y.sp once read xy.sp and overwrote xy.lib).
+TEST_F(Cli, PathsArePassedThroughUnchanged) {
+  write("x\"y.sp", "quoted\n.op\n");
+  write("xy.sp", "other\n.op\n");
+  write("xy.lib", "keep");
+  ASSERT_EQ(run({"-q", path("x\"y.sp")}).status, 0);
+  EXPECT_EQ(read_file(path("x\"y.lib")), "* quoted\n.op\n");
+  EXPECT_EQ(read_file(path("xy.lib")), "keep");
+}
+
 TEST_F(Cli, ParallelPairsGiveTheSameFiles) {
   std::vector<std::string> serial = {"-q"};
   std::vector<std::string> parallel = {"-q", "-j", "3"};

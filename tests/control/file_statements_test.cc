@@ -103,7 +103,7 @@ TEST(TranslateGlobal, NamesLastForTheWholeRun) {
     LogEnvironment environment{MessageFilter(), {}, prompts, file_system};
     ProgressWindow progress(prompts);
     RunServices services{environment, progress, nullptr, {}, jobs};
-    translate_libraries(TranslationRequest{inputs, outputs, true}, services);
+    translate_libraries(TranslationRequest{inputs, outputs, true, {}, {}}, services);
     EXPECT_EQ(corvane::testing::read_file(scratch.file("b.lib")),
               "* second\n.print dc v($G_vdd) v($G_gnd) \n")
         << jobs;

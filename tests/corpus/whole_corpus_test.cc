@@ -76,7 +76,7 @@ TEST_P(WholeCorpus, TranslatesTheFileWithinItsTimeBound) {
   const std::string output = scratch.file("out.lib");
   ProgressWindow progress(prompts);
   RunServices services{.log_environment = environment, .progress = progress, .pair_done = {}};
-  const TranslationRequest request{'"' + input + '"', '"' + output + '"', true};
+  const TranslationRequest request{'"' + input + '"', '"' + output + '"', true, {}, {}};
 
   const auto start = std::chrono::steady_clock::now();
   const RunResult result = translate_libraries(request, services);

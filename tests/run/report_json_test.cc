@@ -64,7 +64,10 @@ class ReportRun : public ::testing::Test {
     services.collect_reports = collect;
     TranslationRequest request{
         quoted("lib.sp") + " " + quoted("n\xE9t.sp") + " " + quoted("extra.sp"),
-        quoted("out/lib.lib") + " " + quoted("out/net.lib"), true};
+        quoted("out/lib.lib") + " " + quoted("out/net.lib"),
+        true,
+        {},
+        {}};
     return translate_libraries(request, services);
   }
   // The report with the scratch directory written as "DIR/".

@@ -40,7 +40,7 @@ class TranslationRun : public ::testing::Test {
                 int cancel_at_poll = 0) {
     ScriptedProgress progress(prompts, cancel_at_poll);
     RunServices services{environment, progress, nullptr, {}, jobs};
-    TranslationRequest request{inputs, outputs, true};
+    TranslationRequest request{inputs, outputs, true, {}, {}};
     RunResult result = translate_libraries(request, services);
     polls = progress.polls;
     return result;
