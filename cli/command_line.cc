@@ -3,7 +3,10 @@
 #include <CLI/CLI.hpp>
 #include <filesystem>
 #include <iostream>
+#include <map>
+#include <utility>
 
+#include "run/output_files.h"
 #include "run/path_names.h"
 #include "run/string_table.h"
 
@@ -93,7 +96,41 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
         derive_output_path(command.inputs[i], i < outputs.size() ? outputs[i] : std::string()));
     command.inputs[i] = absolute_path(command.inputs[i]);
   }
+  if (const std::string clash = files_in_conflict(command); !clash.empty()) {
+    std::cerr << "corvane: " << clash << "; nothing was translated\n";
+    return {std::nullopt, 2};
+  }
   return {std::move(command), 0};
+}
+
+std::string files_in_conflict(const CommandLine& command) {
+  // Each file the run writes or reads, by the file it is (links and ".."
+  // resolved), with what it is to the run.
+  std::map<std::string, std::string> files;
+  const auto same_file = [](const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
+    return error ? path : resolved.string();
+  };
+  const auto claim = [&](const std::string& path, const std::string& role) -> std::string {
+    const auto [entry, fresh] = files.emplace(same_file(path), role + " " + path);
+    if (fresh) return {};
+    return entry->second + " and " + role + " " + path + " are the same file";
+  };
+  for (const std::string& input : command.inputs) {
+    // One input named twice is read twice; it is its outputs that clash.
+    files.emplace(same_file(input), "the input " + input);
+  }
+  for (std::size_t i = 0; i < command.inputs.size(); ++i) {
+    const std::string output = main_output_file(command.outputs[i], command.inputs[i]);
+    for (const auto& [path, role] :
+         {std::pair{output, std::string("the output")},
+          std::pair{change_extension(command.outputs[i], "err"), std::string("the log")}}) {
+      if (std::string clash = claim(path, role); !clash.empty()) return clash;
+    }
+  }
+  if (!command.report.empty()) return claim(command.report, "the report");
+  return {};
 }
 
 }  // namespace corvane

@@ -30,4 +30,10 @@ ParsedCommandLine parse_command_line(int argc, char** argv);
 /// ".lib"). Paths are made absolute.
 std::string derive_output_path(const std::string& input, const std::string& output);
 
+/// What would make the run write over a file it must not touch: an output,
+/// log or the report that is (links and ".." resolved) an input, or another
+/// pair's output or log, or the report; as a sentence naming both files.
+/// Empty when there is none.
+std::string files_in_conflict(const CommandLine& command);
+
 }  // namespace corvane

@@ -164,6 +164,32 @@ TEST_F(Cli, PathsArePassedThroughUnchanged) {
   EXPECT_EQ(read_file(path("xy.lib")), "keep");
 }
 
+// A run that would write over one of its inputs, or write two of its files
+// as one, is refused before anything is translated.
+TEST_F(Cli, ARunThatWouldWriteOverItsOwnFilesIsRefused) {
+  write("net.err", "title\n.op\n");
+  write("a.sp", "title\n.op\n");
+  write("models.tt.lib", "title\n.op\n");
+  write("models.ff.lib", "title\n.op\n");
+  fs::create_symlink(path("a.sp"), path("link.sp"));
+  const Outcome log_over_input = run({path("net.err")});
+  EXPECT_EQ(log_over_input.status, 2);
+  EXPECT_EQ(log_over_input.err, "corvane: the input " + path("net.err") + " and the log " +
+                                    path("net.err") +
+                                    " are the same file; nothing was translated\n");
+  EXPECT_EQ(read_file(path("net.err")), "title\n.op\n");
+  // The report over an input, reached through a link.
+  EXPECT_EQ(run({"--report", path("link.sp"), path("a.sp")}).status, 2);
+  EXPECT_EQ(read_file(path("a.sp")), "title\n.op\n");
+  // Two inputs whose outputs are one file: both would be modelsodl.lib.
+  const Outcome two_as_one = run({"-o", path("models.tt.lib"), "-o", path("models.ff.lib"),
+                                  path("models.tt.lib"), path("models.ff.lib")});
+  EXPECT_EQ(two_as_one.status, 2);
+  EXPECT_NE(two_as_one.err.find("modelsodl.lib are the same file"), std::string::npos);
+  EXPECT_FALSE(fs::exists(path("a.lib")));
+  EXPECT_FALSE(fs::exists(path("modelsodl.lib")));
+}
+
 TEST_F(Cli, ParallelPairsGiveTheSameFiles) {
   std::vector<std::string> serial = {"-q"};
   std::vector<std::string> parallel = {"-q", "-j", "3"};
