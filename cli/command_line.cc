@@ -107,19 +107,14 @@ std::string files_in_conflict(const CommandLine& command) {
   // Each file the run writes or reads, by the file it is (links and ".."
   // resolved), with what it is to the run.
   std::map<std::string, std::string> files;
-  const auto same_file = [](const std::string& path) {
-    std::error_code error;
-    const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
-    return error ? path : resolved.string();
-  };
   const auto claim = [&](const std::string& path, const std::string& role) -> std::string {
-    const auto [entry, fresh] = files.emplace(same_file(path), role + " " + path);
+    const auto [entry, fresh] = files.emplace(resolved_path(path), role + " " + path);
     if (fresh) return {};
     return entry->second + " and " + role + " " + path + " are the same file";
   };
   for (const std::string& input : command.inputs) {
     // One input named twice is read twice; it is its outputs that clash.
-    files.emplace(same_file(input), "the input " + input);
+    files.emplace(resolved_path(input), "the input " + input);
   }
   for (std::size_t i = 0; i < command.inputs.size(); ++i) {
     const std::string output = main_output_file(command.outputs[i], command.inputs[i]);

@@ -39,6 +39,12 @@ void write_or_fail(const std::string& path, const TextPieces& pieces) {
 
 }  // namespace
 
+std::string resolved_path(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
+  return error ? path : resolved.string();
+}
+
 bool write_file_atomically(const std::string& path, const TextPieces& pieces) {
   // A device, a FIFO or a directory is never replaced by a file (as root,
   // -o /dev/null would turn the device into one); a link is, like any
@@ -98,9 +104,29 @@ namespace {
 
 // One file, or one per section holding the main text followed by the
 // section's text.
+// No file of the pair is an input of the run: checked for every file before
+// any is written (a section file is known only after the translation).
+template <typename Output>
+void refuse_inputs(const Output& output, std::string_view output_path, std::string_view input_path,
+                   const ResolvedPaths& inputs) {
+  if (inputs.empty()) return;
+  std::vector<std::string> files;
+  if (output.sections.empty()) files.push_back(main_output_file(output_path, input_path));
+  for (const auto& section : output.sections) {
+    files.push_back(section_output_file(output_path, section.name));
+  }
+  for (const std::string& file : files) {
+    if (!inputs.contains(resolved_path(file))) continue;
+    throw FatalError(StandardStream::error, "Fatal Error: The output " + file +
+                                                " is an input of this run; nothing of " +
+                                                std::string(input_path) + " was written\n");
+  }
+}
+
 template <typename Output>
 std::vector<std::string> write_texts(const Output& output, std::string_view output_path,
-                                     std::string_view input_path) {
+                                     std::string_view input_path, const ResolvedPaths& inputs) {
+  refuse_inputs(output, output_path, input_path, inputs);
   std::vector<std::string> written;
   TextPieces pieces;
   if (output.sections.empty()) {
@@ -123,14 +149,16 @@ std::vector<std::string> write_texts(const Output& output, std::string_view outp
 
 std::vector<std::string> write_output_files(const TranslationOutput& output,
                                             std::string_view output_path,
-                                            std::string_view input_path) {
-  return write_texts(output, output_path, input_path);
+                                            std::string_view input_path,
+                                            const ResolvedPaths& inputs) {
+  return write_texts(output, output_path, input_path, inputs);
 }
 
 std::vector<std::string> write_output_files(const TranslatedBlocks& output,
                                             std::string_view output_path,
-                                            std::string_view input_path) {
-  return write_texts(output, output_path, input_path);
+                                            std::string_view input_path,
+                                            const ResolvedPaths& inputs) {
+  return write_texts(output, output_path, input_path, inputs);
 }
 
 std::string read_input_file(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "translate/translate_file.h"
@@ -13,6 +14,11 @@ namespace corvane {
 /// first "." on replaced by "odl.lib" (lib/models.lib -> lib/modelsodl.lib).
 std::string main_output_file(std::string_view output_path, std::string_view input_path);
 
+/// The file a path names, links and ".." resolved: two paths of one file
+/// resolve alike.
+std::string resolved_path(const std::string& path);
+using ResolvedPaths = std::unordered_set<std::string>;
+
 /// The file of one `.lib` section: the output path less its extension, "_",
 /// the section name and ".lib".
 std::string section_output_file(std::string_view output_path, std::string_view section_name);
@@ -20,13 +26,17 @@ std::string section_output_file(std::string_view output_path, std::string_view s
 /// Writes the translated texts: one file, or one per section holding the main
 /// text followed by the section's. Each file is written beside its final name
 /// and renamed into place, so a failure leaves no truncated file. Returns the
-/// files written; throws FatalError when a file cannot be created.
+/// files written; throws FatalError when a file cannot be created, or when
+/// one of them is (links and ".." resolved) one of `inputs`, the run's
+/// inputs: then none is written.
 std::vector<std::string> write_output_files(const TranslationOutput& output,
                                             std::string_view output_path,
-                                            std::string_view input_path);
+                                            std::string_view input_path,
+                                            const ResolvedPaths& inputs = {});
 std::vector<std::string> write_output_files(const TranslatedBlocks& output,
                                             std::string_view output_path,
-                                            std::string_view input_path);
+                                            std::string_view input_path,
+                                            const ResolvedPaths& inputs = {});
 
 using TextPieces = std::vector<std::string_view>;
 

@@ -222,6 +222,10 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
     return result;
   }
 
+  // No output of the run replaces one of its inputs.
+  ResolvedPaths resolved_inputs;
+  for (const std::string& input : inputs) resolved_inputs.insert(resolved_path(input));
+
   std::vector<PairJob> jobs(inputs.size());
   for (std::size_t i = 0; i < inputs.size(); ++i) {
     jobs[i].input_path = inputs[i];
@@ -272,7 +276,8 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
     log.step(job.messages.steps);
     if (!job.fatal) {
       try {
-        report.files_written = write_output_files(job.output, job.output_path, job.input_path);
+        report.files_written =
+            write_output_files(job.output, job.output_path, job.input_path, resolved_inputs);
         globals = job.output.global_names;
         if (workers) workers->set_globals(globals);
       } catch (const FatalError& error) {

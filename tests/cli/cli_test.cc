@@ -190,6 +190,20 @@ TEST_F(Cli, ARunThatWouldWriteOverItsOwnFilesIsRefused) {
   EXPECT_FALSE(fs::exists(path("modelsodl.lib")));
 }
 
+// A section file is known only after the translation: one that is an input
+// of the run fails its pair, and no file of that pair is written.
+TEST_F(Cli, ASectionFileThatIsAnInputIsNotWritten) {
+  write("m.sp", "title\n.lib tt\n.param a=1\n.endl tt\n.lib ff\n.param a=2\n.endl ff\n");
+  write("m_tt.lib", "kept\n.op\n");
+  const Outcome outcome =
+      run({"-q", "-o", path("m.lib"), "-o", path("other.lib"), path("m.sp"), path("m_tt.lib")});
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_NE(outcome.err.find("The output " + path("m_tt.lib") + " is an input of this run"),
+            std::string::npos);
+  EXPECT_EQ(read_file(path("m_tt.lib")), "kept\n.op\n");
+  EXPECT_FALSE(fs::exists(path("m_ff.lib")));
+}
+
 TEST_F(Cli, ParallelPairsGiveTheSameFiles) {
   std::vector<std::string> serial = {"-q"};
   std::vector<std::string> parallel = {"-q", "-j", "3"};
