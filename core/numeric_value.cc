@@ -6,11 +6,10 @@
 #include <system_error>
 
 #include "core/char_class.h"
+#include "core/expression.h"
 
 namespace corvane {
 namespace {
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // The scale factor a number's letters start with.
 double scale_factor(std::string_view letters) {
@@ -122,18 +121,15 @@ class Evaluator {
 }  // namespace
 
 std::optional<double> number_text_value(std::string_view text) {
-  // digits [. digits] [e [sign] digits] letters
-  std::size_t end = 0;
-  while (end < text.size() && (is_digit(text[end]) || text[end] == '.')) ++end;
+  // digits [. digits] [e [sign] digits] [letters]: the mantissa ends where
+  // the letters of the scale factor begin.
+  const auto letter = [](char c) {
+    const char l = lower_ascii(c);
+    return l >= 'a' && l <= 'z';
+  };
+  std::size_t end = number_end_in(text, 0);
+  while (end > 0 && letter(text[end - 1])) --end;
   if (end == 0) return std::nullopt;
-  if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
-    std::size_t exponent = end + 1;
-    if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
-    if (exponent < text.size() && is_digit(text[exponent])) {
-      end = exponent;
-      while (end < text.size() && is_digit(text[end])) ++end;
-    }
-  }
   double mantissa = 0;
   const auto [stop, error] = std::from_chars(text.data(), text.data() + end, mantissa);
   if (error != std::errc() || stop != text.data() + end) return std::nullopt;

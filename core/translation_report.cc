@@ -169,10 +169,6 @@ int TranslationReport::options_dropped() const {
   return n;
 }
 
-}  // namespace corvane
-
-namespace corvane {
-
 std::string dropped_parameters_line(const TranslationReport& report) {
   // The five names dropped most often, then by name for a stable line.
   constexpr std::size_t kNamesShown = 5;
