@@ -2,8 +2,9 @@
 # Measures corvane: Google Benchmark of the scanner, writer and in-memory
 # translation; then corvane file to file on generated 5 MB and 50 MB
 # libraries (one thread) with wall time (median of five runs), MB/s and peak
-# memory, the time ratio that shows linear growth, and -j 1 against -j 2 on
-# four 10 MB files.
+# memory, the time ratio that shows linear growth, -j 1 against -j 2 on
+# four 10 MB files, and 2 MB against 20 MB of inputs made to be slow (lines
+# ended by lone carriage returns, node names made to collide in the hash).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -62,3 +63,17 @@ read -r one _ < <(measure 1 "${files[@]}")
 read -r two _ < <(measure 2 "${files[@]}")
 printf 'four 10 MB files: -j 1 %.3f s, -j 2 %.3f s, %.2f times the throughput\n' "$one" "$two" \
   "$(echo "$one / $two" | bc -l)"
+
+# Inputs made to defeat the line search and the name hash: time must still
+# grow linearly (20 MB about ten times 2 MB), and crafted names cost about
+# what plain names of the same length cost.
+runs=3
+for kind in lone-cr plain-names colliding-names; do
+  for size in 2 20; do
+    build/bench/bench/generate_library "--$kind" "$size" "$work/$kind$size.sp"
+    read -r secs _ < <(measure 1 "$work/$kind$size.sp")
+    seconds[$kind$size]=$secs
+  done
+  printf '%s: 2 MB %.3f s, 20 MB %.3f s, %.1f times as long\n' "$kind" "${seconds[${kind}2]}" \
+    "${seconds[${kind}20]}" "$(echo "${seconds[${kind}20]} / ${seconds[${kind}2]}" | bc -l)"
+done

@@ -37,9 +37,10 @@ std::size_t line_end(ScannerState& s, std::string_view input, std::size_t start)
   const char* begin = input.data() + start;
   if (!s.next_newline_known || s.next_newline < start) {
     const void* newline = std::memchr(begin, '\n', input.size() - start);
-    s.next_newline = newline != nullptr ? start + static_cast<std::size_t>(
-                                                      static_cast<const char*>(newline) - begin)
-                                        : input.size();
+    s.next_newline =
+        newline != nullptr
+            ? start + static_cast<std::size_t>(static_cast<const char*>(newline) - begin)
+            : input.size();
     s.next_newline_known = true;
   }
   const std::size_t searched = s.next_newline - start;
@@ -140,8 +141,9 @@ struct ScannedWord {
   bool has_capitals;
 };
 
-ScannedWord scan_word(std::string_view line, std::size_t start, std::size_t first_length) {
-  std::uint64_t h = TextIndex::kHashStart;
+ScannedWord scan_word(std::string_view line, std::size_t start, std::size_t first_length,
+                      std::uint64_t hash_start) {
+  std::uint64_t h = hash_start;
   unsigned changed = 0;
   std::size_t p = start;
   const auto take = [&](char c) {
@@ -289,7 +291,7 @@ int enter_word(TranslationContext& ctx, int kind, int mode, std::uint64_t h) {
       ctx.token_index = ctx.symbols.find(s.token_text);
       return ctx.symbols[ctx.token_index].kind;
     }
-    h = TextIndex::hash(s.token_text);
+    h = ctx.symbols.hash(s.token_text);
   }
   ctx.token_index = ctx.symbols.enter_hashed(s.token_text, h, kind);
   if (kind == TOK_NAME && ctx.token_index < KEYWORD_COUNT &&
@@ -382,7 +384,7 @@ int scan_token(TranslationContext& ctx, int mode) {
         case CharClass::dot: {
           const CharClass after = p + 1 < line.size() ? char_class(line[p + 1]) : CharClass::end;
           if (after == CharClass::letter || after == CharClass::e) {
-            word = scan_word(line, p, 2);
+            word = scan_word(line, p, 2, ctx.symbols.hash_start());
             end = word.end;
             kind = TOK_NAME;
           } else if (after == CharClass::digit) {
@@ -396,7 +398,7 @@ int scan_token(TranslationContext& ctx, int mode) {
         case CharClass::letter:
         case CharClass::e:
         case CharClass::extra:  // only where it begins a word
-          word = scan_word(line, p, 1);
+          word = scan_word(line, p, 1, ctx.symbols.hash_start());
           end = word.end;
           kind = TOK_NAME;
           break;

@@ -1,5 +1,7 @@
 #include "core/symbol_tables.h"
 
+#include <random>
+
 #include "core/keywords.h"
 #include "core/token_kinds.h"
 
@@ -7,33 +9,40 @@ namespace corvane {
 
 namespace {
 
-struct KeywordTable {
-  std::vector<SymbolTable::Entry> entries;
-  TextIndex index;  // a repeated text keeps its first code
-
-  int find(std::string_view text, std::uint64_t h) const {
-    return index.find(text, h, [this](int i) -> std::string_view {
-      return entries[static_cast<std::size_t>(i)].text;
-    });
-  }
-};
-
-const KeywordTable& keyword_table() {
-  static const KeywordTable table = [] {
-    KeywordTable built;
-    built.entries.reserve(KEYWORD_COUNT);
+const std::vector<SymbolTable::Entry>& keyword_entries() {
+  static const std::vector<SymbolTable::Entry> entries = [] {
+    std::vector<SymbolTable::Entry> built;
+    built.reserve(KEYWORD_COUNT);
     for (int i = 0; i < KEYWORD_COUNT; ++i) {
-      const std::string_view word = kKeywords[static_cast<std::size_t>(i)];
-      built.entries.push_back({std::string(word), KEYWORD_FIRST_CODE + i});
-      const std::uint64_t h = TextIndex::hash(word);
-      if (built.find(word, h) < 0) built.index.insert(h, i);
+      built.push_back(
+          {std::string(kKeywords[static_cast<std::size_t>(i)]), KEYWORD_FIRST_CODE + i});
     }
     return built;
   }();
-  return table;
+  return entries;
+}
+
+std::string_view keyword_entry_text(int i) {
+  return keyword_entries()[static_cast<std::size_t>(i)].text;
+}
+
+std::uint64_t drawn_seed() {
+  std::random_device device;
+  return (static_cast<std::uint64_t>(device()) << 32) ^ device();
 }
 
 }  // namespace
+
+SymbolTable::SymbolTable() : SymbolTable(drawn_seed()) {}
+
+SymbolTable::SymbolTable(std::uint64_t seed) : hash_start_(TextIndex::kHashStart ^ seed) {
+  for (int i = 0; i < KEYWORD_COUNT; ++i) {
+    const std::string_view word = keyword_entry_text(i);
+    const std::uint64_t h = hash(word);
+    // A repeated text keeps its first code.
+    if (keywords_.find(word, h, keyword_entry_text) < 0) keywords_.insert(h, i);
+  }
+}
 
 void SymbolTable::reset() {
   names_.clear();
@@ -41,9 +50,7 @@ void SymbolTable::reset() {
 }
 
 int SymbolTable::find_hashed(std::string_view text, std::uint64_t h) const {
-  // Keywords first: their index is small and shared, so it stays in cache
-  // while a large netlist's names index does not.
-  const int keyword = keyword_table().find(text, h);
+  const int keyword = keywords_.find(text, h, keyword_entry_text);
   if (keyword >= 0) return keyword;
   const int name = index_.find(text, h, [this](int i) -> std::string_view {
     return names_[static_cast<std::size_t>(i)].text;
@@ -59,12 +66,10 @@ int SymbolTable::enter_hashed(std::string_view text, std::uint64_t h, int kind) 
   return KEYWORD_COUNT + static_cast<int>(names_.size()) - 1;
 }
 
-int SymbolTable::find(std::string_view text) const {
-  return find_hashed(text, TextIndex::hash(text));
-}
+int SymbolTable::find(std::string_view text) const { return find_hashed(text, hash(text)); }
 
 const SymbolTable::Entry& SymbolTable::operator[](int index) const {
-  if (index < KEYWORD_COUNT) return keyword_table().entries[static_cast<std::size_t>(index)];
+  if (index < KEYWORD_COUNT) return keyword_entries()[static_cast<std::size_t>(index)];
   return names_[static_cast<std::size_t>(index - KEYWORD_COUNT)];
 }
 

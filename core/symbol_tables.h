@@ -22,9 +22,14 @@ template <typename Value>
 using StringMap = std::unordered_map<std::string, Value, StringHash, std::equal_to<>>;
 
 /// Names, calls and keywords met in a file. Entries 0 to 819 are the keywords
-/// in code order; names are appended after them and never removed.
+/// in code order; names are appended after them and never removed. Its hash
+/// starts from a value drawn for each table, so no input file can be made
+/// whose names all fall on one probing chain.
 class SymbolTable {
  public:
+  SymbolTable();
+  explicit SymbolTable(std::uint64_t seed);
+
   struct Entry {
     std::string text;
     int kind;
@@ -33,20 +38,27 @@ class SymbolTable {
   /// Empties the table down to the keywords.
   void reset();
   /// The index of the first entry with this text, appending one when none.
-  int enter(std::string_view text, int kind) {
-    return enter_hashed(text, TextIndex::hash(text), kind);
-  }
-  /// `enter` with the text's `TextIndex::hash` already made.
+  int enter(std::string_view text, int kind) { return enter_hashed(text, hash(text), kind); }
+  /// The hash `enter_hashed` takes: `TextIndex::hash` from `hash_start()`.
+  std::uint64_t hash(std::string_view text) const { return TextIndex::hash(text, hash_start_); }
+  std::uint64_t hash_start() const { return hash_start_; }
+  /// `enter` with the text's `hash` already made.
   int enter_hashed(std::string_view text, std::uint64_t h, int kind);
   /// The index of the first entry with this text, or -1.
   int find(std::string_view text) const;
   const Entry& operator[](int index) const;
   int size() const;
+  /// The longest probing run of the names index: what a miss may pass.
+  std::size_t longest_probe_run() const { return index_.longest_run(); }
 
  private:
   int find_hashed(std::string_view text, std::uint64_t h) const;
 
-  // The keyword entries are the same for every file: built once, shared.
+  std::uint64_t hash_start_;
+  // The keyword entries are the same for every file, built once and shared;
+  // their index depends on the hash start. It is small, so it stays in cache
+  // while a large netlist's names index does not.
+  TextIndex keywords_;
   std::vector<Entry> names_;  // entries from index 820 on
   TextIndex index_;           // names only, by their number in names_
 };

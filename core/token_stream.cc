@@ -381,7 +381,7 @@ bool add_simple_value(TranslationContext& ctx, std::string_view text, bool negat
     if (letter(text[p])) {
       // One pass finds the name's end and hashes its lower-case text; a
       // name without capitals is entered as it stands, without a copy.
-      std::uint64_t h = TextIndex::kHashStart;
+      std::uint64_t h = ctx.symbols.hash_start();
       bool capitals = false;
       for (; p < text.size() && (letter(text[p]) || digit(text[p]) || text[p] == '.'); ++p) {
         const char c = lower_ascii(text[p]);

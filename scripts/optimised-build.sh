@@ -11,7 +11,8 @@ build=$1
 shift
 profile="$(realpath -m "$build")/profile"
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_PROFILE=generate \
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON \
+  -DCORVANE_PROFILE=generate \
   -DCORVANE_PROFILE_DIR="$profile" "$@" >/dev/null
 cmake --build "$build" --target corvane generate_library
 

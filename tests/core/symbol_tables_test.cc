@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "core/keywords.h"
 #include "core/symbol_tables.h"
+#include "core/text_index.h"
 #include "translate/translate_file.h"
 
 namespace corvane {
@@ -28,6 +31,27 @@ TEST(SymbolTable, ManyNamesKeepTheirFirstIndexAndKeywordsStayKeywords) {
   table.reset();
   EXPECT_EQ(table.find("node5"), -1);
   EXPECT_EQ(table.size(), first);
+}
+
+// Names made to share the low bits of the unseeded hash, as a file made
+// to slow the translator down would: an index placed by those bits put them
+// all on one probing chain, so each lookup passed every name before it.
+TEST(SymbolTable, NamesMadeToCollideDoNotFormOneProbingChain) {
+  std::vector<std::string> names;
+  for (long i = 0; names.size() < 2048; ++i) {
+    std::string name = "n" + std::to_string(i);
+    if ((TextIndex::hash(name) & 0xfff) == 0x5a5) names.push_back(std::move(name));
+  }
+  // Seed 0 starts from the unseeded hash: placing by every bit spreads them.
+  // A table of its own draws its start, so the names are not made for it.
+  for (SymbolTable table : {SymbolTable(0), SymbolTable()}) {
+    table.reset();
+    for (const std::string& name : names) table.enter(name, 0);
+    EXPECT_LT(table.longest_probe_run(), 64u);
+    for (const std::string& name : names) EXPECT_GE(table.find(name), KEYWORD_COUNT) << name;
+  }
+  EXPECT_NE(SymbolTable().hash_start(), SymbolTable().hash_start());
+  EXPECT_EQ(SymbolTable(7).hash_start(), SymbolTable(7).hash_start());
 }
 
 // Number texts are dropped at each statement start; a number that starts a
