@@ -11,6 +11,9 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setOrganizationName("Tarno");
   QApplication::setApplicationName("Corvane");
+  // Ties the windows to the installed menu entry (corvane-gui.desktop), so
+  // the desktop shows its icon and name.
+  QGuiApplication::setDesktopFileName("corvane-gui");
   QApplication::setWindowIcon(corvane::application_icon());
 
   corvane::MessageBoxes boxes;
