@@ -36,6 +36,7 @@ struct PairReport {
   int options_dropped = 0;     // options Ondrel has no counterpart for
   int parameters_dropped = 0;  // model parameters no card wrote
   int cards_with_dropped_parameters = 0;
+  int names_respelled = 0;  // source names written with another spelling
   StatusColour colour = StatusColour::neutral;
   std::string console;  // scanner diagnostics for the standard output stream
   /// The file's messages and dropped model parameters, when collected.
