@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
 #include <filesystem>
 #include <iostream>
@@ -17,6 +19,25 @@ std::string absolute_path(const std::string& path) {
   std::error_code error;
   const std::filesystem::path absolute = std::filesystem::absolute(path, error);
   return error ? path : absolute.lexically_normal().string();
+}
+
+// Whether a derived output may go beside `input`: a file of /dev or /proc
+// (standard input, a shell's <(...) pipe) has no folder of its own to write
+// into (/dev/stdin.lib, /dev/fd/63.err). A FIFO made in a folder has one.
+bool has_folder_for_outputs(const std::string& input) {
+  std::error_code error;
+  if (std::filesystem::is_regular_file(input, error)) return true;
+  const std::string absolute = absolute_path(input);
+  return !absolute.starts_with("/dev/") && !absolute.starts_with("/proc/");
+}
+
+// The report's folder must exist and take files before anything runs, so a
+// long run does not end without its report.
+bool report_folder_usable(const std::string& report) {
+  std::error_code error;
+  const std::filesystem::path folder = std::filesystem::path(report).parent_path();
+  return std::filesystem::is_directory(folder.empty() ? "." : folder, error) &&
+         access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
 }
 
 bool names_directory(const std::string& path) {
@@ -39,10 +60,15 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
   CLI::App app{"Corvane translates HSPICE model libraries and netlists into Ondrel text.",
                "corvane"};
   app.set_version_flag("--version", "corvane 1.0 (Ondrel library translator)");
+  // Every message of the program starts with its name, as on any Unix tool.
+  app.failure_message([](const CLI::App*, const CLI::Error& error) {
+    return "corvane: " + std::string(error.what()) + "\nRun with --help for more information.\n";
+  });
   app.footer(
       "Each INPUT pairs with the -o OUTPUT in the same position. A missing OUTPUT, or one that\n"
-      "names a directory, is that directory (or the input's) with the input's base name and\n"
-      "\".lib\". Each pair also gets a log beside its output, with the extension \".err\".\n"
+      "names a directory, is that directory (the -d DIR, or the input's) with the input's base\n"
+      "name and \".lib\". Each pair also gets a log beside its output, with the extension\n"
+      "\".err\".\n"
       "A --report FILE is written when the run ends, also when it is cancelled or stopped by a\n"
       "fatal condition; it holds the pairs done.\n"
       "Exit status: 0 when every pair was translated, 1 for a fatal condition or a report that\n"
@@ -54,8 +80,25 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
                "Do not place a family of MOSFET models with dotted suffixes in one subcircuit");
   app.add_option("-o,--output", outputs, "Output file or directory for the input in its position")
       ->allow_extra_args(false);
-  app.add_option("-j,--jobs", command.jobs, "Translate up to N pairs at once")
-      ->check(CLI::PositiveNumber);
+  std::string output_dir;
+  app.add_option("-d,--output-dir", output_dir,
+                 "Directory for the outputs of every input without its own -o")
+      ->option_text("DIR");
+  app.add_option("-j,--jobs", command.jobs, "Translate up to N pairs at once (1 or more)")
+      ->check(CLI::Validator(
+          [](const std::string& text) -> std::string {
+            int n = 0;
+            try {
+              n = std::stoi(text);
+            } catch (const std::exception&) {
+              n = 0;
+            }
+            return n >= 1 ? std::string()
+                          : text +
+                                " is out of range: -j takes how many files to translate at "
+                                "once, 1 or more";
+          },
+          "N"));
   app.add_flag("-q,--quiet", command.quiet, "No summary lines and no progress bar");
   app.add_option("--report", command.report,
                  "Write a JSON report of the run to FILE: messages by statement, model "
@@ -72,28 +115,46 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
     return {std::nullopt, 2};
   }
   if (outputs.size() > command.inputs.size()) {
-    std::cerr << "corvane: more outputs (-o) than inputs\n" << app.help();
+    std::cerr << "corvane: more outputs (-o) than inputs\nRun with --help for more information.\n";
     return {std::nullopt, 2};
   }
-  for (const std::string& input : command.inputs) {
+  for (std::size_t i = 0; i < command.inputs.size(); ++i) {
     // Anything readable but a directory will do: a pipe from <(...) too.
+    const std::string& input = command.inputs[i];
     std::error_code error;
-    if (!std::filesystem::exists(input, error) || std::filesystem::is_directory(input, error)) {
-      std::cerr << fill_string_argument(string_text(IDS_NO_INPUT_FILE), input) << '\n';
+    if (std::filesystem::is_directory(input, error)) {
+      std::cerr << "corvane: " << input << " is a directory; give the files in it\n";
+      return {std::nullopt, 2};
+    }
+    if (!std::filesystem::exists(input, error)) {
+      std::cerr << "corvane: " << fill_string_argument(string_text(IDS_NO_INPUT_FILE), input)
+                << '\n';
+      return {std::nullopt, 2};
+    }
+    if (i >= outputs.size() && output_dir.empty() && !has_folder_for_outputs(input)) {
+      std::cerr << "corvane: " << input
+                << " is no file in a folder, so its outputs have none to go beside it: give -o "
+                   "or -d\n";
       return {std::nullopt, 2};
     }
   }
+  if (!output_dir.empty() && is_path_separator(output_dir.back()) == false) output_dir += '/';
   command.single_subckt = !no_subckt;
   if (!command.report.empty()) {
     if (names_directory(command.report)) {
       std::cerr << "corvane: the report " << command.report << " is a directory\n";
       return {std::nullopt, 2};
     }
+    if (!report_folder_usable(command.report)) {
+      std::cerr << "corvane: the report " << command.report
+                << " cannot be written: its folder is missing or takes no files\n";
+      return {std::nullopt, 2};
+    }
     command.report = absolute_path(command.report);
   }
   for (std::size_t i = 0; i < command.inputs.size(); ++i) {
     command.outputs.push_back(
-        derive_output_path(command.inputs[i], i < outputs.size() ? outputs[i] : std::string()));
+        derive_output_path(command.inputs[i], i < outputs.size() ? outputs[i] : output_dir));
     command.inputs[i] = absolute_path(command.inputs[i]);
   }
   if (const std::string clash = files_in_conflict(command); !clash.empty()) {

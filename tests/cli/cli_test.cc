@@ -67,12 +67,46 @@ TEST_F(Cli, UsageErrorsAndMissingInputsEndWithStatusTwo) {
   EXPECT_EQ(run({"-o", path("1.lib"), "-o", path("2.lib"), path("a.sp")}).status, 2);
   const Outcome missing = run({path("a.sp"), path("missing.sp")});
   EXPECT_EQ(missing.status, 2);
-  EXPECT_EQ(missing.err, "Input file " + path("missing.sp") + " does not exist!\n");
+  EXPECT_EQ(missing.err, "corvane: Input file " + path("missing.sp") + " does not exist!\n");
   EXPECT_FALSE(fs::exists(path("a.lib")));  // nothing is translated
   EXPECT_EQ(run({"--help"}).status, 0);
   const Outcome version = run({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_NE(version.out.find("1.0"), std::string::npos);
+}
+
+// Messages start with the program's name and say what is wrong in words;
+// outputs are derived into -d DIR, never beside a pipe or a device.
+TEST_F(Cli, UsageMessagesNameTheProgramAndOutputsGoWhereAsked) {
+  write("a.sp", "title\n.op\n");
+  const Outcome unknown = run({"--no-such-option", path("a.sp")});
+  EXPECT_EQ(unknown.err.rfind("corvane: ", 0), 0u) << unknown.err;
+  const Outcome no_jobs = run({"-j", "0", path("a.sp")});
+  EXPECT_EQ(no_jobs.status, 2);
+  EXPECT_NE(no_jobs.err.find("corvane: --jobs: 0 is out of range: -j takes how many files to "
+                             "translate at once, 1 or more"),
+            std::string::npos)
+      << no_jobs.err;
+  fs::create_directory(path("folder"));
+  const Outcome folder = run({path("folder")});
+  EXPECT_EQ(folder.status, 2);
+  EXPECT_EQ(folder.err, "corvane: " + path("folder") + " is a directory; give the files in it\n");
+  const Outcome pipe = run({"/dev/stdin"});
+  EXPECT_EQ(pipe.status, 2);
+  EXPECT_NE(pipe.err.find("give -o or -d"), std::string::npos) << pipe.err;
+  const Outcome report = run({"--report", path("no/such/folder/r.json"), path("a.sp")});
+  EXPECT_EQ(report.status, 2);
+  EXPECT_NE(report.err.find("cannot be written"), std::string::npos) << report.err;
+  EXPECT_FALSE(fs::exists(path("a.lib")));  // refused before the run
+
+  write("b.sp", "title\n.op\n");
+  const Outcome into =
+      run({"-q", "-d", path("made"), "-o", path("own.lib"), path("b.sp"), path("a.sp")});
+  EXPECT_EQ(into.status, 0) << into.err;
+  EXPECT_TRUE(fs::exists(path("own.lib")));  // its own -o wins
+  EXPECT_TRUE(fs::exists(path("made/a.lib")));
+  EXPECT_TRUE(fs::exists(path("made/a.err")));
+  EXPECT_FALSE(fs::exists(path("a.lib")));
 }
 
 TEST_F(Cli, DerivesOutputsAndSummarisesEachPair) {
@@ -361,13 +395,21 @@ TEST_F(Cli, ReportIsTheSameForOneAndTwoJobs) {
 
 TEST_F(Cli, AReportThatCannotBeWrittenEndsWithStatusOne) {
   write("a.sp", "title\n.op\n");
-  const Outcome outcome = run({"-q", "--report", path("missing/report.json"), path("a.sp")});
-  EXPECT_EQ(outcome.status, 1);
-  EXPECT_TRUE(
-      contains(outcome.err, "corvane: cannot write the report " + path("missing/report.json")));
-  EXPECT_TRUE(fs::exists(path("a.lib")));  // the translation itself stands
+  // A report that cannot go where it is asked for is known before the run.
+  const Outcome early = run({"-q", "--report", path("missing/report.json"), path("a.sp")});
+  EXPECT_EQ(early.status, 2);
+  EXPECT_TRUE(contains(
+      early.err, "corvane: the report " + path("missing/report.json") + " cannot be written"));
+  EXPECT_FALSE(fs::exists(path("a.lib")));
   fs::create_directory(path("dir"));
   EXPECT_EQ(run({"-q", "--report", path("dir"), path("a.sp")}).status, 2);
+  // One found only when it is written (a FIFO is never replaced) fails the
+  // run; the translation itself stands.
+  ASSERT_EQ(mkfifo(path("report.json").c_str(), 0600), 0);
+  const Outcome late = run({"-q", "--report", path("report.json"), path("a.sp")});
+  EXPECT_EQ(late.status, 1);
+  EXPECT_TRUE(contains(late.err, "corvane: cannot write the report " + path("report.json")));
+  EXPECT_TRUE(fs::exists(path("a.lib")));
 }
 
 TEST_F(Cli, AFatalConditionStillWritesTheReport) {
