@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,7 @@ QString manual_path();
 class SettingsChoiceStore : public ChoiceStore {
  public:
   bool write_text(std::string_view name, std::string_view value) override;
+  std::optional<std::string> read_text(std::string_view name) const override;
 };
 
 /// A widget's title as a progress window's owner caption.

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,12 +31,18 @@ class FakeViewer : public DocumentViewer {
   std::vector<QString> opened;
 };
 
-/// Keeps the recorded choices in memory.
+/// Keeps the recorded choices in memory; the last value of a name is read.
 class FakeChoiceStore : public ChoiceStore {
  public:
   bool write_text(std::string_view name, std::string_view value) override {
     values.emplace_back(std::string(name), std::string(value));
     return true;
+  }
+  std::optional<std::string> read_text(std::string_view name) const override {
+    for (auto value = values.rbegin(); value != values.rend(); ++value) {
+      if (value->first == name) return value->second;
+    }
+    return std::nullopt;
   }
   std::vector<std::pair<std::string, std::string>> values;
 };
