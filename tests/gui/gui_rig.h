@@ -47,8 +47,9 @@ class FakeChoiceStore : public ChoiceStore {
   std::vector<std::pair<std::string, std::string>> values;
 };
 
-/// A translate dialog on the real file system and settings store, with
-/// message boxes and file dialogs answered by the test.
+/// A translate dialog on the real file system and settings store (which a
+/// test points at a folder of its own), with message boxes and file dialogs
+/// answered by the test.
 struct DialogRig {
   DialogRig() {
     dialog.show();
