@@ -16,6 +16,7 @@ namespace {
 
 // Named after the program's executable.
 constexpr const char* kManualName = "corvane-gui.html";
+constexpr const char* kGeometryKey = "windowGeometry";
 
 QString text_of(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -106,6 +107,15 @@ std::optional<std::string> SettingsChoiceStore::read_text(std::string_view name)
   const QVariant value = user_settings().value(text_of(name));
   if (!value.isValid()) return std::nullopt;
   return value.toString().toStdString();
+}
+
+QByteArray SettingsGeometryStore::geometry() const {
+  return user_settings().value(kGeometryKey).toByteArray();
+}
+
+void SettingsGeometryStore::set_geometry(const QByteArray& geometry) {
+  QSettings settings = user_settings();
+  settings.setValue(kGeometryKey, geometry);
 }
 
 std::string WidgetCaption::caption() const {

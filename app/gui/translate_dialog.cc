@@ -1,6 +1,7 @@
 #include "app/gui/translate_dialog.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -63,7 +64,11 @@ TranslateDialog::TranslateDialog(const DialogServices& services, QWidget* parent
   setWindowTitle("Ondrel Library Translator");
   setWindowIcon(application_icon());
   build_layout();
-  resize(sizeHint());
+  if (const std::optional<bool> single_subckt = choices_.saved_single_subckt()) {
+    logic_.set_single_subckt(*single_subckt);
+  }
+  const QByteArray geometry = services_.geometry.geometry();
+  if (geometry.isEmpty() || !restoreGeometry(geometry)) resize(sizeHint());
   update_view();
 }
 
@@ -247,6 +252,11 @@ void TranslateDialog::reject() {
   // Closing while a run is in hand would pull the lists from under it.
   if (logic_.running()) return;
   QDialog::reject();
+}
+
+void TranslateDialog::done(int result) {
+  services_.geometry.set_geometry(saveGeometry());
+  QDialog::done(result);
 }
 
 void TranslateDialog::show_help() {

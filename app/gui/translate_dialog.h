@@ -18,6 +18,7 @@ class QToolButton;
 namespace corvane {
 
 class DocumentViewer;
+class GeometryStore;
 class HostFileSystem;
 class InlineRowEditor;
 
@@ -30,11 +31,14 @@ struct DialogServices {
   DocumentViewer& viewer;
   ChoiceStore& choices;
   HostFileSystem& file_system;
+  /// The window's size and place between runs.
+  GeometryStore& geometry;
 };
 
 /// The program's main window: the paired lists of input and output files,
 /// the row commands, the single-subckt option, Translate, Close and Help.
-/// It can be resized, the lists taking the room.
+/// It can be resized, the lists taking the room; its size and place and the
+/// option of the last run come back at the next start.
 /// The rules live in TranslateDialogLogic; this class shows its state and
 /// reports the user's actions to it.
 class TranslateDialog : public QDialog, private ListActions {
@@ -54,6 +58,8 @@ class TranslateDialog : public QDialog, private ListActions {
 
   /// Close, Esc and Ctrl+Q; ignored while Translate runs.
   void reject() override;
+  /// Keeps the window's size and place for the next start.
+  void done(int result) override;
   void show_help();
   void show_about();
 

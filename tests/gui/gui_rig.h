@@ -47,6 +47,14 @@ class FakeChoiceStore : public ChoiceStore {
   std::vector<std::pair<std::string, std::string>> values;
 };
 
+/// Keeps the window's geometry in memory.
+class FakeGeometryStore : public GeometryStore {
+ public:
+  QByteArray geometry() const override { return kept; }
+  void set_geometry(const QByteArray& geometry) override { kept = geometry; }
+  QByteArray kept;
+};
+
 /// A translate dialog on the real file system and settings store (which a
 /// test points at a folder of its own), with message boxes and file dialogs
 /// answered by the test.
@@ -89,9 +97,10 @@ struct DialogRig {
   FakeFileDialogs file_dialogs;
   FakeViewer viewer;
   SettingsChoiceStore choices;
+  SettingsGeometryStore geometry;
   RealFileSystem file_system;
-  TranslateDialog dialog{
-      DialogServices{dialog_prompts, run_prompts, file_dialogs, viewer, choices, file_system}};
+  TranslateDialog dialog{DialogServices{dialog_prompts, run_prompts, file_dialogs, viewer, choices,
+                                        file_system, geometry}};
 };
 
 }  // namespace corvane::testing

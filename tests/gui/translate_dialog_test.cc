@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -90,6 +91,9 @@ class TranslateDialogTest : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(settings_directory_.isValid());
+    // The settings the dialog reads and writes go to a folder of the test's
+    // own, never to the user's.
+    QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_directory_.path());
   }
 
@@ -556,6 +560,38 @@ class TranslateDialogTest : public QObject {
     QTest::keyClick(rig.field(ListSide::output), Qt::Key_Return);
     QVERIFY(!data(ListSide::input, 0, Qt::DecorationRole).isValid());
     QCOMPARE(data(ListSide::input, 0, Qt::ToolTipRole).toString(), QString::fromStdString(green));
+  }
+
+  void the_window_comes_back_at_its_size_with_the_last_runs_option() {
+    QSize closed_size;
+    {
+      DialogRig rig;
+      QVERIFY(rig.active);
+      const QSize screen = rig.dialog.screen()->availableSize();
+      const QSize start = rig.dialog.size();
+      closed_size = QSize(std::min(start.width() + 70, screen.width() - 20),
+                          std::min(start.height() + 50, screen.height() - 40));
+      QVERIFY(closed_size != start);
+      rig.dialog.resize(closed_size);
+      QTRY_COMPARE(rig.dialog.size(), closed_size);
+
+      rig.add_row(rig.write_input("clean.sp", kGreenInput));
+      rig.dialog.single_subckt_box()->setChecked(false);
+      QTest::mouseClick(rig.dialog.translate_button(), Qt::LeftButton);
+      QCOMPARE(rig.row_colour(ListSide::input, 0), kGreen);
+      QTest::mouseClick(rig.dialog.findChild<QPushButton*>("closeButton"), Qt::LeftButton);
+      QVERIFY(!rig.dialog.isVisible());
+    }
+    QVERIFY(QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tarno", "Corvane")
+                .contains("windowGeometry"));
+
+    DialogRig again;
+    QVERIFY(again.active);
+    QTRY_COMPARE(again.dialog.size(), closed_size);
+    QVERIFY(!again.dialog.single_subckt_box()->isChecked());
+    QVERIFY(!again.dialog.logic().single_subckt());
+    // The rows are not kept: the next run starts on the empty row.
+    QCOMPARE(again.row_count(), 1);
   }
 
  private:
