@@ -36,6 +36,9 @@ struct RowResult {
   bool cancelled = false;
   /// The text of a fatal condition that stopped the run.
   std::optional<std::string> fatal_message;
+  /// A file of the row was not translated (its output folder could not be
+  /// made), though the run went on.
+  bool untranslated = false;
 };
 
 /// Runs the translation of one row.

@@ -61,6 +61,7 @@ bool FileListPair::commit_output(std::size_t row, const std::vector<std::string>
   const std::string& name = names.front();
   if (names.size() == 1 && same_name_ignoring_case(name, output_[row].text)) return false;
   input_[row].colour = window_text_colour_;
+  input_[row].outcome = RowOutcome::none;
   // An output row holds one text; a second name would make the output list
   // longer than the input list.
   if (!name.empty()) output_[row] = FileRow{name, window_text_colour_};
@@ -79,10 +80,12 @@ bool FileListPair::delete_row(std::size_t row) {
   return true;
 }
 
-void FileListPair::paint_row(std::size_t row, std::uint32_t colour) {
+void FileListPair::paint_row(std::size_t row, std::uint32_t colour, RowOutcome outcome) {
   if (row >= row_count()) return;
   input_[row].colour = colour;
+  input_[row].outcome = outcome;
   output_[row].colour = colour;
+  output_[row].outcome = outcome;
 }
 
 }  // namespace corvane

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/row_outcome.h"
+
 namespace corvane {
 
 /// The two lists of the translate dialog: input files on the left, the
@@ -12,10 +14,12 @@ namespace corvane {
 enum class ListSide { input, output };
 
 /// One row of a list: one or more file names (blank-separated, a name with
-/// blanks in double quotes) and the colour it is painted in (0x00BBGGRR).
+/// blanks in double quotes), the colour it is painted in (0x00BBGGRR) and
+/// the outcome that colour stands for.
 struct FileRow {
   std::string text;
   std::uint32_t colour = 0;
+  RowOutcome outcome = RowOutcome::none;
   bool operator==(const FileRow&) const = default;
 };
 
@@ -40,13 +44,14 @@ class FileListPair {
   /// further name is inserted at the same place, so later names end up
   /// above earlier ones; every inserted input name gets its derived output
   /// name beside it. On the output list the one name replaces the row's text
-  /// and the input row beside it goes back to the window-text colour.
+  /// and the input row beside it goes back to the window-text colour and no
+  /// outcome.
   bool commit(ListSide side, std::size_t row, const std::vector<std::string>& names);
   /// Removes `row` from both lists; when that was the empty row, a new empty
   /// row is appended to both. False when there is no such row.
   bool delete_row(std::size_t row);
-  /// Paints row `row` of both lists.
-  void paint_row(std::size_t row, std::uint32_t colour);
+  /// Paints row `row` of both lists and records the outcome it shows.
+  void paint_row(std::size_t row, std::uint32_t colour, RowOutcome outcome = RowOutcome::none);
 
  private:
   std::vector<FileRow>& list(ListSide side) { return side == ListSide::input ? input_ : output_; }

@@ -10,4 +10,12 @@ void PersistedChoices::save_choices(const TranslationRequest& request) {
   store_.write_text("subckt", request.mos_family_single_subckt ? "y" : "n");
 }
 
+std::optional<bool> PersistedChoices::saved_single_subckt() const {
+  const std::optional<std::string> value = store_.read_text("subckt");
+  // Anything else was not written by a run: the option keeps its default.
+  if (value == "y") return true;
+  if (value == "n") return false;
+  return std::nullopt;
+}
+
 }  // namespace corvane

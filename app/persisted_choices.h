@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "run/translation_run.h"
@@ -8,12 +10,14 @@ namespace corvane {
 
 /// Where the choices of the last translated row are kept: the registry key
 /// SOFTWARE\Tarno\Corvane on Windows, the platform's settings store
-/// elsewhere. Only written; nothing reads it back.
+/// elsewhere.
 class ChoiceStore {
  public:
   virtual ~ChoiceStore() = default;
   /// Stores `value` as the string value `name`; false when that failed.
   virtual bool write_text(std::string_view name, std::string_view value) = 0;
+  /// The string value `name`; none when it was never stored.
+  virtual std::optional<std::string> read_text(std::string_view name) const = 0;
 };
 
 /// Writes the row being translated after each file: "hspFile" (the input
@@ -24,6 +28,9 @@ class PersistedChoices : public ChoiceRecorder {
  public:
   explicit PersistedChoices(ChoiceStore& store) : store_(store) {}
   void save_choices(const TranslationRequest& request) override;
+  /// The single-subckt option the last run used, read back from "subckt";
+  /// none when no run stored one ("y" and "n" are the only answers).
+  std::optional<bool> saved_single_subckt() const;
 
  private:
   ChoiceStore& store_;

@@ -46,6 +46,21 @@ std::size_t navigation_target(NavigationKey key, std::optional<std::size_t> row,
   return from;
 }
 
+RowOutcome row_outcome(const RowResult& result) {
+  switch (result.colour) {
+    case StatusColour::green:
+      return RowOutcome::translated;
+    case StatusColour::yellow:
+      return RowOutcome::warnings;
+    case StatusColour::red:
+      return result.fatal_message || result.untranslated ? RowOutcome::not_translated
+                                                         : RowOutcome::errors;
+    case StatusColour::neutral:
+      break;
+  }
+  return RowOutcome::none;
+}
+
 TranslateDialogLogic::TranslateDialogLogic(std::uint32_t window_text_colour)
     : lists_(window_text_colour) {}
 
@@ -134,6 +149,13 @@ void TranslateDialogLogic::choose_files(FileDialogs& dialogs) {
   commit_names(files);
 }
 
+void TranslateDialogLogic::drop_files(const std::vector<std::string>& files) {
+  if (running_ || files.empty()) return;
+  commit_editor();
+  lists_.commit(ListSide::input, lists_.empty_row(), files);
+  keep_selections_in_range();
+}
+
 void TranslateDialogLogic::open_editor(ListSide side, std::size_t row) {
   if (running_) return;
   commit_editor();
@@ -199,7 +221,8 @@ void TranslateDialogLogic::translate(DialogPrompts& prompts, HostFileSystem& fil
     const std::optional<TranslationRequest> request = row_request(row, prompts, file_system);
     if (!request) return;
     const RowResult result = translator.translate_row(*request);
-    lists_.paint_row(row, colorref(result.colour, lists_.window_text_colour()));
+    lists_.paint_row(row, colorref(result.colour, lists_.window_text_colour()),
+                     row_outcome(result));
     translator.row_painted(row);
     // A fatal condition stops its own row only: the other rows are other
     // files, and the user's lists stay as they are.

@@ -22,6 +22,10 @@ enum class NavigationKey { page_up, page_down, home, end, left, up, right, down 
 std::size_t navigation_target(NavigationKey key, std::optional<std::size_t> row,
                               std::size_t row_count, std::size_t page_size);
 
+/// The outcome a row's result shows: by its colour, a red row telling a
+/// stopped or skipped file apart from one translated with errors.
+RowOutcome row_outcome(const RowResult& result);
+
 /// Everything the translate dialog does, without its widgets: the paired
 /// lists, the selections, the row editor, the row commands and Translate.
 /// The widgets report the user's actions here and show the state.
@@ -73,6 +77,11 @@ class TranslateDialogLogic {
   /// "...": the chosen files are written into the row (several input files
   /// become several rows) and the editor closes; Cancel changes nothing.
   void choose_files(FileDialogs& dialogs);
+  /// Files dropped on the input list: an open editor commits first, then
+  /// the files go into the empty row as the "..." button's files do (later
+  /// names above earlier ones, each with its derived output name). Nothing
+  /// happens while Translate runs.
+  void drop_files(const std::vector<std::string>& files);
 
   /// Checks and translates the rows in order, painting each in its result
   /// colour. Stops at the first row without input or with a missing input

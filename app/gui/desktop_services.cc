@@ -16,9 +16,15 @@ namespace {
 
 // Named after the program's executable.
 constexpr const char* kManualName = "corvane-gui.html";
+constexpr const char* kGeometryKey = "windowGeometry";
 
 QString text_of(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// On Windows the key SOFTWARE\Tarno\Corvane of the user's registry.
+QSettings user_settings() {
+  return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tarno", "Corvane");
 }
 
 // Boxes belong to the window in front: the progress window's question sits
@@ -91,11 +97,25 @@ QString manual_path() {
 }
 
 bool SettingsChoiceStore::write_text(std::string_view name, std::string_view value) {
-  // On Windows this is the key SOFTWARE\Tarno\Corvane of the user's registry.
-  QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Tarno", "Corvane");
+  QSettings settings = user_settings();
   settings.setValue(text_of(name), text_of(value));
   settings.sync();
   return settings.status() == QSettings::NoError;
+}
+
+std::optional<std::string> SettingsChoiceStore::read_text(std::string_view name) const {
+  const QVariant value = user_settings().value(text_of(name));
+  if (!value.isValid()) return std::nullopt;
+  return value.toString().toStdString();
+}
+
+QByteArray SettingsGeometryStore::geometry() const {
+  return user_settings().value(kGeometryKey).toByteArray();
+}
+
+void SettingsGeometryStore::set_geometry(const QByteArray& geometry) {
+  QSettings settings = user_settings();
+  settings.setValue(kGeometryKey, geometry);
 }
 
 std::string WidgetCaption::caption() const {

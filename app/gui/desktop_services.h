@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,6 +55,25 @@ QString manual_path();
 class SettingsChoiceStore : public ChoiceStore {
  public:
   bool write_text(std::string_view name, std::string_view value) override;
+  std::optional<std::string> read_text(std::string_view name) const override;
+};
+
+/// Where the main window's size and place are kept between runs, as
+/// QWidget::saveGeometry gives them.
+class GeometryStore {
+ public:
+  virtual ~GeometryStore() = default;
+  /// Empty when none was kept.
+  virtual QByteArray geometry() const = 0;
+  virtual void set_geometry(const QByteArray& geometry) = 0;
+};
+
+/// The value "windowGeometry" of the settings store SettingsChoiceStore
+/// writes into.
+class SettingsGeometryStore : public GeometryStore {
+ public:
+  QByteArray geometry() const override;
+  void set_geometry(const QByteArray& geometry) override;
 };
 
 /// A widget's title as a progress window's owner caption.

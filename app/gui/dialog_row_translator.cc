@@ -1,5 +1,6 @@
 #include "app/gui/dialog_row_translator.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "app/gui/desktop_services.h"
@@ -29,6 +30,8 @@ RowResult DialogRowTranslator::translate_row(const TranslationRequest& request) 
     row.colour = result.colour;
     row.cancelled = result.cancelled;
     if (result.fatal) row.fatal_message = result.fatal->text;
+    row.untranslated =
+        std::ranges::any_of(result.pairs, [](const PairReport& pair) { return !pair.translated; });
   } catch (const std::exception& error) {
     // Whatever stops a run stops its row only; the dialog and its lists stay.
     window.close_window();

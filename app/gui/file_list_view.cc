@@ -1,8 +1,15 @@
 #include "app/gui/file_list_view.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QUrl>
 #include <algorithm>
 #include <optional>
 
@@ -32,7 +39,44 @@ std::optional<NavigationKey> navigation_key_of(int key) {
   }
 }
 
+QString outcome_words(RowOutcome outcome) {
+  const std::string_view words = row_outcome_words(outcome);
+  return QString::fromUtf8(words.data(), static_cast<qsizetype>(words.size()));
+}
+
+bool takes_drop(ListSide side, const QMimeData* data) {
+  return side == ListSide::input && data != nullptr && !dropped_files(*data).empty();
+}
+
 }  // namespace
+
+QIcon row_outcome_icon(RowOutcome outcome) {
+  QStyle* style = QApplication::style();
+  switch (outcome) {
+    case RowOutcome::translated:
+      return style->standardIcon(QStyle::SP_DialogApplyButton);
+    case RowOutcome::warnings:
+      return style->standardIcon(QStyle::SP_MessageBoxWarning);
+    case RowOutcome::errors:
+    case RowOutcome::not_translated:
+      return style->standardIcon(QStyle::SP_MessageBoxCritical);
+    case RowOutcome::none:
+      break;
+  }
+  return {};
+}
+
+std::vector<std::string> dropped_files(const QMimeData& data) {
+  std::vector<std::string> files;
+  for (const QUrl& url : data.urls()) {
+    if (!url.isLocalFile()) continue;
+    const QString path = url.toLocalFile();
+    // A folder is no library; the file dialog would not pick one either.
+    if (path.isEmpty() || QFileInfo(path).isDir()) continue;
+    files.push_back(QDir::toNativeSeparators(path).toStdString());
+  }
+  return files;
+}
 
 QColor colour_from_colorref(std::uint32_t colour) {
   return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
@@ -61,8 +105,20 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
   const FileRow& file_row = lists_.row(side_, row);
   switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
       return QString::fromStdString(file_row.text);
+    case Qt::ToolTipRole: {
+      // The full name, which the row may cut, then the outcome in words.
+      const QString text = QString::fromStdString(file_row.text);
+      const QString words = outcome_words(file_row.outcome);
+      if (words.isEmpty()) return text;
+      return text.isEmpty() ? words : text + "\n" + words;
+    }
+    case Qt::AccessibleDescriptionRole:
+      return outcome_words(file_row.outcome);
+    case Qt::DecorationRole: {
+      const QIcon icon = row_outcome_icon(file_row.outcome);
+      return icon.isNull() ? QVariant() : QVariant(icon);
+    }
     case ColourRole:
       return colour_from_colorref(file_row.colour);
     case NewEntryRowRole:
@@ -99,8 +155,17 @@ void FileRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     painter->setPen(pen);
     painter->drawRect(rect.adjusted(inset_x, inset_y, -inset_x - 1, -inset_y - 1));
   } else {
+    QRect text_rect = rect.adjusted(3, 0, -3, 0);
+    const QVariant decoration = index.data(Qt::DecorationRole);
+    if (decoration.isValid() && decoration.canConvert<QIcon>()) {
+      // The icon stands beside the text so the outcome is told by shape too.
+      const int side = std::min(rect.height() - 4, 16);
+      const QRect icon_rect(text_rect.left(), rect.top() + (rect.height() - side) / 2, side, side);
+      decoration.value<QIcon>().paint(painter, icon_rect, Qt::AlignCenter,
+                                      selected ? QIcon::Selected : QIcon::Normal);
+      text_rect.setLeft(icon_rect.right() + 4);
+    }
     const QString text = index.data(Qt::DisplayRole).toString();
-    const QRect text_rect = rect.adjusted(3, 0, -3, 0);
     const bool too_wide = option.fontMetrics.horizontalAdvance(text) > text_rect.width();
     painter->setPen(selected ? palette.highlightedText().color()
                              : index.data(FileListModel::ColourRole).value<QColor>());
@@ -125,6 +190,11 @@ FileListView::FileListView(ListSide side, ListActions& actions, QWidget* parent)
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setTextElideMode(Qt::ElideNone);
   setFocusPolicy(Qt::StrongFocus);
+  // Files come from a file manager only; rows are never dragged.
+  setDragDropMode(side == ListSide::input ? QAbstractItemView::DropOnly
+                                          : QAbstractItemView::NoDragDrop);
+  setAcceptDrops(side == ListSide::input);
+  viewport()->setAcceptDrops(side == ListSide::input);
 }
 
 std::size_t FileListView::page_size() const {
@@ -168,6 +238,38 @@ void FileListView::keyPressEvent(QKeyEvent* event) {
 void FileListView::focusInEvent(QFocusEvent* event) {
   QListView::focusInEvent(event);
   actions_.list_focused(side_);
+}
+
+void FileListView::resizeEvent(QResizeEvent* event) {
+  QListView::resizeEvent(event);
+  emit resized();
+}
+
+void FileListView::dragEnterEvent(QDragEnterEvent* event) {
+  if (takes_drop(side_, event->mimeData())) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
+}
+
+void FileListView::dragMoveEvent(QDragMoveEvent* event) {
+  // Anywhere over the list: the files go to the empty row, not the one
+  // under the pointer.
+  if (takes_drop(side_, event->mimeData())) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
+}
+
+void FileListView::dropEvent(QDropEvent* event) {
+  if (!takes_drop(side_, event->mimeData())) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+  actions_.files_dropped(side_, dropped_files(*event->mimeData()));
 }
 
 }  // namespace corvane

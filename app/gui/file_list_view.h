@@ -1,13 +1,18 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QIcon>
 #include <QListView>
 #include <QStyledItemDelegate>
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "app/file_list_pair.h"
 #include "app/translate_dialog_logic.h"
+
+class QMimeData;
 
 namespace corvane {
 
@@ -15,8 +20,17 @@ namespace corvane {
 QColor colour_from_colorref(std::uint32_t colour);
 std::uint32_t colorref_from_colour(const QColor& colour);
 
-/// One list of a FileListPair as a Qt model: the row texts, their colours
-/// and which row is the empty new-entry row.
+/// The icon beside a row's colour that tells its outcome to those who do
+/// not tell the colours apart; null for none.
+QIcon row_outcome_icon(RowOutcome outcome);
+
+/// The local files of dropped URLs, as native paths; other URLs and
+/// folders are left out.
+std::vector<std::string> dropped_files(const QMimeData& data);
+
+/// One list of a FileListPair as a Qt model: the row texts, their colours,
+/// their outcomes in words (tooltip) and as an icon, and which row is the
+/// empty new-entry row.
 class FileListModel : public QAbstractListModel {
   Q_OBJECT
 
@@ -35,10 +49,10 @@ class FileListModel : public QAbstractListModel {
   int shown_rows_ = 0;
 };
 
-/// Draws a row: the text in its colour on the window colour (the highlight
-/// colours when selected), right-aligned when it is wider than the row so
-/// that the file name at its end stays visible; the empty row as a dotted
-/// rectangle.
+/// Draws a row: its outcome's icon, if any, at the left, then the text in
+/// its colour on the window colour (the highlight colours when selected),
+/// right-aligned when it is wider than the room left so that the file name
+/// at its end stays visible; the empty row as a dotted rectangle.
 class FileRowDelegate : public QStyledItemDelegate {
   Q_OBJECT
 
@@ -62,11 +76,13 @@ class ListActions {
   virtual void list_focused(ListSide side) = 0;
   virtual void navigation_key(ListSide side, NavigationKey key) = 0;
   virtual void delete_key(ListSide side) = 0;
+  virtual void files_dropped(ListSide side, const std::vector<std::string>& files) = 0;
 };
 
-/// A list of the dialog. Selection, keys and clicks are not handled here
-/// but reported, so that both lists follow the dialog's rules; the view only
-/// shows what the dialog decides.
+/// A list of the dialog. Selection, keys, clicks and dropped files are not
+/// handled here but reported, so that both lists follow the dialog's rules;
+/// the view only shows what the dialog decides. Only the input list takes
+/// files dropped from a file manager.
 class FileListView : public QListView {
   Q_OBJECT
 
@@ -75,6 +91,13 @@ class FileListView : public QListView {
   ListSide side() const { return side_; }
   /// Rows that fit in the view.
   std::size_t page_size() const;
+  /// The size the dialog starts with; the list grows and shrinks with it.
+  QSize sizeHint() const override { return {270, 230}; }
+  QSize minimumSizeHint() const override { return {160, 100}; }
+
+ signals:
+  /// The rows' area changed size: what lies over a row must follow it.
+  void resized();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -83,6 +106,10 @@ class FileListView : public QListView {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   ListSide side_;

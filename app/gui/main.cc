@@ -20,9 +20,10 @@ int main(int argc, char** argv) {
   corvane::QtFileDialogs file_dialogs;
   corvane::DesktopViewer viewer;
   corvane::SettingsChoiceStore choices;
+  corvane::SettingsGeometryStore geometry;
   corvane::RealFileSystem file_system;
   corvane::TranslateDialog dialog(
-      corvane::DialogServices{boxes, boxes, file_dialogs, viewer, choices, file_system});
+      corvane::DialogServices{boxes, boxes, file_dialogs, viewer, choices, file_system, geometry});
   dialog.exec();
   return 0;
 }

@@ -1,6 +1,7 @@
 #include "app/gui/translate_dialog.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -23,8 +24,6 @@ namespace corvane {
 namespace {
 
 constexpr ListSide kSides[] = {ListSide::input, ListSide::output};
-constexpr int kListWidth = 270;
-constexpr int kListHeight = 230;
 
 std::uint32_t window_text_colour() {
   return colorref_from_colour(QApplication::palette().color(QPalette::Text));
@@ -51,9 +50,9 @@ QToolButton* tool_button(const QIcon& icon, const QString& command, QWidget* par
 }  // namespace
 
 TranslateDialog::TranslateDialog(const DialogServices& services, QWidget* parent)
-    // Fixed in size: no maximize button.
+    // The lists take whatever room the window is given, so it may be maximized.
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       services_(services),
       logic_(window_text_colour()),
       environment_{
@@ -65,6 +64,11 @@ TranslateDialog::TranslateDialog(const DialogServices& services, QWidget* parent
   setWindowTitle("Ondrel Library Translator");
   setWindowIcon(application_icon());
   build_layout();
+  if (const std::optional<bool> single_subckt = choices_.saved_single_subckt()) {
+    logic_.set_single_subckt(*single_subckt);
+  }
+  const QByteArray geometry = services_.geometry.geometry();
+  if (geometry.isEmpty() || !restoreGeometry(geometry)) resize(sizeHint());
   update_view();
 }
 
@@ -81,10 +85,7 @@ void TranslateDialog::build_layout() {
   // The rows are as high as the editor laid over them.
   delegate_ = new FileRowDelegate(this);
   delegate_->set_row_height(editors_[0]->height());
-  for (FileListView* list : lists_) {
-    list->setItemDelegate(delegate_);
-    list->setFixedSize(kListWidth, kListHeight);
-  }
+  for (FileListView* list : lists_) list->setItemDelegate(delegate_);
   // The input list scrolls with the output list's bar; it has none of its own.
   FileListView* input = lists_[0];
   FileListView* output = lists_[1];
@@ -96,6 +97,9 @@ void TranslateDialog::build_layout() {
           &QScrollBar::setValue);
   for (ListSide side : kSides) {
     connect(lists_[index_of(side)]->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this, side] { place_editor(side); });
+    // The editor spans its list, however wide the window is made.
+    connect(lists_[index_of(side)], &FileListView::resized, this,
             [this, side] { place_editor(side); });
   }
 
@@ -132,6 +136,11 @@ void TranslateDialog::build_layout() {
   grid->addWidget(input, 1, 0);
   grid->addWidget(output, 1, 1);
   grid->addWidget(single_subckt_, 2, 0, 1, 2);
+  // The lists share the room the window gives; the captions and the option
+  // keep their height.
+  grid->setRowStretch(1, 1);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(1, 1);
 
   translate_ = new QPushButton("&Translate", this);
   translate_->setObjectName("translateButton");
@@ -152,6 +161,12 @@ void TranslateDialog::build_layout() {
   // This platform has no system menu to carry "About"; the menu bar's Help
   // menu holds it, beside the manual.
   auto* menu_bar = new QMenuBar(this);
+  QMenu* file_menu = menu_bar->addMenu("&File");
+  QAction* quit = file_menu->addAction("&Quit", this, &TranslateDialog::reject);
+  quit->setObjectName("quitAction");
+  // Ctrl+Q, whatever the desktop's own key for Quit.
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  quit->setMenuRole(QAction::QuitRole);
   QMenu* help_menu = menu_bar->addMenu("Help");
   QAction* contents = help_menu->addAction("&Contents", this, &TranslateDialog::show_help);
   contents->setShortcut(QKeySequence::HelpContents);
@@ -161,9 +176,8 @@ void TranslateDialog::build_layout() {
 
   auto* layout = new QHBoxLayout(this);
   layout->setMenuBar(menu_bar);
-  layout->addWidget(frame);
+  layout->addWidget(frame, 1);
   layout->addLayout(buttons);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
 
   single_subckt_->setChecked(logic_.single_subckt());
   setTabOrder(input, output);
@@ -212,6 +226,11 @@ void TranslateDialog::delete_key(ListSide side) {
   act([&] { logic_.delete_row(side); });
 }
 
+void TranslateDialog::files_dropped(ListSide side, const std::vector<std::string>& files) {
+  if (side != ListSide::input) return;
+  act([&] { logic_.drop_files(files); });
+}
+
 std::optional<ListSide> TranslateDialog::focused_list() const {
   const QWidget* focus = QApplication::focusWidget();
   for (ListSide side : kSides) {
@@ -233,6 +252,11 @@ void TranslateDialog::reject() {
   // Closing while a run is in hand would pull the lists from under it.
   if (logic_.running()) return;
   QDialog::reject();
+}
+
+void TranslateDialog::done(int result) {
+  services_.geometry.set_geometry(saveGeometry());
+  QDialog::done(result);
 }
 
 void TranslateDialog::show_help() {

@@ -18,6 +18,7 @@ class QToolButton;
 namespace corvane {
 
 class DocumentViewer;
+class GeometryStore;
 class HostFileSystem;
 class InlineRowEditor;
 
@@ -30,10 +31,14 @@ struct DialogServices {
   DocumentViewer& viewer;
   ChoiceStore& choices;
   HostFileSystem& file_system;
+  /// The window's size and place between runs.
+  GeometryStore& geometry;
 };
 
 /// The program's main window: the paired lists of input and output files,
 /// the row commands, the single-subckt option, Translate, Close and Help.
+/// It can be resized, the lists taking the room; its size and place and the
+/// option of the last run come back at the next start.
 /// The rules live in TranslateDialogLogic; this class shows its state and
 /// reports the user's actions to it.
 class TranslateDialog : public QDialog, private ListActions {
@@ -51,8 +56,10 @@ class TranslateDialog : public QDialog, private ListActions {
   QToolButton* edit_button() const { return edit_; }
   QToolButton* delete_button() const { return delete_; }
 
-  /// Close and Esc; ignored while Translate runs.
+  /// Close, Esc and Ctrl+Q; ignored while Translate runs.
   void reject() override;
+  /// Keeps the window's size and place for the next start.
+  void done(int result) override;
   void show_help();
   void show_about();
 
@@ -67,6 +74,7 @@ class TranslateDialog : public QDialog, private ListActions {
   void list_focused(ListSide side) override;
   void navigation_key(ListSide side, NavigationKey key) override;
   void delete_key(ListSide side) override;
+  void files_dropped(ListSide side, const std::vector<std::string>& files) override;
 
   void build_layout();
   void connect_editor(ListSide side);

@@ -55,6 +55,18 @@ TEST(FileListPair, EditingAnInputRowReplacesItsOutputRowToo) {
   EXPECT_EQ(lists.row(ListSide::output, 1).colour, kText);
 }
 
+TEST(FileListPair, APaintedRowKeepsItsOutcomeUntilItsOutputIsEdited) {
+  FileListPair lists(kText);
+  lists.commit(ListSide::input, 0, {"a.sp"});
+  lists.paint_row(0, kGreen, RowOutcome::warnings);
+  EXPECT_EQ(lists.row(ListSide::input, 0).outcome, RowOutcome::warnings);
+  EXPECT_EQ(lists.row(ListSide::output, 0).outcome, RowOutcome::warnings);
+  lists.commit(ListSide::output, 0, {"b.lib"});
+  EXPECT_EQ(lists.row(ListSide::input, 0), (FileRow{"a.sp", kText, RowOutcome::none}));
+  EXPECT_EQ(lists.row(ListSide::output, 0), (FileRow{"b.lib", kText, RowOutcome::none}));
+  EXPECT_EQ(lists.row(ListSide::input, 1).outcome, RowOutcome::none);
+}
+
 TEST(FileListPair, EditingAnOutputRowKeepsTheInputAndResetsItsColour) {
   FileListPair lists(kText);
   lists.commit(ListSide::input, 0, {"a.sp"});

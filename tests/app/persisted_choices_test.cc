@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -15,6 +16,12 @@ class RecordingStore : public ChoiceStore {
     writes.emplace_back(std::string(name), std::string(value));
     return !failing;
   }
+  std::optional<std::string> read_text(std::string_view name) const override {
+    const auto stored = stored_values.find(std::string(name));
+    if (stored == stored_values.end()) return std::nullopt;
+    return stored->second;
+  }
+  std::map<std::string, std::string> stored_values;
   std::vector<std::pair<std::string, std::string>> writes;
   bool failing = false;
 };
@@ -41,6 +48,19 @@ TEST(PersistedChoices, AFailingStoreIsNotReportedAndEveryValueIsTried) {
   PersistedChoices choices(store);
   choices.save_choices(TranslationRequest{"\"a.sp\"", "\"a.lib\"", true, {}, {}});
   EXPECT_EQ(store.writes.size(), 3u);
+}
+
+TEST(PersistedChoices, TheLastRunsOptionIsReadBack) {
+  RecordingStore store;
+  const PersistedChoices choices(store);
+  EXPECT_EQ(choices.saved_single_subckt(), std::nullopt);
+  store.stored_values["subckt"] = "n";
+  EXPECT_EQ(choices.saved_single_subckt(), std::optional<bool>(false));
+  store.stored_values["subckt"] = "y";
+  EXPECT_EQ(choices.saved_single_subckt(), std::optional<bool>(true));
+  // A value no run wrote leaves the option at its default.
+  store.stored_values["subckt"] = "yes";
+  EXPECT_EQ(choices.saved_single_subckt(), std::nullopt);
 }
 
 }  // namespace

@@ -46,6 +46,12 @@ Texts texts(const TranslateDialogLogic& logic, ListSide side) {
   return result;
 }
 
+std::vector<RowOutcome> outcomes(const TranslateDialogLogic& logic) {
+  std::vector<RowOutcome> result;
+  for (const FileRow& row : logic.lists().rows(ListSide::input)) result.push_back(row.outcome);
+  return result;
+}
+
 std::vector<std::uint32_t> colours(const TranslateDialogLogic& logic) {
   std::vector<std::uint32_t> result;
   for (const FileRow& row : logic.lists().rows(ListSide::input)) result.push_back(row.colour);
@@ -264,6 +270,8 @@ TEST_F(TranslateDialogLogicTest, RowsBecomeRequestsAndArePaintedWithTheirResults
   EXPECT_EQ(translator_.requests[1].input_files, "\"" + b + "\"");
   EXPECT_EQ(translator_.requests[1].output_files, "\"" + scratch_.file("b b.lib") + "\"");
   EXPECT_EQ(colours(logic_), (std::vector<std::uint32_t>{kYellow, kGreen, kText}));
+  EXPECT_EQ(outcomes(logic_), (std::vector<RowOutcome>{RowOutcome::warnings, RowOutcome::translated,
+                                                       RowOutcome::none}));
   EXPECT_EQ(translator_.painted, (std::vector<std::size_t>{0, 1}));
   EXPECT_TRUE(prompts_.messages.empty());
   EXPECT_FALSE(logic_.running());
@@ -347,6 +355,7 @@ TEST_F(TranslateDialogLogicTest, AFatalRowIsRedAndTheOthersStillRun) {
   EXPECT_EQ(prompts_.errors, (Texts{"Fatal Error: Unable to open output file"}));
   EXPECT_EQ(translator_.requests.size(), 2u);
   EXPECT_EQ(colours(logic_), (std::vector<std::uint32_t>{kRed, kYellow, kText}));
+  EXPECT_EQ(outcomes(logic_).front(), RowOutcome::not_translated);
   EXPECT_EQ(texts(logic_, ListSide::input), (Texts{a, b, ""}));
 }
 
@@ -361,6 +370,45 @@ TEST_F(TranslateDialogLogicTest, CancelStopsTheRemainingRows) {
   translate();
   EXPECT_EQ(translator_.requests.size(), 3u);
   EXPECT_EQ(colours(logic_), (std::vector<std::uint32_t>{kText, kGreen, kText}));
+  // A cancelled row tells no outcome, as it shows no colour.
+  EXPECT_EQ(outcomes(logic_).front(), RowOutcome::none);
+}
+
+TEST(RowOutcomeOfAResult, FollowsTheColourAndTellsARedRowsCause) {
+  EXPECT_EQ(row_outcome(RowResult{StatusColour::green, false, {}}), RowOutcome::translated);
+  EXPECT_EQ(row_outcome(RowResult{StatusColour::yellow, false, {}}), RowOutcome::warnings);
+  EXPECT_EQ(row_outcome(RowResult{StatusColour::red, false, {}}), RowOutcome::errors);
+  EXPECT_EQ(row_outcome(RowResult{StatusColour::red, false, "Fatal Error"}),
+            RowOutcome::not_translated);
+  EXPECT_EQ(row_outcome(RowResult{StatusColour::red, false, {}, true}), RowOutcome::not_translated);
+  EXPECT_EQ(row_outcome(RowResult{StatusColour::neutral, true, {}}), RowOutcome::none);
+  EXPECT_EQ(row_outcome_words(RowOutcome::warnings), "Translated with warnings");
+  EXPECT_EQ(row_outcome_words(RowOutcome::not_translated), "Not translated");
+  EXPECT_TRUE(row_outcome_words(RowOutcome::none).empty());
+}
+
+TEST_F(TranslateDialogLogicTest, DroppedFilesBecomeRowsAsChosenFilesDo) {
+  add_row("/m/first.sp");
+  logic_.click_row(ListSide::input, 0);
+  // An editor left open on the empty row keeps what was typed into it.
+  logic_.new_row();
+  logic_.set_edit_text("/m/typed.sp");
+  logic_.drop_files({"/d/a.sp", "/d/b.l"});
+  EXPECT_FALSE(logic_.editor_side());
+  EXPECT_EQ(texts(logic_, ListSide::input),
+            (Texts{"/m/first.sp", "/m/typed.sp", "/d/b.l", "/d/a.sp", ""}));
+  EXPECT_EQ(texts(logic_, ListSide::output),
+            (Texts{"/m/first.lib", "/m/typed.lib", "/d/b.lib", "/d/a.lib", ""}));
+  logic_.drop_files({});
+  EXPECT_EQ(logic_.lists().row_count(), 5u);
+}
+
+TEST_F(TranslateDialogLogicTest, NothingIsDroppedWhileARowRuns) {
+  const std::string a = input("a.sp");
+  add_row(a);
+  translator_.during_run = [this] { logic_.drop_files({"/d/late.sp"}); };
+  translate();
+  EXPECT_EQ(texts(logic_, ListSide::input), (Texts{a, ""}));
 }
 
 TEST_F(TranslateDialogLogicTest, TheListsStayAsTheyAreWhileARowRuns) {

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,18 +31,33 @@ class FakeViewer : public DocumentViewer {
   std::vector<QString> opened;
 };
 
-/// Keeps the recorded choices in memory.
+/// Keeps the recorded choices in memory; the last value of a name is read.
 class FakeChoiceStore : public ChoiceStore {
  public:
   bool write_text(std::string_view name, std::string_view value) override {
     values.emplace_back(std::string(name), std::string(value));
     return true;
   }
+  std::optional<std::string> read_text(std::string_view name) const override {
+    for (auto value = values.rbegin(); value != values.rend(); ++value) {
+      if (value->first == name) return value->second;
+    }
+    return std::nullopt;
+  }
   std::vector<std::pair<std::string, std::string>> values;
 };
 
-/// A translate dialog on the real file system and settings store, with
-/// message boxes and file dialogs answered by the test.
+/// Keeps the window's geometry in memory.
+class FakeGeometryStore : public GeometryStore {
+ public:
+  QByteArray geometry() const override { return kept; }
+  void set_geometry(const QByteArray& geometry) override { kept = geometry; }
+  QByteArray kept;
+};
+
+/// A translate dialog on the real file system and settings store (which a
+/// test points at a folder of its own), with message boxes and file dialogs
+/// answered by the test.
 struct DialogRig {
   DialogRig() {
     dialog.show();
@@ -81,9 +97,10 @@ struct DialogRig {
   FakeFileDialogs file_dialogs;
   FakeViewer viewer;
   SettingsChoiceStore choices;
+  SettingsGeometryStore geometry;
   RealFileSystem file_system;
-  TranslateDialog dialog{
-      DialogServices{dialog_prompts, run_prompts, file_dialogs, viewer, choices, file_system}};
+  TranslateDialog dialog{DialogServices{dialog_prompts, run_prompts, file_dialogs, viewer, choices,
+                                        file_system, geometry}};
 };
 
 }  // namespace corvane::testing

@@ -53,9 +53,10 @@ int main(int argc, char** argv) {
   corvane::testing::FakeFileDialogs file_dialogs;
   corvane::testing::FakeViewer viewer;
   corvane::testing::FakeChoiceStore choices;
+  corvane::testing::FakeGeometryStore geometry;
   corvane::RealFileSystem file_system;
   corvane::TranslateDialog dialog(corvane::DialogServices{dialog_prompts, run_prompts, file_dialogs,
-                                                          viewer, choices, file_system});
+                                                          viewer, choices, file_system, geometry});
   dialog.show();
   dialog.activateWindow();
   if (!QTest::qWaitForWindowActive(&dialog)) return 1;

@@ -1,17 +1,25 @@
 // The translate dialog driven through its widgets, on the offscreen platform.
 
 #include <QCheckBox>
+#include <QDropEvent>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QMimeData>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "app/gui/about_dialog.h"
@@ -35,17 +43,44 @@ const QColor kRed(0xFF, 0, 0);
 bool exists(const std::string& path) { return std::filesystem::exists(path); }
 
 // Clicks the Cancel button of the running progress window as soon as the
-// run lets events through; `seen` receives the window's middle line.
-void cancel_when_progress_shows(QWidget* dialog, QString* seen) {
-  QTimer::singleShot(0, dialog, [dialog, seen] {
+// run lets events through; `seen` receives the window's middle line, and
+// `before_cancel` runs first, while the row is still running.
+void cancel_when_progress_shows(QWidget* dialog, QString* seen,
+                                const std::function<void()>& before_cancel = {}) {
+  QTimer::singleShot(0, dialog, [dialog, seen, before_cancel] {
     auto* window = dialog->findChild<QtProgressWindow*>();
     if (window == nullptr || !window->isVisible()) {
-      cancel_when_progress_shows(dialog, seen);
+      cancel_when_progress_shows(dialog, seen, before_cancel);
       return;
     }
     *seen = window->line_label(1)->text();
+    if (before_cancel) before_cancel();
     QTest::mouseClick(window->cancel_button(), Qt::LeftButton);
   });
+}
+
+// Sends a drag of `urls` over `list` and drops it; whether the list took
+// the drag and the drop.
+std::pair<bool, bool> drop_urls(FileListView* list, const QList<QUrl>& urls) {
+  QMimeData data;
+  data.setUrls(urls);
+  const QPoint point = list->viewport()->rect().center();
+  QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(list->viewport(), &enter);
+  QDragMoveEvent move(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(list->viewport(), &move);
+  QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(list->viewport(), &drop);
+  return {enter.isAccepted() && move.isAccepted(), drop.isAccepted()};
+}
+
+// Whether two icons show the same picture at the size rows draw them.
+bool same_picture(const QIcon& a, const QIcon& b) {
+  return !a.isNull() && a.pixmap(16).toImage() == b.pixmap(16).toImage();
+}
+
+QIcon standard_icon(QStyle::StandardPixmap pixmap) {
+  return QApplication::style()->standardIcon(pixmap);
 }
 
 }  // namespace
@@ -56,7 +91,15 @@ class TranslateDialogTest : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(settings_directory_.isValid());
+    // The settings the dialog reads and writes go to a folder of the test's
+    // own, never to the user's.
+    QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_directory_.path());
+  }
+
+  // Each test starts as a first run: no choices and no window size kept.
+  void init() {
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tarno", "Corvane").clear();
   }
 
   void starts_with_the_editor_on_the_empty_row() {
@@ -361,6 +404,194 @@ class TranslateDialogTest : public QObject {
     QTest::keyClick(rig.list(ListSide::input), Qt::Key_Escape);
     QVERIFY(!rig.dialog.isVisible());
     QCOMPARE(rig.dialog.result(), int(QDialog::Rejected));
+  }
+
+  void the_lists_grow_with_the_window() {
+    DialogRig rig;
+    QVERIFY(rig.active);
+    // From the smallest window the layout allows to one larger each way.
+    rig.dialog.resize(100, 100);
+    const QSize smallest = rig.dialog.size();
+    QVERIFY(smallest.width() > 100);
+    QVERIFY(smallest.height() > 100);
+    const QSize small_list = rig.list(ListSide::input)->size();
+    QVERIFY(small_list.width() >= rig.list(ListSide::input)->minimumSizeHint().width());
+    QVERIFY(small_list.height() >= rig.list(ListSide::input)->minimumSizeHint().height());
+
+    const QSize screen = rig.dialog.screen()->availableSize();
+    const QSize larger(std::min(smallest.width() + 120, screen.width() - 10),
+                       std::min(smallest.height() + 120, screen.height() - 10));
+    QVERIFY(larger.width() > smallest.width() + 40);
+    QVERIFY(larger.height() > smallest.height() + 40);
+    rig.dialog.resize(larger);
+    QTRY_COMPARE(rig.dialog.size(), larger);
+    for (ListSide side : {ListSide::input, ListSide::output}) {
+      QTRY_VERIFY(rig.list(side)->width() > small_list.width() + 10);
+      QVERIFY(rig.list(side)->height() > small_list.height() + 40);
+    }
+    // Both lists share the width.
+    QVERIFY(std::abs(rig.list(ListSide::input)->width() - rig.list(ListSide::output)->width()) <
+            30);
+    // The open editor spans its list at the new width.
+    QVERIFY(rig.dialog.row_editor(ListSide::input)->isVisible());
+    QCOMPARE(rig.dialog.row_editor(ListSide::input)->width(),
+             rig.list(ListSide::input)->viewport()->width());
+    QVERIFY(rig.dialog.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  }
+
+  void files_dropped_on_the_input_list_become_rows() {
+    DialogRig rig;
+    QVERIFY(rig.active);
+    const std::string a = rig.write_input("a.sp", kGreenInput);
+    const std::string b = rig.write_input("b.l", kGreenInput);
+
+    // Nothing but local files: the list does not take the drag at all.
+    const auto [web_taken, web_dropped] =
+        drop_urls(rig.list(ListSide::input),
+                  {QUrl("https://example.org/models/c.sp"),
+                   QUrl::fromLocalFile(QString::fromStdString(rig.scratch.directory()))});
+    QVERIFY(!web_taken);
+    QVERIFY(!web_dropped);
+    QCOMPARE(rig.row_count(), 1);
+
+    const auto [taken, dropped] =
+        drop_urls(rig.list(ListSide::input), {QUrl::fromLocalFile(QString::fromStdString(a)),
+                                              QUrl("https://example.org/models/c.sp"),
+                                              QUrl::fromLocalFile(QString::fromStdString(b))});
+    QVERIFY(taken);
+    QVERIFY(dropped);
+    // As files chosen with "..." on the empty row: the later file on top.
+    QCOMPARE(rig.row_count(), 3);
+    QCOMPARE(rig.row_text(ListSide::input, 0), QString::fromStdString(b));
+    QCOMPARE(rig.row_text(ListSide::input, 1), QString::fromStdString(a));
+    QCOMPARE(rig.row_text(ListSide::output, 0), QString::fromStdString(rig.scratch.file("b.lib")));
+    QCOMPARE(rig.row_text(ListSide::output, 1), QString::fromStdString(rig.scratch.file("a.lib")));
+    QVERIFY(!rig.dialog.row_editor(ListSide::input)->isVisible());
+
+    // The output list takes no files.
+    const auto [output_taken, output_dropped] =
+        drop_urls(rig.list(ListSide::output), {QUrl::fromLocalFile(QString::fromStdString(a))});
+    QVERIFY(!output_taken);
+    QVERIFY(!output_dropped);
+    QCOMPARE(rig.row_count(), 3);
+
+    // The dropped rows translate like typed ones.
+    QTest::mouseClick(rig.dialog.translate_button(), Qt::LeftButton);
+    QCOMPARE(rig.row_colour(ListSide::input, 0), kGreen);
+    QVERIFY(exists(rig.scratch.file("a.lib")));
+  }
+
+  void ctrl_q_closes_the_dialog_but_not_while_translating() {
+    DialogRig rig;
+    QVERIFY(rig.active);
+    auto* quit = rig.dialog.findChild<QAction*>("quitAction");
+    QVERIFY(quit != nullptr);
+    QCOMPARE(quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    rig.add_row(rig.write_input("one.sp", kGreenInput));
+    QString middle_line;
+    bool open_during_run = false;
+    cancel_when_progress_shows(&rig.dialog, &middle_line, [&] {
+      QTest::keyClick(&rig.dialog, Qt::Key_Q, Qt::ControlModifier);
+      quit->trigger();
+      open_during_run = rig.dialog.isVisible();
+    });
+    QTest::mouseClick(rig.dialog.translate_button(), Qt::LeftButton);
+    QVERIFY(!middle_line.isEmpty());
+    QVERIFY(open_during_run);
+    QVERIFY(rig.dialog.isVisible());
+
+    // Once the run is over, Ctrl+Q closes the dialog as Close does.
+    rig.dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&rig.dialog));
+    rig.click_row(ListSide::input, 0);
+    QTest::keyClick(rig.list(ListSide::input), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!rig.dialog.isVisible());
+    QCOMPARE(rig.dialog.result(), int(QDialog::Rejected));
+  }
+
+  void translated_rows_tell_their_result_in_words_and_by_icon() {
+    DialogRig rig;
+    QVERIFY(rig.active);
+    const std::string green = rig.write_input("clean.sp", kGreenInput);
+    const std::string yellow = rig.write_input("warned.sp", kYellowInput);
+    const std::string fatal = rig.write_input("long.sp", kFatalInput);
+    rig.add_row(green);
+    rig.add_row(yellow);
+    rig.add_row(fatal);
+    // Before a run a row's tooltip is its name and it has no icon.
+    auto data = [&](ListSide side, int row, int role) {
+      return rig.list(side)->model()->index(row, 0).data(role);
+    };
+    QCOMPARE(data(ListSide::input, 0, Qt::ToolTipRole).toString(), QString::fromStdString(green));
+    QVERIFY(!data(ListSide::input, 0, Qt::DecorationRole).isValid());
+
+    QTest::mouseClick(rig.dialog.translate_button(), Qt::LeftButton);
+    rig.add_row("/not/yet/run.sp");
+    QCOMPARE(rig.dialog_prompts.errors.size(), std::size_t{1});
+
+    const std::string output = rig.scratch.file("warned.lib");
+    QCOMPARE(data(ListSide::input, 0, Qt::ToolTipRole).toString(),
+             QString::fromStdString(green + "\nTranslated"));
+    QCOMPARE(data(ListSide::input, 1, Qt::ToolTipRole).toString(),
+             QString::fromStdString(yellow + "\nTranslated with warnings"));
+    QCOMPARE(data(ListSide::output, 1, Qt::ToolTipRole).toString(),
+             QString::fromStdString(output + "\nTranslated with warnings"));
+    QCOMPARE(data(ListSide::input, 2, Qt::ToolTipRole).toString(),
+             QString::fromStdString(fatal + "\nNot translated"));
+    QCOMPARE(data(ListSide::input, 2, Qt::AccessibleDescriptionRole).toString(),
+             QString("Not translated"));
+    QCOMPARE(data(ListSide::input, 3, Qt::ToolTipRole).toString(), QString("/not/yet/run.sp"));
+
+    const QIcon clean = data(ListSide::input, 0, Qt::DecorationRole).value<QIcon>();
+    const QIcon warned = data(ListSide::output, 1, Qt::DecorationRole).value<QIcon>();
+    const QIcon failed = data(ListSide::input, 2, Qt::DecorationRole).value<QIcon>();
+    QVERIFY(same_picture(clean, standard_icon(QStyle::SP_DialogApplyButton)));
+    QVERIFY(same_picture(warned, standard_icon(QStyle::SP_MessageBoxWarning)));
+    QVERIFY(same_picture(failed, standard_icon(QStyle::SP_MessageBoxCritical)));
+    QVERIFY(!same_picture(clean, warned));
+    QVERIFY(!data(ListSide::input, 3, Qt::DecorationRole).isValid());
+    QVERIFY(!data(ListSide::input, 4, Qt::DecorationRole).isValid());
+
+    // Editing the output name clears the row's result, icon and all.
+    rig.click_row(ListSide::output, 0);
+    rig.click_row(ListSide::output, 0);
+    QTest::keyClicks(rig.field(ListSide::output), rig.scratch.file("renamed.lib").c_str());
+    QTest::keyClick(rig.field(ListSide::output), Qt::Key_Return);
+    QVERIFY(!data(ListSide::input, 0, Qt::DecorationRole).isValid());
+    QCOMPARE(data(ListSide::input, 0, Qt::ToolTipRole).toString(), QString::fromStdString(green));
+  }
+
+  void the_window_comes_back_at_its_size_with_the_last_runs_option() {
+    QSize closed_size;
+    {
+      DialogRig rig;
+      QVERIFY(rig.active);
+      const QSize screen = rig.dialog.screen()->availableSize();
+      const QSize start = rig.dialog.size();
+      closed_size = QSize(std::min(start.width() + 70, screen.width() - 20),
+                          std::min(start.height() + 50, screen.height() - 40));
+      QVERIFY(closed_size != start);
+      rig.dialog.resize(closed_size);
+      QTRY_COMPARE(rig.dialog.size(), closed_size);
+
+      rig.add_row(rig.write_input("clean.sp", kGreenInput));
+      rig.dialog.single_subckt_box()->setChecked(false);
+      QTest::mouseClick(rig.dialog.translate_button(), Qt::LeftButton);
+      QCOMPARE(rig.row_colour(ListSide::input, 0), kGreen);
+      QTest::mouseClick(rig.dialog.findChild<QPushButton*>("closeButton"), Qt::LeftButton);
+      QVERIFY(!rig.dialog.isVisible());
+    }
+    QVERIFY(QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tarno", "Corvane")
+                .contains("windowGeometry"));
+
+    DialogRig again;
+    QVERIFY(again.active);
+    QTRY_COMPARE(again.dialog.size(), closed_size);
+    QVERIFY(!again.dialog.single_subckt_box()->isChecked());
+    QVERIFY(!again.dialog.logic().single_subckt());
+    // The rows are not kept: the next run starts on the empty row.
+    QCOMPARE(again.row_count(), 1);
   }
 
  private:
