@@ -18,6 +18,7 @@
 #include "run/log_environment.h"
 #include "run/output_files.h"
 #include "run/report_json.h"
+#include "run/temporary_files.h"
 #include "run/translation_run.h"
 
 namespace {
@@ -50,8 +51,8 @@ void print_summary(const PairReport& report) {
   std::cerr << "wrote";
   for (const std::string& file : report.files_written) std::cerr << ' ' << file;
   if (report.files_written.empty()) std::cerr << " nothing";
-  std::cerr << "; log " << report.log_path << "; " << report.warnings
-            << (report.warnings == 1 ? " warning" : " warnings");
+  std::cerr << "; log " << report.log_path << (report.log_failed ? " not written" : "") << "; "
+            << report.warnings << (report.warnings == 1 ? " warning" : " warnings");
   if (report.errors > 0)
     std::cerr << ", " << report.errors << (report.errors == 1 ? " error" : " errors");
   if (report.parameters_dropped > 0) {
@@ -67,10 +68,12 @@ void print_summary(const PairReport& report) {
   std::cerr << "; " << colour_name(report.colour) << '\n';
 }
 
-int run(const CommandLine& command, const InterruptWatcher& interrupts) {
+int run(const CommandLine& command, const InterruptWatcher& interrupts,
+        TemporaryFiles& temporary_files) {
   TerminalPrompts prompts;
   RealFileSystem file_system;
-  LogEnvironment environment{MessageFilter(message_filter_setting()), {}, prompts, file_system};
+  LogEnvironment environment{
+      MessageFilter(message_filter_setting()), {}, prompts, file_system, &temporary_files};
   const bool show_bar = !command.quiet && isatty(STDERR_FILENO) != 0;
   TerminalProgress progress(prompts, interrupts, show_bar, command.inputs.size());
 
@@ -94,7 +97,8 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts) {
   const RunResult result = translate_libraries(request, services);
   // The report holds the pairs done, whatever ended the run.
   const bool report_failed =
-      !command.report.empty() && !write_file_atomically(command.report, {run_report_json(result)});
+      !command.report.empty() &&
+      !write_file_atomically(command.report, {run_report_json(result)}, &temporary_files);
   if (report_failed) std::cerr << "corvane: cannot write the report " << command.report << '\n';
   if (result.fatal) {
     std::ostream& stream = result.fatal->stream == StandardStream::output ? std::cout : std::cerr;
@@ -107,11 +111,12 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts) {
               << " not translated\n";
     return kCancelledStatus;
   }
-  // A pair left untranslated (its output folder could not be made) fails
-  // the run, as a fatal condition would.
-  const bool all_translated = std::all_of(result.pairs.begin(), result.pairs.end(),
-                                          [](const PairReport& pair) { return pair.translated; });
-  return report_failed || !all_translated ? 1 : 0;
+  // A pair left untranslated (its output folder could not be made) or
+  // without its log fails the run, as a fatal condition would.
+  const bool all_done =
+      std::all_of(result.pairs.begin(), result.pairs.end(),
+                  [](const PairReport& pair) { return pair.translated && !pair.log_failed; });
+  return report_failed || !all_done ? 1 : 0;
 }
 
 }  // namespace
@@ -120,8 +125,9 @@ int main(int argc, char** argv) {
   // A closed reader of standard error (corvane ... 2>&1 | head) must not end
   // the run: the write fails, the translation goes on.
   std::signal(SIGPIPE, SIG_IGN);
-  corvane::InterruptWatcher interrupts;
+  corvane::TemporaryFiles temporary_files;
+  corvane::InterruptWatcher interrupts(temporary_files);
   const corvane::ParsedCommandLine parsed = corvane::parse_command_line(argc, argv);
   if (!parsed.command) return parsed.exit_status;
-  return run(*parsed.command, interrupts);
+  return run(*parsed.command, interrupts, temporary_files);
 }

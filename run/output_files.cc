@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <system_error>
 
 #include "core/fatal_error.h"
 #include "run/path_names.h"
+#include "run/temporary_files.h"
 
 namespace corvane {
 namespace {
@@ -17,24 +17,14 @@ namespace {
   throw FatalError(StandardStream::error, "Fatal Error: Unable to open output file\n");
 }
 
-std::string temporary_name_beside(const std::string& path) {
-  std::random_device random;
-  std::string name = directory_part(path);
-  name += '.';
-  name += file_name_part(path);
-  name += ".tmp";
-  name += std::to_string(random());
-  return name;
-}
-
 void add_pieces(TextPieces& pieces, std::string_view text) { pieces.push_back(text); }
 
 void add_pieces(TextPieces& pieces, const OutputText& text) {
   text.for_each_block([&pieces](std::string_view block) { pieces.push_back(block); });
 }
 
-void write_or_fail(const std::string& path, const TextPieces& pieces) {
-  if (!write_file_atomically(path, pieces)) cannot_create_output();
+void write_or_fail(const std::string& path, const TextPieces& pieces, TemporaryFiles* files) {
+  if (!write_file_atomically(path, pieces, files)) cannot_create_output();
 }
 
 }  // namespace
@@ -45,41 +35,13 @@ std::string resolved_path(const std::string& path) {
   return error ? path : resolved.string();
 }
 
-bool write_file_atomically(const std::string& path, const TextPieces& pieces) {
-  // A device, a FIFO or a directory is never replaced by a file (as root,
-  // -o /dev/null would turn the device into one); a link is, like any
-  // output. An existing file keeps its permissions.
-  std::error_code status_error;
-  const std::filesystem::file_status existing = std::filesystem::symlink_status(path, status_error);
-  const bool exists = !status_error && std::filesystem::exists(existing);
-  if (exists && !std::filesystem::is_regular_file(existing) &&
-      !std::filesystem::is_symlink(existing)) {
-    return false;
+bool write_file_atomically(const std::string& path, const TextPieces& pieces,
+                           TemporaryFiles* files) {
+  TemporaryFile file(path, files);
+  for (std::string_view piece : pieces) {
+    if (!file.write(piece)) return false;
   }
-  const std::string temporary = temporary_name_beside(path);
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    for (std::string_view piece : pieces) {
-      out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
-    }
-    out.close();
-    if (!out) {
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  std::error_code error;
-  if (exists && std::filesystem::is_regular_file(existing)) {
-    std::filesystem::permissions(temporary, existing.permissions(), error);
-    error.clear();  // the default permissions are no reason to fail
-  }
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+  return file.place();
 }
 
 std::string main_output_file(std::string_view output_path, std::string_view input_path) {
@@ -125,14 +87,15 @@ void refuse_inputs(const Output& output, std::string_view output_path, std::stri
 
 template <typename Output>
 std::vector<std::string> write_texts(const Output& output, std::string_view output_path,
-                                     std::string_view input_path, const ResolvedPaths& inputs) {
+                                     std::string_view input_path, const ResolvedPaths& inputs,
+                                     TemporaryFiles* files) {
   refuse_inputs(output, output_path, input_path, inputs);
   std::vector<std::string> written;
   TextPieces pieces;
   if (output.sections.empty()) {
     written.push_back(main_output_file(output_path, input_path));
     add_pieces(pieces, output.main_text);
-    write_or_fail(written.back(), pieces);
+    write_or_fail(written.back(), pieces, files);
     return written;
   }
   for (const auto& section : output.sections) {
@@ -140,7 +103,7 @@ std::vector<std::string> write_texts(const Output& output, std::string_view outp
     pieces.clear();
     add_pieces(pieces, output.main_text);
     add_pieces(pieces, section.text);
-    write_or_fail(written.back(), pieces);
+    write_or_fail(written.back(), pieces, files);
   }
   return written;
 }
@@ -150,15 +113,15 @@ std::vector<std::string> write_texts(const Output& output, std::string_view outp
 std::vector<std::string> write_output_files(const TranslationOutput& output,
                                             std::string_view output_path,
                                             std::string_view input_path,
-                                            const ResolvedPaths& inputs) {
-  return write_texts(output, output_path, input_path, inputs);
+                                            const ResolvedPaths& inputs, TemporaryFiles* files) {
+  return write_texts(output, output_path, input_path, inputs, files);
 }
 
 std::vector<std::string> write_output_files(const TranslatedBlocks& output,
                                             std::string_view output_path,
                                             std::string_view input_path,
-                                            const ResolvedPaths& inputs) {
-  return write_texts(output, output_path, input_path, inputs);
+                                            const ResolvedPaths& inputs, TemporaryFiles* files) {
+  return write_texts(output, output_path, input_path, inputs, files);
 }
 
 std::string read_input_file(const std::string& path) {

@@ -9,6 +9,8 @@
 
 namespace corvane {
 
+class TemporaryFiles;
+
 /// The file a translation without sections is written to: the output path,
 /// or, when that is the input path itself, the input's file name from its
 /// first "." on replaced by "odl.lib" (lib/models.lib -> lib/modelsodl.lib).
@@ -28,22 +30,27 @@ std::string section_output_file(std::string_view output_path, std::string_view s
 /// and renamed into place, so a failure leaves no truncated file. Returns the
 /// files written; throws FatalError when a file cannot be created, or when
 /// one of them is (links and ".." resolved) one of `inputs`, the run's
-/// inputs: then none is written.
+/// inputs: then none is written. `files`, when given, tracks the files
+/// while they are written.
 std::vector<std::string> write_output_files(const TranslationOutput& output,
                                             std::string_view output_path,
                                             std::string_view input_path,
-                                            const ResolvedPaths& inputs = {});
+                                            const ResolvedPaths& inputs = {},
+                                            TemporaryFiles* files = nullptr);
 std::vector<std::string> write_output_files(const TranslatedBlocks& output,
                                             std::string_view output_path,
                                             std::string_view input_path,
-                                            const ResolvedPaths& inputs = {});
+                                            const ResolvedPaths& inputs = {},
+                                            TemporaryFiles* files = nullptr);
 
 using TextPieces = std::vector<std::string_view>;
 
 /// Writes the pieces, in order, to a file beside `path` and renames it into
-/// place, so `path` is either the old file or the whole new one. False when
-/// the file cannot be written.
-bool write_file_atomically(const std::string& path, const TextPieces& pieces);
+/// place, so `path` is either the old file or the whole new one; `files`,
+/// when given, tracks the file while it is written. False when the file
+/// cannot be written.
+bool write_file_atomically(const std::string& path, const TextPieces& pieces,
+                           TemporaryFiles* files = nullptr);
 
 /// Reads a whole file; throws FatalError (as the run reports an input that
 /// cannot be opened) when it cannot be read.

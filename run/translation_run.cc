@@ -158,7 +158,9 @@ void count_messages(const std::vector<std::string>& messages, PairReport& report
 }
 
 StatusColour pair_colour(const PairReport& report, bool fatal) {
-  if (!report.translated || fatal || report.errors > 0) return StatusColour::red;
+  if (!report.translated || fatal || report.errors > 0 || report.log_failed) {
+    return StatusColour::red;
+  }
   return report.warnings > 0 ? StatusColour::yellow : StatusColour::green;
 }
 
@@ -276,8 +278,8 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
     log.step(job.messages.steps);
     if (!job.fatal) {
       try {
-        report.files_written =
-            write_output_files(job.output, job.output_path, job.input_path, resolved_inputs);
+        report.files_written = write_output_files(job.output, job.output_path, job.input_path,
+                                                  resolved_inputs, environment.temporary_files);
         globals = job.output.global_names;
         if (workers) workers->set_globals(globals);
       } catch (const FatalError& error) {
@@ -307,7 +309,7 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
     log.post(MessageCategory::STATUS,
              std::string(string_text(IDS_TRANSLATOR_STOPPED)) + local_time_text());
     if (services.choices != nullptr) services.choices->save_choices(request);
-    log.close();
+    report.log_failed = !log.close();
 
     report.colour = pair_colour(report, job.fatal.has_value());
     colour = worse(colour, report.colour);

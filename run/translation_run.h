@@ -31,6 +31,7 @@ struct PairReport {
   std::string log_path;
   std::vector<std::string> files_written;
   bool translated = false;  // false when its output directory could not be made
+  bool log_failed = false;  // its log could not be created or written in full
   int warnings = 0;
   int errors = 0;
   int options_dropped = 0;     // options Ondrel has no counterpart for

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -45,6 +46,10 @@ Outcome run_corvane(const std::vector<std::string>& arguments, const std::string
   outcome.out = read_file(out_path);
   outcome.err = read_file(err_path);
   return outcome;
+}
+
+bool contains(const std::string& text, const std::string& piece) {
+  return text.find(piece) != std::string::npos;
 }
 
 class Cli : public ::testing::Test {
@@ -292,6 +297,88 @@ TEST_F(Cli, ASecondInterruptEndsAtOnce) {
   EXPECT_FALSE(fs::exists(path("stuck.lib")));
 }
 
+// Names in the scratch folder but the test's own output files.
+std::vector<std::string> files_left(const std::string& directory) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(directory)) {
+    const std::string name = entry.path().filename().string();
+    if (name != "stdout.txt" && name != "stderr.txt") names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A kill that ends the run at once (a second SIGTERM) while the log is
+// being written leaves no temporary file, and the previous run's output
+// and log stay as they were.
+TEST_F(Cli, AKillLeavesNoTemporaryFileAndThePreviousFiles) {
+  ASSERT_EQ(mkfifo(path("stuck.sp").c_str(), 0600), 0);
+  write("stuck.lib", "old output\n");
+  write("stuck.err", "old log\n");
+  const Outcome outcome = run_corvane({path("stuck.sp")}, scratch.directory(), [](pid_t pid) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    kill(pid, SIGTERM);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    kill(pid, SIGTERM);
+  });
+  EXPECT_EQ(outcome.status, 130);
+  EXPECT_EQ(read_file(path("stuck.lib")), "old output\n");
+  EXPECT_EQ(read_file(path("stuck.err")), "old log\n");
+  EXPECT_EQ(files_left(scratch.directory()),
+            (std::vector<std::string>{"stuck.err", "stuck.lib", "stuck.sp"}));
+}
+
+// A log named by a link is written in place of the link: the file it
+// points to, outside the folder, is never touched.
+TEST_F(Cli, ALogNamedByALinkReplacesTheLinkNotItsTarget) {
+  testing::ScratchDirectory elsewhere;
+  const std::string target = elsewhere.file("precious");
+  testing::write_file(target, "precious\n");
+  fs::create_directory(path("out"));
+  write("in.sp", "title\n.op\n");
+  fs::create_symlink(target, path("out/in.err"));
+  ASSERT_EQ(run({"-q", "-o", path("out/"), path("in.sp")}).status, 0);
+  EXPECT_EQ(read_file(target), "precious\n");
+  EXPECT_FALSE(fs::is_symlink(path("out/in.err")));
+  EXPECT_TRUE(contains(read_file(path("out/in.err")), "STATUS: Translator started"));
+}
+
+// The disk fills up while the log is written (a file size limit stands in
+// for it): the run says so and ends with status 1; the output, smaller than
+// the limit, is written, and the earlier log is kept whole.
+TEST_F(Cli, ALogThatCannotBeWrittenIsReportedAndFailsTheRun) {
+  std::string input = "title\n";
+  for (int i = 0; i < 20; ++i) input += ".probe v(n" + std::to_string(i) + ")\n";
+  write("a.sp", input);
+  write("a.err", "old log\n");
+  const std::string command = "ulimit -f 1; trap '' XFSZ; exec '" + std::string(CORVANE_BINARY) +
+                              "' '" + path("a.sp") + "'";
+  const testing::ProgramEnd end =
+      testing::run_program({"/bin/sh", "-c", command}, {}, path("stdout.txt"), path("stderr.txt"));
+  ASSERT_TRUE(end.started);
+  EXPECT_EQ(end.status, 1);
+  const std::string err = read_file(path("stderr.txt"));
+  EXPECT_TRUE(contains(err, "corvane: Unable to write error file " + path("a.err") + "!"));
+  EXPECT_TRUE(contains(err, "; log " + path("a.err") + " not written;"));
+  EXPECT_LT(fs::file_size(path("a.lib")), 512u);
+  EXPECT_EQ(read_file(path("a.err")), "old log\n");
+  EXPECT_EQ(files_left(scratch.directory()), (std::vector<std::string>{"a.err", "a.lib", "a.sp"}));
+}
+
+// A log whose name the log name rules refuse is not made anywhere else:
+// the run says so and goes on.
+TEST_F(Cli, ALogThatCannotBeMadeIsLeftOutAndSaid) {
+  write("a:b.sp", "title\n.op\n");
+  write("c.sp", "title\n.op\n");
+  const Outcome outcome = run({path("a:b.sp"), path("c.sp")});
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_TRUE(contains(outcome.err, "corvane: Unable to create error file " + path("a:b.err")));
+  EXPECT_EQ(read_file(path("a:b.lib")), "* title\n.op\n");
+  EXPECT_EQ(read_file(path("c.lib")), "* title\n.op\n");
+  EXPECT_TRUE(fs::exists(path("c.err")));
+  EXPECT_FALSE(fs::exists(path("a:b.err")));
+}
+
 // The log without its time stamps.
 std::string log_without_times(const std::string& log) {
   std::string text;
@@ -306,10 +393,6 @@ std::string log_without_times(const std::string& log) {
     start = end + 1;
   }
   return text;
-}
-
-bool contains(const std::string& text, const std::string& piece) {
-  return text.find(piece) != std::string::npos;
 }
 
 constexpr const char* kLibrary =
