@@ -1,10 +1,12 @@
 #include "run/output_files.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <unordered_map>
 
 #include "core/fatal_error.h"
 #include "run/path_names.h"
@@ -50,6 +52,55 @@ std::string main_output_file(std::string_view output_path, std::string_view inpu
   const std::string name = file_name_part(output_path);
   result += name.substr(0, name.find('.'));
   result += "odl.lib";
+  return result;
+}
+
+namespace {
+
+// The two files a path may be: the one it leads to, links resolved, and the
+// entry itself (only its folder resolved), which a rename replaces.
+std::array<std::string, 2> path_forms(const std::string& path) {
+  const std::string directory = directory_part(path);
+  std::string entry = resolved_path(directory.empty() ? "." : directory);
+  if (!entry.empty() && !is_path_separator(entry.back())) entry += '/';
+  entry += file_name_part(path);
+  return {resolved_path(path), std::move(entry)};
+}
+
+}  // namespace
+
+std::vector<std::size_t> earlier_writers(const std::vector<std::string>& inputs,
+                                         const std::vector<std::string>& outputs) {
+  // By file: the last pair so far that writes it; by "folder/name_": the last
+  // pair whose section files start so (they are known only once translated).
+  std::unordered_map<std::string, std::size_t> writers;
+  std::unordered_map<std::string, std::size_t> section_stems;
+  std::vector<std::size_t> result(inputs.size(), kNoPair);
+  const auto note = [&result](std::size_t pair, std::size_t writer) {
+    if (result[pair] == kNoPair || writer > result[pair]) result[pair] = writer;
+  };
+  for (std::size_t pair = 0; pair < inputs.size(); ++pair) {
+    for (const std::string& form : path_forms(inputs[pair])) {
+      if (const auto writer = writers.find(form); writer != writers.end()) {
+        note(pair, writer->second);
+      }
+      if (!form.ends_with(".lib")) continue;
+      const std::size_t name_start = form.size() - file_name_part(form).size();
+      for (std::size_t cut = form.find('_', name_start); cut != std::string::npos;
+           cut = form.find('_', cut + 1)) {
+        const auto stem = section_stems.find(form.substr(0, cut + 1));
+        if (stem != section_stems.end()) note(pair, stem->second);
+      }
+    }
+    if (pair >= outputs.size() || outputs[pair].empty()) continue;
+    for (const std::string& file :
+         {main_output_file(outputs[pair], inputs[pair]), change_extension(outputs[pair], "err")}) {
+      for (std::string& form : path_forms(file)) writers[std::move(form)] = pair;
+    }
+    for (std::string& form : path_forms(without_extension(outputs[pair]) + "_")) {
+      section_stems[std::move(form)] = pair;
+    }
+  }
   return result;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -20,6 +21,14 @@ std::string main_output_file(std::string_view output_path, std::string_view inpu
 /// resolve alike.
 std::string resolved_path(const std::string& path);
 using ResolvedPaths = std::unordered_set<std::string>;
+
+/// For each pair (input i, output i), the last earlier pair whose output,
+/// section file or log may be its input (links and ".." resolved, as a
+/// rename would replace them), or kNoPair: a pair read before that one is
+/// written would read the file the run is about to replace.
+inline constexpr std::size_t kNoPair = static_cast<std::size_t>(-1);
+std::vector<std::size_t> earlier_writers(const std::vector<std::string>& inputs,
+                                         const std::vector<std::string>& outputs);
 
 /// The file of one `.lib` section: the output path less its extension, "_",
 /// the section name and ".lib".

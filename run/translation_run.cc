@@ -63,15 +63,23 @@ void translate_pair(PairJob& job, const PairSettings& settings, std::vector<std:
 }
 
 // Translates pairs ahead of the commit on worker threads. A pair is started
-// with the global names committed so far; the commit checks them.
+// with the global names committed so far; the commit checks them. A pair
+// whose input an earlier pair writes (`waits[i]`) starts once that one is
+// committed, so it reads the file -j 1 would read.
 class PairWorkers {
  public:
-  PairWorkers(std::vector<PairJob>& jobs, const PairSettings& settings, int count)
-      : jobs_(jobs), settings_(settings) {
+  PairWorkers(std::vector<PairJob>& jobs, const PairSettings& settings, int count,
+              std::vector<std::size_t> waits)
+      : jobs_(jobs), settings_(settings), waits_(std::move(waits)) {
     for (int i = 0; i < count; ++i) threads_.emplace_back([this] { work(); });
   }
   ~PairWorkers() {
     stop();
+    {
+      std::lock_guard lock(mutex_);
+      abandoned_ = true;
+    }
+    committed_changed_.notify_all();
     for (std::thread& thread : threads_) thread.join();
   }
   PairWorkers(const PairWorkers&) = delete;
@@ -84,6 +92,14 @@ class PairWorkers {
   void set_globals(std::vector<std::string> globals) {
     std::lock_guard lock(mutex_);
     globals_ = std::move(globals);
+  }
+  /// The pairs before `count` are committed: their files are written.
+  void set_committed(std::size_t count) {
+    {
+      std::lock_guard lock(mutex_);
+      committed_ = count;
+    }
+    committed_changed_.notify_all();
   }
   /// No more pairs are started; returns how many were.
   std::size_t stop() {
@@ -98,9 +114,15 @@ class PairWorkers {
       std::vector<std::string> globals;
       std::size_t index = 0;
       {
-        std::lock_guard lock(mutex_);
+        std::unique_lock lock(mutex_);
         if (stopped_ || next_ >= jobs_.size()) return;
         index = next_++;
+        // A pair already started is committed even after a cancel, so the
+        // one it waits for always comes (it is earlier).
+        if (const std::size_t writer = waits_[index]; writer != kNoPair) {
+          committed_changed_.wait(lock, [&] { return abandoned_ || committed_ > writer; });
+          if (abandoned_) return;
+        }
         globals = globals_;
       }
       translate_pair(jobs_[index], settings_, std::move(globals));
@@ -116,9 +138,13 @@ class PairWorkers {
   const PairSettings& settings_;
   std::mutex mutex_;
   std::condition_variable done_;
+  std::condition_variable committed_changed_;
+  std::vector<std::size_t> waits_;
   std::vector<std::string> globals_;
   std::size_t next_ = 0;
+  std::size_t committed_ = 0;
   bool stopped_ = false;
+  bool abandoned_ = false;  // the run is over: no pair is waited for
   std::vector<std::thread> threads_;
 };
 
@@ -237,7 +263,8 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
                               services.read_input, services.prepare_output_block};
   std::optional<PairWorkers> workers;
   if (services.jobs > 1 && jobs.size() > 1) {
-    workers.emplace(jobs, settings, std::min<int>(services.jobs, static_cast<int>(jobs.size())));
+    workers.emplace(jobs, settings, std::min<int>(services.jobs, static_cast<int>(jobs.size())),
+                    earlier_writers(inputs, outputs));
   }
 
   SessionLog log(environment);
@@ -247,6 +274,7 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
   StatusColour colour = StatusColour::neutral;
 
   for (std::size_t i = 0; i < limit; ++i) {
+    if (workers) workers->set_committed(i);
     PairJob& job = jobs[i];
     PairReport report;
     report.input_path = job.input_path;
