@@ -7,11 +7,12 @@
 #include <algorithm>
 #include <csignal>
 #include <iostream>
+#include <new>
 #include <string_view>
 
 #include "cli/command_line.h"
+#include "cli/host_input.h"
 #include "cli/interrupt_watcher.h"
-#include "cli/mapped_input.h"
 #include "cli/output_pages.h"
 #include "cli/terminal_front_end.h"
 #include "run/host_file_system.h"
@@ -83,7 +84,7 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts,
   request.mos_family_single_subckt = command.single_subckt;
 
   RunServices services{environment, progress, nullptr, {}, command.jobs};
-  services.read_input = map_input;
+  services.read_input = [](const std::string& path) { return read_host_input(path); };
   services.prepare_output_block = map_output_pages;
   services.collect_reports = !command.report.empty();
   services.pair_done = [&](const PairReport& report) {
@@ -129,5 +130,12 @@ int main(int argc, char** argv) {
   corvane::InterruptWatcher interrupts(temporary_files);
   const corvane::ParsedCommandLine parsed = corvane::parse_command_line(argc, argv);
   if (!parsed.command) return parsed.exit_status;
-  return run(*parsed.command, interrupts, temporary_files);
+  try {
+    return run(*parsed.command, interrupts, temporary_files);
+  } catch (const std::bad_alloc&) {
+    // The files being written were removed on the way out.
+    static constexpr char kMessage[] = "corvane: out of memory\n";
+    (void)!write(STDERR_FILENO, kMessage, sizeof kMessage - 1);
+    return 1;
+  }
 }

@@ -15,6 +15,8 @@
 namespace corvane {
 namespace {
 
+constexpr std::size_t kReadBlock = std::size_t{1} << 16;
+
 [[noreturn]] void cannot_create_output() {
   throw FatalError(StandardStream::error, "Fatal Error: Unable to open output file\n");
 }
@@ -175,7 +177,7 @@ std::vector<std::string> write_output_files(const TranslatedBlocks& output,
   return write_texts(output, output_path, input_path, inputs, files);
 }
 
-std::string read_input_file(const std::string& path) {
+std::string read_input_file(const std::string& path, std::size_t limit_past_size) {
   errno = 0;
   std::ifstream in(path, std::ios::binary);
   std::error_code error;
@@ -198,11 +200,19 @@ std::string read_input_file(const std::string& path) {
     in.read(content.data(), static_cast<std::streamsize>(content.size()));
     content.resize(static_cast<std::size_t>(in.gcount()));
   }
-  if (in) {
-    char block[1 << 16];
-    while (in.read(block, sizeof block) || in.gcount() > 0) {
-      content.append(block, static_cast<std::size_t>(in.gcount()));
-    }
+  // A pipe or device may never end (/dev/zero): it is read up to a limit.
+  const std::size_t limit = content.size() + limit_past_size;
+  while (in && content.size() <= limit) {
+    const std::size_t old_size = content.size();
+    content.resize(old_size + kReadBlock);
+    in.read(content.data() + old_size, static_cast<std::streamsize>(kReadBlock));
+    content.resize(old_size + static_cast<std::size_t>(in.gcount()));
+  }
+  if (content.size() > limit) {
+    throw FatalError(StandardStream::error, "corvane: " + path + ": gave more than " +
+                                                std::to_string(limit) +
+                                                " bytes; an input that large must be a regular "
+                                                "file\n");
   }
   return content;
 }

@@ -6,6 +6,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "run/input_text.h"
 #include "translate/translate_file.h"
 
 namespace corvane {
@@ -62,7 +63,8 @@ bool write_file_atomically(const std::string& path, const TextPieces& pieces,
                            TemporaryFiles* files = nullptr);
 
 /// Reads a whole file; throws FatalError (as the run reports an input that
-/// cannot be opened) when it cannot be read.
-std::string read_input_file(const std::string& path);
+/// cannot be opened) when it cannot be read, and when it gives more than
+/// `limit` bytes past its size (a pipe or device that never ends).
+std::string read_input_file(const std::string& path, std::size_t limit = kLargestStreamedInput);
 
 }  // namespace corvane

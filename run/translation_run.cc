@@ -3,6 +3,8 @@
 #include <condition_variable>
 #include <ctime>
 #include <mutex>
+#include <new>
+#include <stdexcept>
 #include <thread>
 
 #include "run/host_file_system.h"
@@ -59,6 +61,16 @@ void translate_pair(PairJob& job, const PairSettings& settings, std::vector<std:
     job.output = translate_to_blocks(input->text(), options, job.messages);
   } catch (const FatalError& error) {
     job.fatal = FatalReport{error.stream(), error.what()};
+  } catch (const std::bad_alloc&) {
+    // What the pair held is freed by now; the run ends with a word, not an
+    // abort (a worker thread could not throw it on).
+    job.output = TranslatedBlocks();
+    job.fatal = FatalReport{StandardStream::error,
+                            "corvane: out of memory translating " + job.input_path + "\n"};
+  } catch (const std::length_error&) {
+    job.output = TranslatedBlocks();
+    job.fatal = FatalReport{StandardStream::error,
+                            "corvane: " + job.input_path + " is too large to translate\n"};
   }
 }
 

@@ -379,6 +379,65 @@ TEST_F(Cli, ALogThatCannotBeMadeIsLeftOutAndSaid) {
   EXPECT_FALSE(fs::exists(path("a:b.err")));
 }
 
+// A library of about `megabytes`, made of resistor lines.
+std::string generated_library(std::size_t megabytes) {
+  std::string text = "* generated\n";
+  const std::size_t size = megabytes << 20;
+  for (std::size_t i = 0; text.size() < size; ++i) {
+    text +=
+        "r" + std::to_string(i) + " n" + std::to_string(i) + " n" + std::to_string(i + 1) + " 1k\n";
+  }
+  return text;
+}
+
+// An input another program cuts short while the run reads or translates it
+// ends the run with a message, or is translated as read; it never brings
+// the program down (a mapped input once ended with SIGBUS).
+TEST_F(Cli, AnInputCutShortDuringTheRunIsNoCrash) {
+  write("big.sp", generated_library(24));
+  const Outcome outcome = run_corvane({"-q", path("big.sp")}, scratch.directory(), [&](pid_t) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    fs::resize_file(path("big.sp"), 0);
+  });
+  EXPECT_FALSE(outcome.by_signal) << outcome.status;
+  if (outcome.status == 1) {
+    EXPECT_TRUE(contains(outcome.err, "was cut short while it was read")) << outcome.err;
+  } else {
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_TRUE(fs::exists(path("big.lib")));
+  }
+}
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
+// An input that never ends fills memory until an allocation fails (a
+// memory limit makes that come soon): the run ends with a message and
+// status 1, not an abort; its log says why.
+TEST_F(Cli, MemoryRunningOutEndsTheRunWithAMessage) {
+  if (kSanitized) GTEST_SKIP() << "a sanitizer cannot run under a memory limit";
+  if (!fs::exists("/dev/zero")) GTEST_SKIP() << "no /dev/zero";
+  const std::string command = "ulimit -v 160000; exec '" + std::string(CORVANE_BINARY) +
+                              "' -q -o '" + path("zero.lib") + "' /dev/zero";
+  const testing::ProgramEnd end =
+      testing::run_program({"/bin/sh", "-c", command}, {}, path("stdout.txt"), path("stderr.txt"));
+  ASSERT_TRUE(end.started);
+  EXPECT_FALSE(end.by_signal);
+  EXPECT_EQ(end.status, 1);
+  EXPECT_EQ(read_file(path("stderr.txt")), "corvane: out of memory translating /dev/zero\n");
+  EXPECT_EQ(files_left(scratch.directory()), std::vector<std::string>{"zero.err"});
+  EXPECT_TRUE(contains(read_file(path("zero.err")), "STATUS: corvane: out of memory"));
+}
+
 // The log without its time stamps.
 std::string log_without_times(const std::string& log) {
   std::string text;

@@ -287,6 +287,20 @@ TEST(OutputFiles, EarlierWritersAreFoundByTheFilesTheyWrite) {
   EXPECT_EQ(earlier_writers({at("x.lib")}, {at("x.lib")}), std::vector<std::size_t>{kNoPair});
 }
 
+// The portable reader stops a stream that never ends at its limit.
+TEST(OutputFiles, ReadingAStreamStopsAtItsLimit) {
+  if (!fs::exists("/dev/zero")) GTEST_SKIP() << "no /dev/zero";
+  std::string message;
+  try {
+    read_input_file("/dev/zero", 1 << 20);
+  } catch (const FatalError& error) {
+    message = error.what();
+  }
+  EXPECT_EQ(message,
+            "corvane: /dev/zero: gave more than 1048576 bytes; an input that large must be a "
+            "regular file\n");
+}
+
 TEST(OutputFiles, ASectionedOutputHoldsTheMainTextBeforeEachSection) {
   testing::ScratchDirectory scratch;
   TranslationOutput output;
