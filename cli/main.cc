@@ -1,4 +1,5 @@
-// corvane [--no-subckt] [-o OUTPUT]... [-j N] [-q] [--report FILE] INPUT...
+// corvane [--no-subckt] [-o OUTPUT]... [-j N] [-q] [--report FILE] [--max-output-ratio N]
+//         INPUT...
 // Translates each INPUT into its OUTPUT with a ".err" log beside it; the
 // report, when asked for, is written once the run ends.
 
@@ -87,6 +88,7 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts,
   services.read_input = [](const std::string& path) { return read_host_input(path); };
   services.prepare_output_block = map_output_pages;
   services.collect_reports = !command.report.empty();
+  services.max_output_ratio = command.max_output_ratio;
   services.pair_done = [&](const PairReport& report) {
     std::cout << report.console << std::flush;
     progress.file_done();
@@ -104,6 +106,9 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts,
   if (result.fatal) {
     std::ostream& stream = result.fatal->stream == StandardStream::output ? std::cout : std::cerr;
     stream << result.fatal->text << std::flush;
+    if (result.fatal->output_too_large) {
+      std::cerr << "corvane: --max-output-ratio raises the limit (0 for none)\n";
+    }
     return 1;
   }
   if (result.cancelled) {

@@ -177,6 +177,13 @@ std::vector<std::string> write_output_files(const TranslatedBlocks& output,
   return write_texts(output, output_path, input_path, inputs, files);
 }
 
+std::uintmax_t output_size(const TranslatedBlocks& output) {
+  if (output.sections.empty()) return output.main_text.size();
+  std::uintmax_t size = 0;
+  for (const auto& section : output.sections) size += output.main_text.size() + section.text.size();
+  return size;
+}
+
 std::string read_input_file(const std::string& path, std::size_t limit_past_size) {
   errno = 0;
   std::ifstream in(path, std::ios::binary);

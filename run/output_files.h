@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -52,6 +53,17 @@ std::vector<std::string> write_output_files(const TranslatedBlocks& output,
                                             std::string_view input_path,
                                             const ResolvedPaths& inputs = {},
                                             TemporaryFiles* files = nullptr);
+
+/// The bytes `write_output_files` would write: the main text once, or once
+/// per section file with that section's text.
+std::uintmax_t output_size(const TranslatedBlocks& output);
+
+/// How much more than its input a pair may write: section files each repeat
+/// the text outside the sections, so many sections of a large library could
+/// fill a disk. Outputs up to `kOutputSizeFloor` are never held against it.
+inline constexpr double kOutputRatioWarning = 100;
+inline constexpr double kDefaultOutputRatioLimit = 1000;
+inline constexpr std::uintmax_t kOutputSizeFloor = std::uintmax_t{1} << 20;
 
 using TextPieces = std::vector<std::string_view>;
 

@@ -28,6 +28,7 @@ constexpr int kProgressRange = 20;
 // session log when the pair is committed.
 struct PairJob {
   std::string input_path;
+  std::size_t input_size = 0;
   std::string output_path;
   std::vector<std::string> globals_used;
   TranslatedBlocks output;
@@ -58,6 +59,7 @@ void translate_pair(PairJob& job, const PairSettings& settings, std::vector<std:
     options.global_names = job.globals_used;
     options.report = settings.collect_reports ? &job.report : nullptr;
     options.prepare_output_block = settings.prepare_output_block;
+    job.input_size = input->text().size();
     job.output = translate_to_blocks(input->text(), options, job.messages);
   } catch (const FatalError& error) {
     job.fatal = FatalReport{error.stream(), error.what()};
@@ -195,6 +197,35 @@ void count_messages(const std::vector<std::string>& messages, PairReport& report
   }
 }
 
+std::string times_text(double ratio) {
+  return std::to_string(static_cast<std::uintmax_t>(ratio)) + " times";
+}
+
+// A pair whose files would hold many times its input is said (a warning of
+// its log, and on the prompts); past the run's limit its files are not
+// written at all.
+void check_output_size(PairJob& job, double max_ratio, UserPrompts& prompts) {
+  const std::uintmax_t size = output_size(job.output);
+  if (size <= kOutputSizeFloor) return;
+  const double ratio =
+      static_cast<double>(size) / static_cast<double>(std::max<std::size_t>(job.input_size, 1));
+  const std::size_t files = std::max<std::size_t>(job.output.sections.size(), 1);
+  const std::string what = job.input_path + ": its " + std::to_string(files) +
+                           (files == 1 ? " output file" : " output files");
+  const std::string amount = std::to_string(size) + " bytes, " + times_text(ratio) + " its size";
+  if (max_ratio > 0 && ratio > max_ratio) {
+    job.output = TranslatedBlocks();
+    job.fatal = FatalReport{StandardStream::error,
+                            "corvane: " + what + " would hold " + amount + ", past the limit of " +
+                                times_text(max_ratio) + "; nothing of it was written\n",
+                            true};
+  } else if (ratio > kOutputRatioWarning) {
+    job.messages.post_status("WARNING: The " + std::to_string(files) + " output files hold " +
+                             amount + ": each section file repeats the text outside the sections");
+    prompts.show_warning(what + " hold " + amount);
+  }
+}
+
 StatusColour pair_colour(const PairReport& report, bool fatal) {
   if (!report.translated || fatal || report.errors > 0 || report.log_failed) {
     return StatusColour::red;
@@ -313,6 +344,9 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
     if (workers) workers->wait_for(i);
     if (!workers || job.globals_used != globals) {
       translate_pair(job, settings, globals);
+    }
+    if (!job.fatal) {
+      check_output_size(job, services.max_output_ratio, environment.prompts);
     }
     for (const std::string& message : job.messages.messages) log.post_status(message);
     log.step(job.messages.steps);

@@ -438,6 +438,46 @@ TEST_F(Cli, MemoryRunningOutEndsTheRunWithAMessage) {
   EXPECT_TRUE(contains(read_file(path("zero.err")), "STATUS: corvane: out of memory"));
 }
 
+// A library whose many sections each repeat its text outside them: 30 KB
+// outside, 200 empty sections, so some 6 MB of section files.
+std::string library_with_many_sections() {
+  std::string text = "* shared text\n";
+  for (int i = 0; text.size() < 30000; ++i) {
+    text += "r" + std::to_string(i) + " a" + std::to_string(i) + " b 1k\n";
+  }
+  for (int i = 0; i < 200; ++i) {
+    text += ".lib s" + std::to_string(i) + "\n.endl s" + std::to_string(i) + "\n";
+  }
+  return text;
+}
+
+// Section files past 100 times their input are a warning; past the limit
+// (here lowered) the pair stops with a message naming the option, and none
+// of its files is written.
+TEST_F(Cli, SectionFilesManyTimesTheirInputAreWarnedOfThenStopped) {
+  write("many.sp", library_with_many_sections());
+  const Outcome warned = run({"-o", path("w.lib"), path("many.sp")});
+  EXPECT_EQ(warned.status, 0);
+  EXPECT_TRUE(contains(warned.err, "corvane: " + path("many.sp") + ": its 200 output files hold "))
+      << warned.err;
+  EXPECT_TRUE(contains(warned.err, "; 1 warning; yellow"));
+  EXPECT_TRUE(contains(read_file(path("w.err")), "STATUS: WARNING: The 200 output files hold "));
+  EXPECT_TRUE(fs::exists(path("w_s199.lib")));
+
+  const Outcome stopped =
+      run({"-q", "--max-output-ratio", "150", "-o", path("s.lib"), path("many.sp")});
+  EXPECT_EQ(stopped.status, 1);
+  EXPECT_TRUE(
+      contains(stopped.err, "corvane: " + path("many.sp") + ": its 200 output files would hold "));
+  EXPECT_TRUE(contains(stopped.err,
+                       "past the limit of 150 times; nothing of it was written\n"
+                       "corvane: --max-output-ratio raises the limit (0 for none)\n"));
+  EXPECT_FALSE(fs::exists(path("s_s0.lib")));
+  EXPECT_EQ(run({"-q", "--max-output-ratio", "0", "-o", path("n.lib"), path("many.sp")}).status, 0);
+  EXPECT_TRUE(fs::exists(path("n_s199.lib")));
+  EXPECT_EQ(run({"--max-output-ratio", "-1", path("many.sp")}).status, 2);
+}
+
 // The log without its time stamps.
 std::string log_without_times(const std::string& log) {
   std::string text;

@@ -287,6 +287,17 @@ TEST(OutputFiles, EarlierWritersAreFoundByTheFilesTheyWrite) {
   EXPECT_EQ(earlier_writers({at("x.lib")}, {at("x.lib")}), std::vector<std::size_t>{kNoPair});
 }
 
+// The main text counts once without sections, once per section file with
+// them.
+TEST(OutputFiles, OutputSizeCountsTheMainTextInEverySectionFile) {
+  TranslatedBlocks output;
+  output.main_text.append(std::string(1000, 'm'));
+  EXPECT_EQ(output_size(output), 1000u);
+  output.sections.resize(3);
+  output.sections[1].text.append("twelve bytes");
+  EXPECT_EQ(output_size(output), 3012u);
+}
+
 // The portable reader stops a stream that never ends at its limit.
 TEST(OutputFiles, ReadingAStreamStopsAtItsLimit) {
   if (!fs::exists("/dev/zero")) GTEST_SKIP() << "no /dev/zero";
