@@ -1,11 +1,7 @@
 #include "run/log_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <memory>
 
@@ -96,32 +92,6 @@ TEST(LogFile, ALinkNamedLikeTheLogIsReplacedItsTargetUntouched) {
   EXPECT_TRUE(empty.close());
   EXPECT_FALSE(fs::exists(fs::symlink_status(name)));
   EXPECT_EQ(read_file(target), "precious\n");
-}
-
-// The disk fills up while the log is written (a file size limit stands in
-// for it, in a child process): the close says so, the earlier log stays
-// whole and nothing is left beside it.
-TEST(LogFile, AFullDiskFailsTheCloseAndKeepsTheOldLog) {
-  testing::ScratchDirectory scratch;
-  const std::string name = scratch.file("full.err");
-  std::ofstream(name) << "old log\n";
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{4096, 4096};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    LogFile file;
-    if (!file.open(name)) _exit(2);
-    for (int i = 0; i < 1000; ++i) file.write_line(MessageCategory::STATUS, "STATUS: filler");
-    _exit(file.close() ? 0 : 1);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 1);
-  EXPECT_EQ(read_file(name), "old log\n");
-  EXPECT_EQ(entries_in(scratch.directory()), 1u);
 }
 
 }  // namespace

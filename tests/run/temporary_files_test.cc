@@ -1,7 +1,6 @@
 #include "run/temporary_files.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <thread>
@@ -41,17 +40,6 @@ TEST(TemporaryFiles, AFileIsWrittenBesideItsNameAndTrackedUntilPlaced) {
   EXPECT_EQ(entries_in(scratch.directory()), std::vector<std::string>{"out.lib"});
 }
 
-TEST(TemporaryFiles, AFileNotPlacedIsRemoved) {
-  testing::ScratchDirectory scratch;
-  TemporaryFiles files;
-  {
-    TemporaryFile file(scratch.file("out.lib"), &files);
-    ASSERT_TRUE(file.write("text"));
-  }
-  EXPECT_TRUE(files.names().empty());
-  EXPECT_TRUE(fs::is_empty(scratch.directory()));
-}
-
 // An interrupt removes what is being written; nothing is made or placed
 // afterwards, so the old file stays.
 TEST(TemporaryFiles, RemoveAllLeavesNoFileAndStopsLaterOnes) {
@@ -69,28 +57,6 @@ TEST(TemporaryFiles, RemoveAllLeavesNoFileAndStopsLaterOnes) {
   EXPECT_FALSE(late.is_open());
   EXPECT_FALSE(late.place());
   EXPECT_EQ(entries_in(scratch.directory()), std::vector<std::string>{"out.lib"});
-}
-
-// Only files and links are replaced; an existing file keeps its mode.
-TEST(TemporaryFiles, PlacingReplacesOnlyFilesAndKeepsTheirPermissions) {
-  testing::ScratchDirectory scratch;
-  fs::create_directory(scratch.file("dir.lib"));
-  ASSERT_EQ(::mkfifo(scratch.file("fifo.lib").c_str(), 0600), 0);
-  for (const char* name : {"dir.lib", "fifo.lib"}) {
-    TemporaryFile file(scratch.file(name), nullptr);
-    ASSERT_TRUE(file.write("text"));
-    EXPECT_FALSE(file.place());
-  }
-  EXPECT_TRUE(fs::is_directory(scratch.file("dir.lib")));
-  EXPECT_TRUE(fs::is_fifo(scratch.file("fifo.lib")));
-  EXPECT_EQ(entries_in(scratch.directory()), (std::vector<std::string>{"dir.lib", "fifo.lib"}));
-  testing::write_file(scratch.file("kept.lib"), "old");
-  const fs::perms mode = fs::perms::owner_read | fs::perms::group_read;
-  fs::permissions(scratch.file("kept.lib"), mode);
-  TemporaryFile file(scratch.file("kept.lib"), nullptr);
-  ASSERT_TRUE(file.write("new"));
-  EXPECT_TRUE(file.place());
-  EXPECT_EQ(fs::status(scratch.file("kept.lib")).permissions(), mode);
 }
 
 // Threads write and place files while another removes them all: every
