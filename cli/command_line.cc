@@ -104,6 +104,12 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
                  "Write a JSON report of the run to FILE: messages by statement, model "
                  "parameters dropped")
       ->option_text("FILE");
+  app.add_option("--max-output-ratio", command.max_output_ratio,
+                 "Stop at a pair whose files would hold more than N times its input (section "
+                 "files each repeat the text outside the sections); 0 for no limit")
+      ->option_text("N")
+      ->check(CLI::NonNegativeNumber)
+      ->default_str("1000");
   app.add_option("INPUT", command.inputs, "HSPICE input files")->required();
 
   try {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "run/output_files.h"
+
 namespace corvane {
 
 /// What the command line asks for.
@@ -14,6 +16,8 @@ struct CommandLine {
   int jobs = 1;
   bool quiet = false;
   std::string report;  // the JSON report file; empty for none
+  /// How many times its input's size a pair may write; 0 for no limit.
+  double max_output_ratio = kDefaultOutputRatioLimit;
 };
 
 /// The result of parsing: the command line, or the exit status to end with

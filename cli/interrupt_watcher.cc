@@ -3,9 +3,11 @@
 #include <pthread.h>
 #include <unistd.h>
 
+#include "run/temporary_files.h"
+
 namespace corvane {
 
-InterruptWatcher::InterruptWatcher() {
+InterruptWatcher::InterruptWatcher(TemporaryFiles& files) : files_(files) {
   sigemptyset(&signals_);
   sigaddset(&signals_, SIGINT);
   sigaddset(&signals_, SIGTERM);  // a kill asks as Ctrl-C does
@@ -27,6 +29,8 @@ void InterruptWatcher::watch() {
     if (signal == SIGUSR1 && stopping_) return;
     if (signal != SIGINT && signal != SIGTERM) continue;
     if (requested_.exchange(true)) {
+      // This is a thread, not a handler: it may lock and remove files.
+      files_.remove_all();
       static constexpr char kMessage[] = "\ncorvane: interrupted\n";
       (void)!write(STDERR_FILENO, kMessage, sizeof kMessage - 1);
       _exit(130);

@@ -1,4 +1,5 @@
-// corvane [--no-subckt] [-o OUTPUT]... [-j N] [-q] [--report FILE] INPUT...
+// corvane [--no-subckt] [-o OUTPUT]... [-j N] [-q] [--report FILE] [--max-output-ratio N]
+//         INPUT...
 // Translates each INPUT into its OUTPUT with a ".err" log beside it; the
 // report, when asked for, is written once the run ends.
 
@@ -7,17 +8,19 @@
 #include <algorithm>
 #include <csignal>
 #include <iostream>
+#include <new>
 #include <string_view>
 
 #include "cli/command_line.h"
+#include "cli/host_input.h"
 #include "cli/interrupt_watcher.h"
-#include "cli/mapped_input.h"
 #include "cli/output_pages.h"
 #include "cli/terminal_front_end.h"
 #include "run/host_file_system.h"
 #include "run/log_environment.h"
 #include "run/output_files.h"
 #include "run/report_json.h"
+#include "run/temporary_files.h"
 #include "run/translation_run.h"
 
 namespace {
@@ -50,8 +53,8 @@ void print_summary(const PairReport& report) {
   std::cerr << "wrote";
   for (const std::string& file : report.files_written) std::cerr << ' ' << file;
   if (report.files_written.empty()) std::cerr << " nothing";
-  std::cerr << "; log " << report.log_path << "; " << report.warnings
-            << (report.warnings == 1 ? " warning" : " warnings");
+  std::cerr << "; log " << report.log_path << (report.log_failed ? " not written" : "") << "; "
+            << report.warnings << (report.warnings == 1 ? " warning" : " warnings");
   if (report.errors > 0)
     std::cerr << ", " << report.errors << (report.errors == 1 ? " error" : " errors");
   if (report.parameters_dropped > 0) {
@@ -67,10 +70,12 @@ void print_summary(const PairReport& report) {
   std::cerr << "; " << colour_name(report.colour) << '\n';
 }
 
-int run(const CommandLine& command, const InterruptWatcher& interrupts) {
+int run(const CommandLine& command, const InterruptWatcher& interrupts,
+        TemporaryFiles& temporary_files) {
   TerminalPrompts prompts;
   RealFileSystem file_system;
-  LogEnvironment environment{MessageFilter(message_filter_setting()), {}, prompts, file_system};
+  LogEnvironment environment{
+      MessageFilter(message_filter_setting()), {}, prompts, file_system, &temporary_files};
   const bool show_bar = !command.quiet && isatty(STDERR_FILENO) != 0;
   TerminalProgress progress(prompts, interrupts, show_bar, command.inputs.size());
 
@@ -80,9 +85,10 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts) {
   request.mos_family_single_subckt = command.single_subckt;
 
   RunServices services{environment, progress, nullptr, {}, command.jobs};
-  services.read_input = map_input;
+  services.read_input = [](const std::string& path) { return read_host_input(path); };
   services.prepare_output_block = map_output_pages;
   services.collect_reports = !command.report.empty();
+  services.max_output_ratio = command.max_output_ratio;
   services.pair_done = [&](const PairReport& report) {
     std::cout << report.console << std::flush;
     progress.file_done();
@@ -94,11 +100,15 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts) {
   const RunResult result = translate_libraries(request, services);
   // The report holds the pairs done, whatever ended the run.
   const bool report_failed =
-      !command.report.empty() && !write_file_atomically(command.report, {run_report_json(result)});
+      !command.report.empty() &&
+      !write_file_atomically(command.report, {run_report_json(result)}, &temporary_files);
   if (report_failed) std::cerr << "corvane: cannot write the report " << command.report << '\n';
   if (result.fatal) {
     std::ostream& stream = result.fatal->stream == StandardStream::output ? std::cout : std::cerr;
     stream << result.fatal->text << std::flush;
+    if (result.fatal->output_too_large) {
+      std::cerr << "corvane: --max-output-ratio raises the limit (0 for none)\n";
+    }
     return 1;
   }
   if (result.cancelled) {
@@ -107,11 +117,12 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts) {
               << " not translated\n";
     return kCancelledStatus;
   }
-  // A pair left untranslated (its output folder could not be made) fails
-  // the run, as a fatal condition would.
-  const bool all_translated = std::all_of(result.pairs.begin(), result.pairs.end(),
-                                          [](const PairReport& pair) { return pair.translated; });
-  return report_failed || !all_translated ? 1 : 0;
+  // A pair left untranslated (its output folder could not be made) or
+  // without its log fails the run, as a fatal condition would.
+  const bool all_done =
+      std::all_of(result.pairs.begin(), result.pairs.end(),
+                  [](const PairReport& pair) { return pair.translated && !pair.log_failed; });
+  return report_failed || !all_done ? 1 : 0;
 }
 
 }  // namespace
@@ -120,8 +131,16 @@ int main(int argc, char** argv) {
   // A closed reader of standard error (corvane ... 2>&1 | head) must not end
   // the run: the write fails, the translation goes on.
   std::signal(SIGPIPE, SIG_IGN);
-  corvane::InterruptWatcher interrupts;
+  corvane::TemporaryFiles temporary_files;
+  corvane::InterruptWatcher interrupts(temporary_files);
   const corvane::ParsedCommandLine parsed = corvane::parse_command_line(argc, argv);
   if (!parsed.command) return parsed.exit_status;
-  return run(*parsed.command, interrupts);
+  try {
+    return run(*parsed.command, interrupts, temporary_files);
+  } catch (const std::bad_alloc&) {
+    // The files being written were removed on the way out.
+    static constexpr char kMessage[] = "corvane: out of memory\n";
+    (void)!write(STDERR_FILENO, kMessage, sizeof kMessage - 1);
+    return 1;
+  }
 }

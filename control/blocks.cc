@@ -16,15 +16,15 @@ std::vector<std::string_view> read_block_statement(TranslationContext& ctx) {
   return lines;
 }
 
-int block_last_line(const TranslationContext& ctx) {
+LineNumber block_last_line(const TranslationContext& ctx) {
   return ctx.scan.input_ended ? ctx.scan.line_number : ctx.statement_start.line - 1;
 }
 
 // .alter [title] ... up to .alter, .end or the end  ->  echoed, reported
 // "Found ALTER block that will not be translated (lines FIRST-LAST)"
 void translate_alter(TranslationContext& ctx, int target, int /*code*/) {
-  const int first = ctx.statement_start.line;
-  int last = first;
+  const LineNumber first = ctx.statement_start.line;
+  LineNumber last = first;
   do {
     echo_lines(ctx, target, read_block_statement(ctx));
     last = block_last_line(ctx);

@@ -14,7 +14,7 @@ std::vector<std::string_view> read_block_statement(TranslationContext& ctx);
 
 /// The last line of a block read so far: the line before the statement in
 /// hand, or the input's last line.
-int block_last_line(const TranslationContext& ctx);
+LineNumber block_last_line(const TranslationContext& ctx);
 
 /// `.alter` and everything after it up to the next `.alter`, `.end` or the
 /// end of input: HSPICE runs such a block as a simulation of its own, which

@@ -140,7 +140,7 @@ std::string conditional_value(const Construct& c, const std::string& name,
   return text;
 }
 
-std::string line_range(int first, int last) {
+std::string line_range(LineNumber first, LineNumber last) {
   return "lines " + std::to_string(first) + "-" + std::to_string(last);
 }
 
@@ -156,14 +156,14 @@ void echo_construct(TranslationContext& ctx, int target, const Construct& c,
 //   -> .param NAME = { IF(C1, V1, IF(C2, V2, V3)) } for each NAME defined;
 //      any other content: the whole construct echoed and reported
 void translate_if(TranslationContext& ctx, int target, int code) {
-  const int first = ctx.statement_start.line;
+  const LineNumber first = ctx.statement_start.line;
   Construct c;
   int kind = code;
   do {
     take_statement(c, kind, read_block_statement(ctx));
     kind = ctx.token_kind;
   } while (!c.ended && !ctx.scan.input_ended);
-  const int last = block_last_line(ctx);
+  const LineNumber last = block_last_line(ctx);
   const std::string where = line_range(first, last);
   if (!c.parameters_only || !c.ended) {
     echo_construct(ctx, target, c, "Found IF block that will not be translated", where);

@@ -130,7 +130,7 @@ void translate_param(TranslationContext& ctx, int target, int /*code*/) {
   ParamLines lines(ctx, target);
   ValueProblem problem;
   next_token(ctx, MODE_NO_KEYWORDS);
-  int input_line = ctx.scan.token_line;
+  LineNumber input_line = ctx.scan.token_line;
   bool ok = !ctx.statement_ended;
   while (ok && !ctx.statement_ended) {
     if (ctx.scan.token_line != input_line) {

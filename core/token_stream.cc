@@ -167,7 +167,7 @@ std::string read_name(TranslationContext& ctx) {
   std::string name(token_text(ctx));
   const std::string_view line = ctx.scan.line;
   const std::size_t start = ctx.scan.token_start;
-  const int line_number = ctx.scan.token_line;
+  const LineNumber line_number = ctx.scan.token_line;
   std::size_t end = ctx.scan.pos;
   bool joined = false;
   next_token(ctx, MODE_NO_KEYWORDS);

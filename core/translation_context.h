@@ -8,6 +8,7 @@
 
 #include "core/expression.h"
 #include "core/global_names.h"
+#include "core/line_number.h"
 #include "core/message_sink.h"
 #include "core/name_book.h"
 #include "core/output_text.h"
@@ -29,15 +30,15 @@ struct ScannerState {
   // it once, not once per line.
   std::size_t next_newline = 0;
   bool next_newline_known = false;
-  std::string_view line;            // current physical line, without its line end
-  std::size_t pos = 0;              // read position in `line`
+  std::string_view line;  // current physical line, without its line end
+  std::size_t pos = 0;    // read position in `line`
   std::size_t token_start = 0;
   std::size_t previous_token_end = std::string_view::npos;
   bool token_touches_previous = false;  // no blank between this token and the last
   bool comma_before = false;            // a comma stood between this token and the last
   bool after_skip = false;              // the rest of a line was skipped on purpose
-  int line_number = 0;                  // physical lines read, blank ones included
-  int token_line = 0;                   // line number of the current token
+  LineNumber line_number = 0;           // physical lines read, blank ones included
+  LineNumber token_line = 0;            // line number of the current token
   int previous_kind = TOK_EOL;          // decides whether a "*" starts a comment
   bool need_line = true;                // the next scan reads a new line first
   bool input_ended = false;
@@ -57,7 +58,7 @@ class StatementObserver {
   virtual void translation_begins() = 0;
   /// The statement starting at source line `line` is about to be written
   /// to `target`, whose text is `offset` bytes long.
-  virtual void statement_begins(int line, int target, std::size_t offset) = 0;
+  virtual void statement_begins(LineNumber line, int target, std::size_t offset) = 0;
   /// `size` bytes of `target`'s text at `from` were moved to `to` (before
   /// them); the text between moved up by `size`.
   virtual void text_moved(int /*target*/, std::size_t /*from*/, std::size_t /*size*/,
@@ -66,7 +67,7 @@ class StatementObserver {
 
 /// Where a statement starts: the number and text of its first line.
 struct StatementStart {
-  int line = 0;
+  LineNumber line = 0;
   std::string_view text;
 };
 

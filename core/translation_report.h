@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/line_number.h"
 #include "core/message_sink.h"
 
 namespace corvane {
@@ -21,8 +22,8 @@ std::string_view severity_name(ReportSeverity severity);
 
 /// A message posted for one statement of the input.
 struct ReportedStatement {
-  int line = 0;      // the statement's first line
-  std::string kind;  // ".model", ".subckt"...; an element's letter ("m", "x")
+  LineNumber line = 0;  // the statement's first line
+  std::string kind;     // ".model", ".subckt"...; an element's letter ("m", "x")
   ReportSeverity severity = ReportSeverity::warning;
   std::string message;  // the text as the log writes it after "STATUS: "
 };
@@ -30,7 +31,7 @@ struct ReportedStatement {
 /// A `.model` card whose parameters were read, with the parameters that did
 /// not reach the output.
 struct ReportedCard {
-  int line = 0;
+  LineNumber line = 0;
   std::string name;      // as the source spells it, in lower case
   std::string kind;      // the kind word: "nmos", "d", "npn"...
   bool written = false;  // its parameter lines were written

@@ -1,6 +1,5 @@
 #include "run/host_file_system.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -8,11 +7,6 @@ namespace corvane {
 namespace {
 
 constexpr unsigned kHostMaxComponentLength = 255;
-
-std::string with_trailing_separator(std::string path) {
-  if (path.back() != '/') path.push_back('/');
-  return path;
-}
 
 }  // namespace
 
@@ -38,14 +32,6 @@ std::optional<VolumeInfo> RealFileSystem::volume_of(const std::string& root) {
   // lies on the one tree under "/".
   if (root.empty() || root.front() != '/') return std::nullopt;
   return VolumeInfo{"posix", kHostMaxComponentLength};
-}
-
-std::string RealFileSystem::temporary_directory() {
-  if (const char* tmpdir = std::getenv("TMPDIR"); tmpdir != nullptr && *tmpdir != '\0') {
-    if (is_directory(tmpdir)) return with_trailing_separator(tmpdir);
-  }
-  if (is_directory("/tmp")) return "/tmp/";
-  return "./";
 }
 
 }  // namespace corvane

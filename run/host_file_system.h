@@ -23,9 +23,6 @@ class HostFileSystem {
   /// The volume holding `root` ("/" here, "C:\" or "\\server\share\" on
   /// Windows); empty when no such volume exists.
   virtual std::optional<VolumeInfo> volume_of(const std::string& root) = 0;
-  /// The system's temporary directory, ending in a separator; "./" when the
-  /// system has none.
-  virtual std::string temporary_directory() = 0;
 };
 
 /// The host's real file system.
@@ -35,7 +32,6 @@ class RealFileSystem : public HostFileSystem {
   bool is_regular_file(const std::string& path) override;
   bool create_directory(const std::string& path) override;
   std::optional<VolumeInfo> volume_of(const std::string& root) override;
-  std::string temporary_directory() override;
 };
 
 }  // namespace corvane

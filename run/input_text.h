@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,6 +15,11 @@ class InputText {
   virtual ~InputText() = default;
   virtual std::string_view text() const = 0;
 };
+
+/// The most bytes read from an input that is no regular file (a pipe, a
+/// device): /dev/zero or an endless pipe would otherwise be read until
+/// memory runs out.
+inline constexpr std::size_t kLargestStreamedInput = std::size_t{512} << 20;
 
 /// Opens an input for a run; throws FatalError as `read_input_file` does.
 using InputReader = std::function<std::unique_ptr<InputText>(const std::string& path)>;

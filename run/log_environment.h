@@ -12,6 +12,7 @@ namespace corvane {
 
 class UserPrompts;
 class HostFileSystem;
+class TemporaryFiles;
 
 /// Which categories and numbered messages are suppressed. Parsed once per
 /// process from the setting CorvaneMsgFilter (comma-separated pieces:
@@ -55,6 +56,9 @@ struct LogEnvironment {
   HeldMessages held;
   UserPrompts& prompts;
   HostFileSystem& file_system;
+  /// Tracks the files being written so an interrupt can remove them; none
+  /// when null.
+  TemporaryFiles* temporary_files = nullptr;
 };
 
 /// Reads CorvaneMsgFilter from the process environment (at most 511

@@ -7,7 +7,7 @@ namespace corvane {
 
 LogFile::~LogFile() { close(); }
 
-bool LogFile::open(const std::string& name) {
+bool LogFile::open(const std::string& name, TemporaryFiles* files) {
   close();
   name_ = name;
   // A NUL would cut the name short and open some other file.
@@ -15,30 +15,36 @@ bool LogFile::open(const std::string& name) {
     failed_ = true;
     return false;
   }
-  stream_.open(name, std::ios::out | std::ios::trunc);
-  created_ = stream_.is_open();
-  if (!created_) failed_ = true;
-  return created_;
+  file_ = std::make_unique<TemporaryFile>(name, files);
+  if (!file_->is_open()) {
+    file_.reset();
+    failed_ = true;
+  }
+  return file_ != nullptr;
 }
 
 void LogFile::write_line(MessageCategory category, std::string_view line) {
-  if (stream_.is_open()) {
-    stream_ << line << '\n';
-    if (!stream_) failed_ = true;
-  }
+  if (file_ && !(file_->write(line) && file_->write("\n"))) failed_ = true;
   ++counts_[static_cast<size_t>(category)];
 }
 
-void LogFile::close() {
-  if (!created_) return;
-  stream_.close();
-  created_ = false;
-  // The size is only known once the stream's buffer has gone to disk.
+bool LogFile::close() {
+  if (!file_) return !failed_;
+  const std::unique_ptr<TemporaryFile> file = std::move(file_);
+  if (file->size() > 0) {
+    if (!file->place()) failed_ = true;
+    return !failed_;
+  }
+  // No lines: no log, and no log of an earlier run beside the new output.
+  // A link is removed, never what it points to.
+  file->discard();
   std::error_code error;
-  if (std::filesystem::is_regular_file(name_, error) &&
-      std::filesystem::file_size(name_, error) == 0 && !error) {
+  const std::filesystem::file_status existing = std::filesystem::symlink_status(name_, error);
+  if (!error &&
+      (std::filesystem::is_regular_file(existing) || std::filesystem::is_symlink(existing))) {
     std::filesystem::remove(name_, error);
   }
+  return !failed_;
 }
 
 }  // namespace corvane

@@ -1,16 +1,20 @@
 #pragma once
 
-#include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "run/message_category.h"
+#include "run/temporary_files.h"
 
 namespace corvane {
 
 /// The text file a session log writes, with its name, error state and the
-/// number of lines written per category. Shared through std::shared_ptr; when
-/// the last reference goes the file is closed, and deleted if it is empty.
+/// number of lines written per category. Its lines go to a file beside it,
+/// renamed over the log when it closes: a previous log stays whole until
+/// then, and a link named like the log is replaced, its target untouched.
+/// Shared through std::shared_ptr; when the last reference goes the file is
+/// closed.
 class LogFile {
  public:
   /// A file not (yet) open; it still counts the lines meant for it.
@@ -19,24 +23,26 @@ class LogFile {
   LogFile(const LogFile&) = delete;
   LogFile& operator=(const LogFile&) = delete;
 
-  /// Creates or truncates `name` for writing text; true when it is open.
-  bool open(const std::string& name);
+  /// Starts the log `name`; `files`, when given, tracks the file written
+  /// beside it. True when it is open.
+  bool open(const std::string& name, TemporaryFiles* files = nullptr);
   /// Writes `line` and a newline when the file is open; counts it either way.
   void write_line(MessageCategory category, std::string_view line);
+  /// Puts the log in place; a log without lines removes one left from
+  /// before instead. False when the log could not be written in full (the
+  /// previous one, if any, is then kept).
+  bool close();
 
   const std::string& name() const { return name_; }
-  bool is_open() const { return stream_.is_open(); }
-  /// True once an open or a write has failed.
+  bool is_open() const { return file_ != nullptr; }
+  /// True once an open, a write or the closing has failed.
   bool failed() const { return failed_; }
   const CategoryCounts& counts() const { return counts_; }
 
  private:
-  void close();
-
   std::string name_;
-  std::ofstream stream_;
+  std::unique_ptr<TemporaryFile> file_;
   bool failed_ = false;
-  bool created_ = false;  // only a file this object created may be deleted
   CategoryCounts counts_{};
 };
 

@@ -1,30 +1,24 @@
 #include "run/output_files.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <system_error>
+#include <unordered_map>
 
 #include "core/fatal_error.h"
 #include "run/path_names.h"
+#include "run/temporary_files.h"
 
 namespace corvane {
 namespace {
 
+constexpr std::size_t kReadBlock = std::size_t{1} << 16;
+
 [[noreturn]] void cannot_create_output() {
   throw FatalError(StandardStream::error, "Fatal Error: Unable to open output file\n");
-}
-
-std::string temporary_name_beside(const std::string& path) {
-  std::random_device random;
-  std::string name = directory_part(path);
-  name += '.';
-  name += file_name_part(path);
-  name += ".tmp";
-  name += std::to_string(random());
-  return name;
 }
 
 void add_pieces(TextPieces& pieces, std::string_view text) { pieces.push_back(text); }
@@ -33,8 +27,8 @@ void add_pieces(TextPieces& pieces, const OutputText& text) {
   text.for_each_block([&pieces](std::string_view block) { pieces.push_back(block); });
 }
 
-void write_or_fail(const std::string& path, const TextPieces& pieces) {
-  if (!write_file_atomically(path, pieces)) cannot_create_output();
+void write_or_fail(const std::string& path, const TextPieces& pieces, TemporaryFiles* files) {
+  if (!write_file_atomically(path, pieces, files)) cannot_create_output();
 }
 
 }  // namespace
@@ -45,41 +39,13 @@ std::string resolved_path(const std::string& path) {
   return error ? path : resolved.string();
 }
 
-bool write_file_atomically(const std::string& path, const TextPieces& pieces) {
-  // A device, a FIFO or a directory is never replaced by a file (as root,
-  // -o /dev/null would turn the device into one); a link is, like any
-  // output. An existing file keeps its permissions.
-  std::error_code status_error;
-  const std::filesystem::file_status existing = std::filesystem::symlink_status(path, status_error);
-  const bool exists = !status_error && std::filesystem::exists(existing);
-  if (exists && !std::filesystem::is_regular_file(existing) &&
-      !std::filesystem::is_symlink(existing)) {
-    return false;
+bool write_file_atomically(const std::string& path, const TextPieces& pieces,
+                           TemporaryFiles* files) {
+  TemporaryFile file(path, files);
+  for (std::string_view piece : pieces) {
+    if (!file.write(piece)) return false;
   }
-  const std::string temporary = temporary_name_beside(path);
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    for (std::string_view piece : pieces) {
-      out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
-    }
-    out.close();
-    if (!out) {
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  std::error_code error;
-  if (exists && std::filesystem::is_regular_file(existing)) {
-    std::filesystem::permissions(temporary, existing.permissions(), error);
-    error.clear();  // the default permissions are no reason to fail
-  }
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+  return file.place();
 }
 
 std::string main_output_file(std::string_view output_path, std::string_view input_path) {
@@ -88,6 +54,55 @@ std::string main_output_file(std::string_view output_path, std::string_view inpu
   const std::string name = file_name_part(output_path);
   result += name.substr(0, name.find('.'));
   result += "odl.lib";
+  return result;
+}
+
+namespace {
+
+// The two files a path may be: the one it leads to, links resolved, and the
+// entry itself (only its folder resolved), which a rename replaces.
+std::array<std::string, 2> path_forms(const std::string& path) {
+  const std::string directory = directory_part(path);
+  std::string entry = resolved_path(directory.empty() ? "." : directory);
+  if (!entry.empty() && !is_path_separator(entry.back())) entry += '/';
+  entry += file_name_part(path);
+  return {resolved_path(path), std::move(entry)};
+}
+
+}  // namespace
+
+std::vector<std::size_t> earlier_writers(const std::vector<std::string>& inputs,
+                                         const std::vector<std::string>& outputs) {
+  // By file: the last pair so far that writes it; by "folder/name_": the last
+  // pair whose section files start so (they are known only once translated).
+  std::unordered_map<std::string, std::size_t> writers;
+  std::unordered_map<std::string, std::size_t> section_stems;
+  std::vector<std::size_t> result(inputs.size(), kNoPair);
+  const auto note = [&result](std::size_t pair, std::size_t writer) {
+    if (result[pair] == kNoPair || writer > result[pair]) result[pair] = writer;
+  };
+  for (std::size_t pair = 0; pair < inputs.size(); ++pair) {
+    for (const std::string& form : path_forms(inputs[pair])) {
+      if (const auto writer = writers.find(form); writer != writers.end()) {
+        note(pair, writer->second);
+      }
+      if (!form.ends_with(".lib")) continue;
+      const std::size_t name_start = form.size() - file_name_part(form).size();
+      for (std::size_t cut = form.find('_', name_start); cut != std::string::npos;
+           cut = form.find('_', cut + 1)) {
+        const auto stem = section_stems.find(form.substr(0, cut + 1));
+        if (stem != section_stems.end()) note(pair, stem->second);
+      }
+    }
+    if (pair >= outputs.size() || outputs[pair].empty()) continue;
+    for (const std::string& file :
+         {main_output_file(outputs[pair], inputs[pair]), change_extension(outputs[pair], "err")}) {
+      for (std::string& form : path_forms(file)) writers[std::move(form)] = pair;
+    }
+    for (std::string& form : path_forms(without_extension(outputs[pair]) + "_")) {
+      section_stems[std::move(form)] = pair;
+    }
+  }
   return result;
 }
 
@@ -125,14 +140,15 @@ void refuse_inputs(const Output& output, std::string_view output_path, std::stri
 
 template <typename Output>
 std::vector<std::string> write_texts(const Output& output, std::string_view output_path,
-                                     std::string_view input_path, const ResolvedPaths& inputs) {
+                                     std::string_view input_path, const ResolvedPaths& inputs,
+                                     TemporaryFiles* files) {
   refuse_inputs(output, output_path, input_path, inputs);
   std::vector<std::string> written;
   TextPieces pieces;
   if (output.sections.empty()) {
     written.push_back(main_output_file(output_path, input_path));
     add_pieces(pieces, output.main_text);
-    write_or_fail(written.back(), pieces);
+    write_or_fail(written.back(), pieces, files);
     return written;
   }
   for (const auto& section : output.sections) {
@@ -140,7 +156,7 @@ std::vector<std::string> write_texts(const Output& output, std::string_view outp
     pieces.clear();
     add_pieces(pieces, output.main_text);
     add_pieces(pieces, section.text);
-    write_or_fail(written.back(), pieces);
+    write_or_fail(written.back(), pieces, files);
   }
   return written;
 }
@@ -150,18 +166,25 @@ std::vector<std::string> write_texts(const Output& output, std::string_view outp
 std::vector<std::string> write_output_files(const TranslationOutput& output,
                                             std::string_view output_path,
                                             std::string_view input_path,
-                                            const ResolvedPaths& inputs) {
-  return write_texts(output, output_path, input_path, inputs);
+                                            const ResolvedPaths& inputs, TemporaryFiles* files) {
+  return write_texts(output, output_path, input_path, inputs, files);
 }
 
 std::vector<std::string> write_output_files(const TranslatedBlocks& output,
                                             std::string_view output_path,
                                             std::string_view input_path,
-                                            const ResolvedPaths& inputs) {
-  return write_texts(output, output_path, input_path, inputs);
+                                            const ResolvedPaths& inputs, TemporaryFiles* files) {
+  return write_texts(output, output_path, input_path, inputs, files);
 }
 
-std::string read_input_file(const std::string& path) {
+std::uintmax_t output_size(const TranslatedBlocks& output) {
+  if (output.sections.empty()) return output.main_text.size();
+  std::uintmax_t size = 0;
+  for (const auto& section : output.sections) size += output.main_text.size() + section.text.size();
+  return size;
+}
+
+std::string read_input_file(const std::string& path, std::size_t limit_past_size) {
   errno = 0;
   std::ifstream in(path, std::ios::binary);
   std::error_code error;
@@ -184,11 +207,19 @@ std::string read_input_file(const std::string& path) {
     in.read(content.data(), static_cast<std::streamsize>(content.size()));
     content.resize(static_cast<std::size_t>(in.gcount()));
   }
-  if (in) {
-    char block[1 << 16];
-    while (in.read(block, sizeof block) || in.gcount() > 0) {
-      content.append(block, static_cast<std::size_t>(in.gcount()));
-    }
+  // A pipe or device may never end (/dev/zero): it is read up to a limit.
+  const std::size_t limit = content.size() + limit_past_size;
+  while (in && content.size() <= limit) {
+    const std::size_t old_size = content.size();
+    content.resize(old_size + kReadBlock);
+    in.read(content.data() + old_size, static_cast<std::streamsize>(kReadBlock));
+    content.resize(old_size + static_cast<std::size_t>(in.gcount()));
+  }
+  if (content.size() > limit) {
+    throw FatalError(StandardStream::error, "corvane: " + path + ": gave more than " +
+                                                std::to_string(limit) +
+                                                " bytes; an input that large must be a regular "
+                                                "file\n");
   }
   return content;
 }

@@ -1,8 +1,6 @@
 #include "run/session_log.h"
 
-#include <filesystem>
 #include <string>
-#include <system_error>
 
 #include "run/host_file_system.h"
 #include "run/log_file.h"
@@ -24,18 +22,6 @@ std::string four_digits(int id) {
   return negative ? "-" + digits : digits;
 }
 
-// A relative directory would never pass the name check, so the fallback
-// would be bound to fail; anchor it at the current directory.
-std::string absolute_directory(const std::string& directory) {
-  if (is_rooted_path(directory)) return directory;
-  std::error_code error;
-  std::filesystem::path absolute = std::filesystem::absolute(directory, error);
-  std::string text = absolute.lexically_normal().string();
-  if (error || text.empty()) return directory;
-  if (text.back() != '/') text.push_back('/');
-  return text;
-}
-
 }  // namespace
 
 SessionLog::SessionLog(LogEnvironment& environment) : environment_(environment) {}
@@ -52,9 +38,10 @@ void SessionLog::set_log_file(const std::string& name) {
   if (file_ && !(file_->is_open() && file_->name() == name)) {
     // The old file's last message belongs in the old file.
     flush();
-    file_.reset();
+    finish_file();
   }
   log_file_name_ = name;
+  file_failed_ = false;
   open_log_file();
 }
 
@@ -99,17 +86,30 @@ void SessionLog::write_group_headings() {
   post(MessageCategory::STATUS, "Symbol Library Messages:");
 }
 
-void SessionLog::close() {
+bool SessionLog::close() {
   if (file_ && file_.use_count() == 1) {
     flush();
     write_group_headings();
     environment_.filter.set_category(MessageCategory::STATUS, false);
   }
   flush();
-  file_.reset();
+  finish_file();
   // Forgetting the name keeps a later message from reopening, and so
-  // truncating, the finished log.
+  // replacing, the finished log.
   log_file_name_.clear();
+  const bool written = !file_failed_;
+  file_failed_ = false;
+  return written;
+}
+
+void SessionLog::finish_file() {
+  if (!file_) return;
+  const std::shared_ptr<LogFile> file = std::move(file_);
+  if (file.use_count() == 1 && file->is_open() && !file->close()) {
+    file_failed_ = true;
+    environment_.prompts.show_warning(
+        fill_string_argument(string_text(IDS_LOG_WRITE_FAILED), file->name()));
+  }
 }
 
 CategoryCounts SessionLog::counts() const { return file_ ? file_->counts() : CategoryCounts{}; }
@@ -140,17 +140,17 @@ void SessionLog::write_line(MessageCategory category, int id, const std::string&
 void SessionLog::open_log_file() {
   if ((file_ && file_->is_open()) || log_file_name_.empty()) return;
   if (!file_) file_ = std::make_shared<LogFile>();
-  auto try_open = [this] {
-    return log_name_check(log_file_name_, environment_.file_system) && file_->open(log_file_name_);
-  };
-  if (try_open()) return;
+  // A name its rules refuse is no log to make; a file the system refuses is
+  // a log that failed.
+  const bool valid_name = log_name_check(log_file_name_, environment_.file_system);
+  if (valid_name && file_->open(log_file_name_, environment_.temporary_files)) return;
+  // The log goes beside the output or nowhere: a file in a shared directory
+  // could be read, foreseen or replaced by anyone.
   environment_.prompts.show_warning(
       fill_string_argument(string_text(IDS_LOG_CREATE_FAILED), log_file_name_));
-  log_file_name_ = absolute_directory(environment_.file_system.temporary_directory()) +
-                   std::string(file_name_part(log_file_name_));
-  if (try_open()) return;
   environment_.prompts.show_warning(std::string(string_text(IDS_NO_LOGGING)));
   log_file_name_.clear();
+  file_failed_ = valid_name;
 }
 
 }  // namespace corvane

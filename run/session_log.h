@@ -26,8 +26,8 @@ class SessionLog : public MessageSink {
   SessionLog(const SessionLog&) = delete;
   SessionLog& operator=(const SessionLog&) = delete;
 
-  /// Closes a file open under another name, stores the name and opens it,
-  /// falling back to the temporary directory when it cannot be created.
+  /// Closes a file open under another name, stores the name and opens it;
+  /// when it cannot be created, says so and goes on without a file.
   void set_log_file(const std::string& name);
   const std::string& log_file_name() const { return log_file_name_; }
 
@@ -44,7 +44,10 @@ class SessionLog : public MessageSink {
   void flush();
   /// "Design Messages:" and "Symbol Library Messages:" when messages are held.
   void write_group_headings();
-  void close();
+  /// Puts the log file in place; false (and said) when the file system
+  /// would not let it be created or written in full. A name the log name
+  /// rules refuse is said when it is set, and is no failure.
+  bool close();
 
   /// Line counts per category of the current log file (zeros without one).
   CategoryCounts counts() const;
@@ -65,6 +68,7 @@ class SessionLog : public MessageSink {
   void deliver_pending();
   void write_line(MessageCategory category, int id, const std::string& text);
   void open_log_file();
+  void finish_file();
 
   LogEnvironment& environment_;
   std::string log_file_name_;
@@ -72,6 +76,7 @@ class SessionLog : public MessageSink {
   Pending pending_;
   ProgressWindow* progress_ = nullptr;
   bool single_subckt_ = true;
+  bool file_failed_ = false;  // the current log could not be created or written
 };
 
 }  // namespace corvane

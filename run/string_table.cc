@@ -7,7 +7,7 @@
 namespace corvane {
 namespace {
 
-constexpr std::array<std::pair<int, std::string_view>, 17> kStrings = {{
+constexpr std::array<std::pair<int, std::string_view>, 18> kStrings = {{
     {IDS_TRANSLATOR_VERSION, "Ondrel library translator (%s)"},
     {IDS_TRANSLATOR_STARTED, "Translator started at "},
     {IDS_TRANSLATOR_STOPPED, "Translator stopped at "},
@@ -25,6 +25,7 @@ constexpr std::array<std::pair<int, std::string_view>, 17> kStrings = {{
     {IDS_PREFIX_STATUS, "STATUS: "},
     {IDS_LOG_CREATE_FAILED, "Unable to create error file %s!"},
     {IDS_NO_LOGGING, "No error logging will be done for this translation!"},
+    {IDS_LOG_WRITE_FAILED, "Unable to write error file %s!"},
 }};
 
 }  // namespace

@@ -39,5 +39,6 @@ inline constexpr int IDS_PREFIX_STATUS = 1234;
 inline constexpr int IDS_LOG_CREATE_FAILED = 1238;  // "Unable to create error file %s!"
 inline constexpr int IDS_NO_LOGGING =
     1239;  // "No error logging will be done for this translation!"
+inline constexpr int IDS_LOG_WRITE_FAILED = 1240;  // "Unable to write error file %s!"
 
 }  // namespace corvane

@@ -3,6 +3,8 @@
 #include <condition_variable>
 #include <ctime>
 #include <mutex>
+#include <new>
+#include <stdexcept>
 #include <thread>
 
 #include "run/host_file_system.h"
@@ -26,6 +28,7 @@ constexpr int kProgressRange = 20;
 // session log when the pair is committed.
 struct PairJob {
   std::string input_path;
+  std::size_t input_size = 0;
   std::string output_path;
   std::vector<std::string> globals_used;
   TranslatedBlocks output;
@@ -56,22 +59,41 @@ void translate_pair(PairJob& job, const PairSettings& settings, std::vector<std:
     options.global_names = job.globals_used;
     options.report = settings.collect_reports ? &job.report : nullptr;
     options.prepare_output_block = settings.prepare_output_block;
+    job.input_size = input->text().size();
     job.output = translate_to_blocks(input->text(), options, job.messages);
   } catch (const FatalError& error) {
     job.fatal = FatalReport{error.stream(), error.what()};
+  } catch (const std::bad_alloc&) {
+    // What the pair held is freed by now; the run ends with a word, not an
+    // abort (a worker thread could not throw it on).
+    job.output = TranslatedBlocks();
+    job.fatal = FatalReport{StandardStream::error,
+                            "corvane: out of memory translating " + job.input_path + "\n"};
+  } catch (const std::length_error&) {
+    job.output = TranslatedBlocks();
+    job.fatal = FatalReport{StandardStream::error,
+                            "corvane: " + job.input_path + " is too large to translate\n"};
   }
 }
 
 // Translates pairs ahead of the commit on worker threads. A pair is started
-// with the global names committed so far; the commit checks them.
+// with the global names committed so far; the commit checks them. A pair
+// whose input an earlier pair writes (`waits[i]`) starts once that one is
+// committed, so it reads the file -j 1 would read.
 class PairWorkers {
  public:
-  PairWorkers(std::vector<PairJob>& jobs, const PairSettings& settings, int count)
-      : jobs_(jobs), settings_(settings) {
+  PairWorkers(std::vector<PairJob>& jobs, const PairSettings& settings, int count,
+              std::vector<std::size_t> waits)
+      : jobs_(jobs), settings_(settings), waits_(std::move(waits)) {
     for (int i = 0; i < count; ++i) threads_.emplace_back([this] { work(); });
   }
   ~PairWorkers() {
     stop();
+    {
+      std::lock_guard lock(mutex_);
+      abandoned_ = true;
+    }
+    committed_changed_.notify_all();
     for (std::thread& thread : threads_) thread.join();
   }
   PairWorkers(const PairWorkers&) = delete;
@@ -84,6 +106,14 @@ class PairWorkers {
   void set_globals(std::vector<std::string> globals) {
     std::lock_guard lock(mutex_);
     globals_ = std::move(globals);
+  }
+  /// The pairs before `count` are committed: their files are written.
+  void set_committed(std::size_t count) {
+    {
+      std::lock_guard lock(mutex_);
+      committed_ = count;
+    }
+    committed_changed_.notify_all();
   }
   /// No more pairs are started; returns how many were.
   std::size_t stop() {
@@ -98,9 +128,15 @@ class PairWorkers {
       std::vector<std::string> globals;
       std::size_t index = 0;
       {
-        std::lock_guard lock(mutex_);
+        std::unique_lock lock(mutex_);
         if (stopped_ || next_ >= jobs_.size()) return;
         index = next_++;
+        // A pair already started is committed even after a cancel, so the
+        // one it waits for always comes (it is earlier).
+        if (const std::size_t writer = waits_[index]; writer != kNoPair) {
+          committed_changed_.wait(lock, [&] { return abandoned_ || committed_ > writer; });
+          if (abandoned_) return;
+        }
         globals = globals_;
       }
       translate_pair(jobs_[index], settings_, std::move(globals));
@@ -116,9 +152,13 @@ class PairWorkers {
   const PairSettings& settings_;
   std::mutex mutex_;
   std::condition_variable done_;
+  std::condition_variable committed_changed_;
+  std::vector<std::size_t> waits_;
   std::vector<std::string> globals_;
   std::size_t next_ = 0;
+  std::size_t committed_ = 0;
   bool stopped_ = false;
+  bool abandoned_ = false;  // the run is over: no pair is waited for
   std::vector<std::thread> threads_;
 };
 
@@ -157,8 +197,39 @@ void count_messages(const std::vector<std::string>& messages, PairReport& report
   }
 }
 
+std::string times_text(double ratio) {
+  return std::to_string(static_cast<std::uintmax_t>(ratio)) + " times";
+}
+
+// A pair whose files would hold many times its input is said (a warning of
+// its log, and on the prompts); past the run's limit its files are not
+// written at all.
+void check_output_size(PairJob& job, double max_ratio, UserPrompts& prompts) {
+  const std::uintmax_t size = output_size(job.output);
+  if (size <= kOutputSizeFloor) return;
+  const double ratio =
+      static_cast<double>(size) / static_cast<double>(std::max<std::size_t>(job.input_size, 1));
+  const std::size_t files = std::max<std::size_t>(job.output.sections.size(), 1);
+  const std::string what = job.input_path + ": its " + std::to_string(files) +
+                           (files == 1 ? " output file" : " output files");
+  const std::string amount = std::to_string(size) + " bytes, " + times_text(ratio) + " its size";
+  if (max_ratio > 0 && ratio > max_ratio) {
+    job.output = TranslatedBlocks();
+    job.fatal = FatalReport{StandardStream::error,
+                            "corvane: " + what + " would hold " + amount + ", past the limit of " +
+                                times_text(max_ratio) + "; nothing of it was written\n",
+                            true};
+  } else if (ratio > kOutputRatioWarning) {
+    job.messages.post_status("WARNING: The " + std::to_string(files) + " output files hold " +
+                             amount + ": each section file repeats the text outside the sections");
+    prompts.show_warning(what + " hold " + amount);
+  }
+}
+
 StatusColour pair_colour(const PairReport& report, bool fatal) {
-  if (!report.translated || fatal || report.errors > 0) return StatusColour::red;
+  if (!report.translated || fatal || report.errors > 0 || report.log_failed) {
+    return StatusColour::red;
+  }
   return report.warnings > 0 ? StatusColour::yellow : StatusColour::green;
 }
 
@@ -235,7 +306,8 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
                               services.read_input, services.prepare_output_block};
   std::optional<PairWorkers> workers;
   if (services.jobs > 1 && jobs.size() > 1) {
-    workers.emplace(jobs, settings, std::min<int>(services.jobs, static_cast<int>(jobs.size())));
+    workers.emplace(jobs, settings, std::min<int>(services.jobs, static_cast<int>(jobs.size())),
+                    earlier_writers(inputs, outputs));
   }
 
   SessionLog log(environment);
@@ -245,6 +317,7 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
   StatusColour colour = StatusColour::neutral;
 
   for (std::size_t i = 0; i < limit; ++i) {
+    if (workers) workers->set_committed(i);
     PairJob& job = jobs[i];
     PairReport report;
     report.input_path = job.input_path;
@@ -272,12 +345,15 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
     if (!workers || job.globals_used != globals) {
       translate_pair(job, settings, globals);
     }
+    if (!job.fatal) {
+      check_output_size(job, services.max_output_ratio, environment.prompts);
+    }
     for (const std::string& message : job.messages.messages) log.post_status(message);
     log.step(job.messages.steps);
     if (!job.fatal) {
       try {
-        report.files_written =
-            write_output_files(job.output, job.output_path, job.input_path, resolved_inputs);
+        report.files_written = write_output_files(job.output, job.output_path, job.input_path,
+                                                  resolved_inputs, environment.temporary_files);
         globals = job.output.global_names;
         if (workers) workers->set_globals(globals);
       } catch (const FatalError& error) {
@@ -307,7 +383,7 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
     log.post(MessageCategory::STATUS,
              std::string(string_text(IDS_TRANSLATOR_STOPPED)) + local_time_text());
     if (services.choices != nullptr) services.choices->save_choices(request);
-    log.close();
+    report.log_failed = !log.close();
 
     report.colour = pair_colour(report, job.fatal.has_value());
     colour = worse(colour, report.colour);

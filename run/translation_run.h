@@ -9,6 +9,7 @@
 #include "core/output_text.h"
 #include "core/translation_report.h"
 #include "run/input_text.h"
+#include "run/output_files.h"
 #include "run/translation_request.h"
 
 namespace corvane {
@@ -31,6 +32,7 @@ struct PairReport {
   std::string log_path;
   std::vector<std::string> files_written;
   bool translated = false;  // false when its output directory could not be made
+  bool log_failed = false;  // its log could not be created or written in full
   int warnings = 0;
   int errors = 0;
   int options_dropped = 0;     // options Ondrel has no counterpart for
@@ -46,6 +48,7 @@ struct PairReport {
 struct FatalReport {
   StandardStream stream = StandardStream::error;
   std::string text;
+  bool output_too_large = false;  // past RunServices::max_output_ratio
 };
 
 struct RunResult {
@@ -75,6 +78,11 @@ struct RunServices {
   /// Readies each large block of output text before it is written; a front
   /// end may lend a host's way of mapping its pages in one go here.
   BlockPreparer prepare_output_block = nullptr;
+  /// A pair whose files would hold more than this many times its input's
+  /// bytes (and more than kOutputSizeFloor) is a fatal condition, its files
+  /// not written; 0 for no limit. Past kOutputRatioWarning times it is a
+  /// warning.
+  double max_output_ratio = kDefaultOutputRatioLimit;
   /// The window that owns the progress window; null for the main window.
   OwnerWindow* owner = nullptr;
 };

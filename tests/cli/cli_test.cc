@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -45,6 +46,10 @@ Outcome run_corvane(const std::vector<std::string>& arguments, const std::string
   outcome.out = read_file(out_path);
   outcome.err = read_file(err_path);
   return outcome;
+}
+
+bool contains(const std::string& text, const std::string& piece) {
+  return text.find(piece) != std::string::npos;
 }
 
 class Cli : public ::testing::Test {
@@ -326,6 +331,187 @@ TEST_F(Cli, ASecondInterruptEndsAtOnce) {
   EXPECT_FALSE(fs::exists(path("stuck.lib")));
 }
 
+// Names in the scratch folder but the test's own output files.
+std::vector<std::string> files_left(const std::string& directory) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(directory)) {
+    const std::string name = entry.path().filename().string();
+    if (name != "stdout.txt" && name != "stderr.txt") names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A kill that ends the run at once (a second SIGTERM) while the log is
+// being written leaves no temporary file, and the previous run's output
+// and log stay as they were.
+TEST_F(Cli, AKillLeavesNoTemporaryFileAndThePreviousFiles) {
+  ASSERT_EQ(mkfifo(path("stuck.sp").c_str(), 0600), 0);
+  write("stuck.lib", "old output\n");
+  write("stuck.err", "old log\n");
+  const Outcome outcome = run_corvane({path("stuck.sp")}, scratch.directory(), [](pid_t pid) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    kill(pid, SIGTERM);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    kill(pid, SIGTERM);
+  });
+  EXPECT_EQ(outcome.status, 130);
+  EXPECT_EQ(read_file(path("stuck.lib")), "old output\n");
+  EXPECT_EQ(read_file(path("stuck.err")), "old log\n");
+  EXPECT_EQ(files_left(scratch.directory()),
+            (std::vector<std::string>{"stuck.err", "stuck.lib", "stuck.sp"}));
+}
+
+// A log named by a link is written in place of the link: the file it
+// points to, outside the folder, is never touched.
+TEST_F(Cli, ALogNamedByALinkReplacesTheLinkNotItsTarget) {
+  testing::ScratchDirectory elsewhere;
+  const std::string target = elsewhere.file("precious");
+  testing::write_file(target, "precious\n");
+  fs::create_directory(path("out"));
+  write("in.sp", "title\n.op\n");
+  fs::create_symlink(target, path("out/in.err"));
+  ASSERT_EQ(run({"-q", "-o", path("out/"), path("in.sp")}).status, 0);
+  EXPECT_EQ(read_file(target), "precious\n");
+  EXPECT_FALSE(fs::is_symlink(path("out/in.err")));
+  EXPECT_TRUE(contains(read_file(path("out/in.err")), "STATUS: Translator started"));
+}
+
+// The disk fills up while the log is written (a file size limit stands in
+// for it): the run says so and ends with status 1; the output, smaller than
+// the limit, is written, and the earlier log is kept whole.
+TEST_F(Cli, ALogThatCannotBeWrittenIsReportedAndFailsTheRun) {
+  std::string input = "title\n";
+  for (int i = 0; i < 20; ++i) input += ".probe v(n" + std::to_string(i) + ")\n";
+  write("a.sp", input);
+  write("a.err", "old log\n");
+  const std::string command = "ulimit -f 1; trap '' XFSZ; exec '" + std::string(CORVANE_BINARY) +
+                              "' '" + path("a.sp") + "'";
+  const testing::ProgramEnd end =
+      testing::run_program({"/bin/sh", "-c", command}, {}, path("stdout.txt"), path("stderr.txt"));
+  ASSERT_TRUE(end.started);
+  EXPECT_EQ(end.status, 1);
+  const std::string err = read_file(path("stderr.txt"));
+  EXPECT_TRUE(contains(err, "corvane: Unable to write error file " + path("a.err") + "!"));
+  EXPECT_TRUE(contains(err, "; log " + path("a.err") + " not written;"));
+  EXPECT_LT(fs::file_size(path("a.lib")), 512u);
+  EXPECT_EQ(read_file(path("a.err")), "old log\n");
+  EXPECT_EQ(files_left(scratch.directory()), (std::vector<std::string>{"a.err", "a.lib", "a.sp"}));
+}
+
+// A log whose name the log name rules refuse is not made anywhere else:
+// the run says so and goes on.
+TEST_F(Cli, ALogThatCannotBeMadeIsLeftOutAndSaid) {
+  write("a:b.sp", "title\n.op\n");
+  write("c.sp", "title\n.op\n");
+  const Outcome outcome = run({path("a:b.sp"), path("c.sp")});
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_TRUE(contains(outcome.err, "corvane: Unable to create error file " + path("a:b.err")));
+  EXPECT_EQ(read_file(path("a:b.lib")), "* title\n.op\n");
+  EXPECT_EQ(read_file(path("c.lib")), "* title\n.op\n");
+  EXPECT_TRUE(fs::exists(path("c.err")));
+  EXPECT_FALSE(fs::exists(path("a:b.err")));
+}
+
+// A library of about `megabytes`, made of resistor lines.
+std::string generated_library(std::size_t megabytes) {
+  std::string text = "* generated\n";
+  const std::size_t size = megabytes << 20;
+  for (std::size_t i = 0; text.size() < size; ++i) {
+    text +=
+        "r" + std::to_string(i) + " n" + std::to_string(i) + " n" + std::to_string(i + 1) + " 1k\n";
+  }
+  return text;
+}
+
+// An input another program cuts short while the run reads or translates it
+// ends the run with a message, or is translated as read; it never brings
+// the program down (a mapped input once ended with SIGBUS).
+TEST_F(Cli, AnInputCutShortDuringTheRunIsNoCrash) {
+  write("big.sp", generated_library(24));
+  const Outcome outcome = run_corvane({"-q", path("big.sp")}, scratch.directory(), [&](pid_t) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    fs::resize_file(path("big.sp"), 0);
+  });
+  EXPECT_FALSE(outcome.by_signal) << outcome.status;
+  if (outcome.status == 1) {
+    EXPECT_TRUE(contains(outcome.err, "was cut short while it was read")) << outcome.err;
+  } else {
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_TRUE(fs::exists(path("big.lib")));
+  }
+}
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
+// An input that never ends fills memory until an allocation fails (a
+// memory limit makes that come soon): the run ends with a message and
+// status 1, not an abort; its log says why.
+TEST_F(Cli, MemoryRunningOutEndsTheRunWithAMessage) {
+  if (kSanitized) GTEST_SKIP() << "a sanitizer cannot run under a memory limit";
+  if (!fs::exists("/dev/zero")) GTEST_SKIP() << "no /dev/zero";
+  const std::string command = "ulimit -v 160000; exec '" + std::string(CORVANE_BINARY) +
+                              "' -q -o '" + path("zero.lib") + "' /dev/zero";
+  const testing::ProgramEnd end =
+      testing::run_program({"/bin/sh", "-c", command}, {}, path("stdout.txt"), path("stderr.txt"));
+  ASSERT_TRUE(end.started);
+  EXPECT_FALSE(end.by_signal);
+  EXPECT_EQ(end.status, 1);
+  EXPECT_EQ(read_file(path("stderr.txt")), "corvane: out of memory translating /dev/zero\n");
+  EXPECT_EQ(files_left(scratch.directory()), std::vector<std::string>{"zero.err"});
+  EXPECT_TRUE(contains(read_file(path("zero.err")), "STATUS: corvane: out of memory"));
+}
+
+// A library whose many sections each repeat its text outside them: 30 KB
+// outside, 200 empty sections, so some 6 MB of section files.
+std::string library_with_many_sections() {
+  std::string text = "* shared text\n";
+  for (int i = 0; text.size() < 30000; ++i) {
+    text += "r" + std::to_string(i) + " a" + std::to_string(i) + " b 1k\n";
+  }
+  for (int i = 0; i < 200; ++i) {
+    text += ".lib s" + std::to_string(i) + "\n.endl s" + std::to_string(i) + "\n";
+  }
+  return text;
+}
+
+// Section files past 100 times their input are a warning; past the limit
+// (here lowered) the pair stops with a message naming the option, and none
+// of its files is written.
+TEST_F(Cli, SectionFilesManyTimesTheirInputAreWarnedOfThenStopped) {
+  write("many.sp", library_with_many_sections());
+  const Outcome warned = run({"-o", path("w.lib"), path("many.sp")});
+  EXPECT_EQ(warned.status, 0);
+  EXPECT_TRUE(contains(warned.err, "corvane: " + path("many.sp") + ": its 200 output files hold "))
+      << warned.err;
+  EXPECT_TRUE(contains(warned.err, "; 1 warning; yellow"));
+  EXPECT_TRUE(contains(read_file(path("w.err")), "STATUS: WARNING: The 200 output files hold "));
+  EXPECT_TRUE(fs::exists(path("w_s199.lib")));
+
+  const Outcome stopped =
+      run({"-q", "--max-output-ratio", "150", "-o", path("s.lib"), path("many.sp")});
+  EXPECT_EQ(stopped.status, 1);
+  EXPECT_TRUE(
+      contains(stopped.err, "corvane: " + path("many.sp") + ": its 200 output files would hold "));
+  EXPECT_TRUE(contains(stopped.err,
+                       "past the limit of 150 times; nothing of it was written\n"
+                       "corvane: --max-output-ratio raises the limit (0 for none)\n"));
+  EXPECT_FALSE(fs::exists(path("s_s0.lib")));
+  EXPECT_EQ(run({"-q", "--max-output-ratio", "0", "-o", path("n.lib"), path("many.sp")}).status, 0);
+  EXPECT_TRUE(fs::exists(path("n_s199.lib")));
+  EXPECT_EQ(run({"--max-output-ratio", "-1", path("many.sp")}).status, 2);
+}
+
 // The log without its time stamps.
 std::string log_without_times(const std::string& log) {
   std::string text;
@@ -340,10 +526,6 @@ std::string log_without_times(const std::string& log) {
     start = end + 1;
   }
   return text;
-}
-
-bool contains(const std::string& text, const std::string& piece) {
-  return text.find(piece) != std::string::npos;
 }
 
 constexpr const char* kLibrary =

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
+#include <limits>
 #include <string>
 
 #include "core/fatal_error.h"
@@ -140,6 +142,22 @@ TEST(Scanner, LinesEndedByCarriageReturnsAloneAreReadInLinearTime) {
   EXPECT_NE(tokens.find("r2 b c"), std::string::npos);
   EXPECT_EQ(fixture.ctx.scan.line_number, kLines + 3);
   EXPECT_LT(seconds, 5.0);  // quadratic, this took minutes
+}
+
+// Line numbers past 2^31 (2.2 GB of blank lines) count on and are printed
+// as they are, not wrapped to negative numbers.
+TEST(Scanner, LineNumbersCountPastTheRangeOfInt) {
+  static_assert(std::numeric_limits<LineNumber>::max() >= std::int64_t{1} << 62);
+  testing::ContextFixture fixture("x\n\nr1 a b 123456789012345678901\n");
+  fixture.ctx.scan.line_number = std::numeric_limits<std::int32_t>::max();
+  std::string message;
+  try {
+    while (!fixture.ctx.scan.input_ended) next_token(fixture.ctx, MODE_NO_KEYWORDS);
+  } catch (const FatalError& error) {
+    message = error.what();
+  }
+  EXPECT_EQ(fixture.ctx.scan.token_line, 2'147'483'650);
+  EXPECT_NE(message.find("\n2147483650: [Error]"), std::string::npos) << message;
 }
 
 }  // namespace

@@ -197,12 +197,12 @@ std::vector<std::string_view> split_lines(std::string_view text) {
 class Recorder : public StatementObserver {
  public:
   struct Begin {
-    int line;
+    LineNumber line;
     int target;
     std::size_t offset;
   };
   void translation_begins() override { begins.clear(); }
-  void statement_begins(int line, int target, std::size_t offset) override {
+  void statement_begins(LineNumber line, int target, std::size_t offset) override {
     // A statement that turns to another target begins again there.
     if (!begins.empty() && begins.back().line == line) begins.pop_back();
     begins.push_back({line, target, offset});
@@ -316,12 +316,12 @@ bool written(const std::string& word, const std::set<std::string>& out, bool ele
 }
 
 struct Statement {
-  int line;
+  LineNumber line;
   std::string source;
 };
 
 // The statement at `line` (1-based) with its "+" lines.
-Statement statement_at(const std::vector<std::string_view>& lines, int line) {
+Statement statement_at(const std::vector<std::string_view>& lines, LineNumber line) {
   std::string_view opening = lines[static_cast<std::size_t>(line - 1)];
   opening.remove_prefix(std::min(opening.size(), opening.find_first_not_of(" \t")));
   Statement statement{line, std::string(opening)};
@@ -365,11 +365,11 @@ TEST_P(Conservation, EveryStatementWrittenKeepsItsNamesAndNumbers) {
   } catch (const std::exception&) {
     GTEST_SKIP() << "ends in a fatal condition";
   }
-  std::set<int> reported;
+  std::set<LineNumber> reported;
   for (const ReportedStatement& message : report.statements()) {
     if (message.severity != ReportSeverity::info) reported.insert(message.line);
   }
-  std::map<int, const ReportedCard*> cards;
+  std::map<LineNumber, const ReportedCard*> cards;
   for (const ReportedCard& card : report.cards()) cards[card.line] = &card;
 
   const auto text_of = [&](int target) -> const std::string& {

@@ -10,9 +10,15 @@
 namespace corvane {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::read_file;
 
-TEST(LogFile, TruncatesWritesAndCountsPerCategory) {
+std::size_t entries_in(const std::string& directory) {
+  return static_cast<std::size_t>(
+      std::distance(fs::directory_iterator(directory), fs::directory_iterator()));
+}
+
+TEST(LogFile, ReplacesTheOldLogOnlyWhenItClosesAndCountsPerCategory) {
   testing::ScratchDirectory scratch;
   std::string name = scratch.file("run.err");
   std::ofstream(name) << "old contents\n";
@@ -23,20 +29,27 @@ TEST(LogFile, TruncatesWritesAndCountsPerCategory) {
     file.write_line(MessageCategory::ERROR, "  ERROR: two");
     file.write_line(MessageCategory::STATUS, "STATUS: three");
     EXPECT_EQ(file.counts(), (CategoryCounts{0, 0, 1, 2}));
+    // Until it closes the old log is whole, the new one beside it.
+    EXPECT_EQ(read_file(name), "old contents\n");
+    EXPECT_EQ(entries_in(scratch.directory()), 2u);
+    EXPECT_TRUE(file.close());
   }
   EXPECT_EQ(read_file(name), "STATUS: one\n  ERROR: two\nSTATUS: three\n");
+  EXPECT_EQ(entries_in(scratch.directory()), 1u);
 }
 
 TEST(LogFile, EmptyFileIsDeletedWhenTheLastReferenceGoes) {
   testing::ScratchDirectory scratch;
   std::string name = scratch.file("empty.err");
+  std::ofstream(name) << "an earlier run's log\n";
   auto first = std::make_shared<LogFile>();
   ASSERT_TRUE(first->open(name));
   auto second = first;
   first.reset();
-  EXPECT_TRUE(std::filesystem::exists(name));
+  EXPECT_TRUE(fs::exists(name));
   second.reset();
-  EXPECT_FALSE(std::filesystem::exists(name));
+  EXPECT_FALSE(fs::exists(name));
+  EXPECT_TRUE(fs::is_empty(scratch.directory()));
 }
 
 TEST(LogFile, FailedOpenStillCountsAndTouchesNoOtherFile) {
@@ -50,8 +63,35 @@ TEST(LogFile, FailedOpenStillCountsAndTouchesNoOtherFile) {
     EXPECT_TRUE(file.failed());
     file.write_line(MessageCategory::STATUS, "STATUS: x");
     EXPECT_EQ(file.counts(), (CategoryCounts{0, 0, 0, 1}));
+    EXPECT_FALSE(file.close());
   }
   EXPECT_EQ(read_file(kept), "contents\n");
+}
+
+// A link named like the log is replaced by the log; what it points to, here
+// a file outside the folder, is never written.
+TEST(LogFile, ALinkNamedLikeTheLogIsReplacedItsTargetUntouched) {
+  testing::ScratchDirectory scratch;
+  testing::ScratchDirectory elsewhere;
+  const std::string target = elsewhere.file("precious");
+  std::ofstream(target) << "precious\n";
+  const std::string name = scratch.file("in.err");
+  fs::create_symlink(target, name);
+  LogFile file;
+  ASSERT_TRUE(file.open(name));
+  file.write_line(MessageCategory::STATUS, "STATUS: log");
+  EXPECT_TRUE(file.close());
+  EXPECT_FALSE(fs::is_symlink(name));
+  EXPECT_EQ(read_file(name), "STATUS: log\n");
+  EXPECT_EQ(read_file(target), "precious\n");
+  // An empty log removes the link, not its target.
+  fs::remove(name);
+  fs::create_symlink(target, name);
+  LogFile empty;
+  ASSERT_TRUE(empty.open(name));
+  EXPECT_TRUE(empty.close());
+  EXPECT_FALSE(fs::exists(fs::symlink_status(name)));
+  EXPECT_EQ(read_file(target), "precious\n");
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "run/log_name_check.h"
 #include "run/progress_window.h"
 #include "run/string_table.h"
 #include "support/run_fakes.h"
@@ -17,14 +16,10 @@ using MC = MessageCategory;
 
 class SessionLogTest : public ::testing::Test {
  protected:
-  SessionLogTest() {
-    file_system_.temporary = fallback_.directory();
-    file_system_.volumes["A:\\"] = VolumeInfo{"FAT", 12};
-  }
+  SessionLogTest() { file_system_.volumes["A:\\"] = VolumeInfo{"FAT", 12}; }
   std::string path(const std::string& name = "out.err") { return scratch_.file(name); }
 
   testing::ScratchDirectory scratch_;
-  testing::ScratchDirectory fallback_;
   testing::FakePrompts prompts_;
   testing::FakeFileSystem file_system_;
   LogEnvironment environment_{MessageFilter(), {}, prompts_, file_system_};
@@ -98,42 +93,51 @@ TEST_F(SessionLogTest, FilterSuppressesAndTheFirstCloseClearsStatus) {
   EXPECT_FALSE(filtered.filter.suppresses(MC::STATUS, 0));
 }
 
-TEST_F(SessionLogTest, UncreatableNamesFallBackToTheTemporaryDirectory) {
-  for (const std::string name :
-       {"Q:\\models\\q.err", "relative/dir/rel.err", "A:\\models\\longfilename.err"}) {
+// A log that cannot be made beside its output is said to be missing, and
+// the run goes on without one: no copy lands in a shared directory.
+TEST_F(SessionLogTest, AnUncreatableLogIsSaidAndLeftOut) {
+  for (const std::string& name :
+       {std::string("Q:\\models\\q.err"), std::string("rel.err"),
+        std::string("A:\\models\\longfilename.err"), path("missing/out.err")}) {
+    // Names the rules refuse are no failure; a folder that is not there is.
+    const bool refused_by_the_system = name == path("missing/out.err");
     prompts_.warnings.clear();
     SessionLog log(environment_);
     log.set_log_file(name);
     EXPECT_EQ(prompts_.warnings,
-              std::vector<std::string>{"Unable to create error file " + name + "!"});
-    std::string fallback = fallback_.file(std::string(file_name_part(name)));
-    EXPECT_EQ(log.log_file_name(), fallback);
-    log.post(MC::STATUS, "line");
-    log.close();
-    EXPECT_EQ(read_file(fallback), "STATUS: line\n");
+              (std::vector<std::string>{"Unable to create error file " + name + "!",
+                                        "No error logging will be done for this translation!"}));
+    EXPECT_EQ(log.log_file_name(), "");
+    log.post(MC::STATUS, "one");
+    log.post(MC::STATUS, "two");
+    EXPECT_EQ(prompts_.warnings.size(), 2u);
+    EXPECT_EQ(log.counts(), (CategoryCounts{0, 0, 0, 2}));  // counted all the same
+    EXPECT_EQ(log.close(), !refused_by_the_system);
+    EXPECT_FALSE(std::filesystem::exists("rel.err"));
   }
-  // A relative temporary directory is anchored at the current one.
-  file_system_.temporary =
-      std::filesystem::relative(fallback_.directory(), std::filesystem::current_path()).string();
+  EXPECT_TRUE(std::filesystem::is_empty(scratch_.directory()));
+  // The next log of the session is written as usual.
   SessionLog log(environment_);
-  log.set_log_file("rel.err");
-  EXPECT_EQ(std::filesystem::path(log.log_file_name()), fallback_.file("rel.err"));
+  log.set_log_file(path());
+  log.post(MC::STATUS, "line");
+  EXPECT_TRUE(log.close());
+  EXPECT_EQ(read_file(path()), "STATUS: line\n");
 }
 
-TEST_F(SessionLogTest, SecondFailureStopsLoggingForTheRun) {
-  file_system_.temporary = fallback_.file("missing") + "/";
+// A log whose file cannot be put in place (here a directory holds its name)
+// is reported, and the close says so.
+TEST_F(SessionLogTest, ALogThatCannotBePutInPlaceIsReported) {
+  std::filesystem::create_directory(path());
   SessionLog log(environment_);
-  log.set_log_file("Q:\\out.err");
+  log.set_log_file(path());
+  log.post(MC::STATUS, "line");
+  EXPECT_FALSE(log.close());
   EXPECT_EQ(prompts_.warnings,
-            (std::vector<std::string>{"Unable to create error file Q:\\out.err!",
-                                      "No error logging will be done for this translation!"}));
-  EXPECT_EQ(log.log_file_name(), "");
-  log.post(MC::STATUS, "one");
-  log.post(MC::STATUS, "two");
-  EXPECT_EQ(prompts_.warnings.size(), 2u);
-  EXPECT_EQ(log.counts(), (CategoryCounts{0, 0, 0, 2}));  // counted all the same
-  log.close();
-  EXPECT_TRUE(std::filesystem::is_empty(fallback_.directory()));
+            std::vector<std::string>{"Unable to write error file " + path() + "!"});
+  EXPECT_TRUE(std::filesystem::is_directory(path()));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch_.directory()),
+                          std::filesystem::directory_iterator()),
+            1);  // no temporary file left beside it
 }
 
 TEST_F(SessionLogTest, LinesGoToTheFileTheyWerePostedFor) {
@@ -144,7 +148,7 @@ TEST_F(SessionLogTest, LinesGoToTheFileTheyWerePostedFor) {
     log.set_log_file(path("b.err"));
     EXPECT_EQ(log.counts(), (CategoryCounts{}));
     log.post(MC::STATUS, "for b");
-    log.close();
+    EXPECT_TRUE(log.close());
     log.post(MC::STATUS, "after close");  // must not reopen and truncate b.err
     log.flush();
     log.set_log_file(path("c.err"));

@@ -155,6 +155,29 @@ TEST_F(TranslationRun, ParallelRunsWriteTheSameFilesAndLogs) {
   }
 }
 
+// A pair whose input is an earlier pair's log reads the log that pair
+// writes, with any number of workers, as one worker does.
+TEST_F(TranslationRun, ParallelPairsWaitForThePairThatWritesTheirInput) {
+  // The first pair takes a while, so a worker not waiting would read the
+  // old log first.
+  write_file(path("big.sp"), "title\n.probe v(a)\n" + std::string(400000, '\n') + ".end\n");
+  for (const char* folder : {"s", "p"}) {
+    fs::create_directory(path(folder));
+    write_file(path(std::string(folder) + "/big.err"), "old log\nr1 a b 1\n");
+  }
+  const auto pairs = [&](const std::string& folder) {
+    return std::pair{quoted("big.sp") + " " + quoted(folder + "/big.err"),
+                     quoted(folder + "/big.lib") + " " + quoted(folder + "/log.lib")};
+  };
+  const auto [serial_inputs, serial_outputs] = pairs("s");
+  const auto [parallel_inputs, parallel_outputs] = pairs("p");
+  ASSERT_FALSE(run(serial_inputs, serial_outputs, 1).fatal);
+  ASSERT_FALSE(run(parallel_inputs, parallel_outputs, 2).fatal);
+  const std::string serial = without_times(read_file(path("s/log.lib")));
+  EXPECT_TRUE(serial.find("Found PROBE") != std::string::npos) << serial;
+  EXPECT_EQ(without_times(read_file(path("p/log.lib"))), serial);
+}
+
 // The paths that only several workers take: a pair translated ahead with
 // the global names known then is translated again when an earlier pair
 // declares more; a cancel stops the pairs not yet started; a fatal pair ends
@@ -233,6 +256,60 @@ TEST(OutputFiles, NamesFollowTheOutputPath) {
   EXPECT_EQ(section_output_file("/d.x/out.library", "tt"), "/d.x/out_tt.lib");
   EXPECT_EQ(section_output_file("/d/out", "ff"), "/d/out_ff.lib");
   EXPECT_EQ(section_output_file("/d/out.lib", "../x\\y"), "/d/out_.._x_y.lib");
+}
+
+// Which pair's files a pair reads: its output, its log, a possible section
+// file, also through a link or "..", and only of an earlier pair.
+TEST(OutputFiles, EarlierWritersAreFoundByTheFilesTheyWrite) {
+  testing::ScratchDirectory scratch;
+  fs::create_directory(scratch.file("out"));
+  fs::create_symlink(scratch.file("out"), scratch.file("linked"));
+  testing::write_file(scratch.file("out/shared.sp"), "x");
+  fs::create_symlink(scratch.file("out/shared.sp"), scratch.file("alias.sp"));
+  const auto at = [&](const std::string& name) { return scratch.file(name); };
+  const std::vector<std::string> inputs = {
+      at("a.sp"),                 // 0
+      at("linked/a.err"),         // 1: pair 0's log, through a linked folder
+      at("out/../out/a_tt.lib"),  // 2: may be a section file of pair 0
+      at("b.sp"),                 // 3
+      at("out/b.lib"),            // 4: pair 3's output
+      at("out/a_tt.sp"),          // 5: no section file ends so
+      at("alias.sp"),             // 6: pair 5's output through a link
+      at("out/c.lib"),            // 7: written only by a later pair
+      at("c.sp"),                 // 8
+  };
+  const std::vector<std::string> outputs = {at("out/a.lib"), at("o1.lib"), at("o2.lib"),
+                                            at("out/b.lib"), at("o4.lib"), at("out/shared.sp"),
+                                            at("o6.lib"),    at("o7.lib"), at("out/c.lib")};
+  EXPECT_EQ(earlier_writers(inputs, outputs),
+            (std::vector<std::size_t>{kNoPair, 0, 0, kNoPair, 3, kNoPair, 5, kNoPair, kNoPair}));
+  // A pair's own files are no reason to wait.
+  EXPECT_EQ(earlier_writers({at("x.lib")}, {at("x.lib")}), std::vector<std::size_t>{kNoPair});
+}
+
+// The main text counts once without sections, once per section file with
+// them.
+TEST(OutputFiles, OutputSizeCountsTheMainTextInEverySectionFile) {
+  TranslatedBlocks output;
+  output.main_text.append(std::string(1000, 'm'));
+  EXPECT_EQ(output_size(output), 1000u);
+  output.sections.resize(3);
+  output.sections[1].text.append("twelve bytes");
+  EXPECT_EQ(output_size(output), 3012u);
+}
+
+// The portable reader stops a stream that never ends at its limit.
+TEST(OutputFiles, ReadingAStreamStopsAtItsLimit) {
+  if (!fs::exists("/dev/zero")) GTEST_SKIP() << "no /dev/zero";
+  std::string message;
+  try {
+    read_input_file("/dev/zero", 1 << 20);
+  } catch (const FatalError& error) {
+    message = error.what();
+  }
+  EXPECT_EQ(message,
+            "corvane: /dev/zero: gave more than 1048576 bytes; an input that large must be a "
+            "regular file\n");
 }
 
 TEST(OutputFiles, ASectionedOutputHoldsTheMainTextBeforeEachSection) {

@@ -32,8 +32,8 @@ class FakePrompts : public UserPrompts {
   std::vector<bool> answers;
 };
 
-/// The real file system, except for the volumes it reports and its
-/// temporary directory, which a test stages.
+/// The real file system, except for the volumes it reports, which a test
+/// stages.
 class FakeFileSystem : public RealFileSystem {
  public:
   std::optional<VolumeInfo> volume_of(const std::string& root) override {
@@ -41,10 +41,8 @@ class FakeFileSystem : public RealFileSystem {
     if (volume == volumes.end()) return std::nullopt;
     return volume->second;
   }
-  std::string temporary_directory() override { return temporary; }
 
   std::map<std::string, VolumeInfo> volumes{{"/", VolumeInfo{"posix", 255}}};
-  std::string temporary = "./";
 };
 
 /// A fresh directory under the system's temporary directory, removed with
