@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 #include <new>
 #include <string_view>
@@ -15,6 +16,7 @@
 #include "cli/host_input.h"
 #include "cli/interrupt_watcher.h"
 #include "cli/output_pages.h"
+#include "cli/run_summary.h"
 #include "cli/terminal_front_end.h"
 #include "run/host_file_system.h"
 #include "run/log_environment.h"
@@ -30,54 +32,15 @@ using namespace corvane;
 // A run cancelled with Ctrl-C ends as programs interrupted by SIGINT do.
 constexpr int kCancelledStatus = 130;
 
-std::string_view colour_name(StatusColour colour) {
-  switch (colour) {
-    case StatusColour::red:
-      return "red";
-    case StatusColour::yellow:
-      return "yellow";
-    case StatusColour::green:
-      return "green";
-    case StatusColour::neutral:
-      break;
-  }
-  return "neutral";
-}
-
-void print_summary(const PairReport& report) {
-  std::cerr << report.input_path << ": ";
-  if (!report.translated) {
-    std::cerr << "not translated; " << colour_name(report.colour) << '\n';
-    return;
-  }
-  std::cerr << "wrote";
-  for (const std::string& file : report.files_written) std::cerr << ' ' << file;
-  if (report.files_written.empty()) std::cerr << " nothing";
-  std::cerr << "; log " << report.log_path << (report.log_failed ? " not written" : "") << "; "
-            << report.warnings << (report.warnings == 1 ? " warning" : " warnings");
-  if (report.errors > 0)
-    std::cerr << ", " << report.errors << (report.errors == 1 ? " error" : " errors");
-  if (report.parameters_dropped > 0) {
-    std::cerr << ", " << report.parameters_dropped
-              << (report.parameters_dropped == 1 ? " model parameter" : " model parameters")
-              << " dropped on " << report.cards_with_dropped_parameters
-              << (report.cards_with_dropped_parameters == 1 ? " card" : " cards");
-  }
-  if (report.options_dropped > 0) {
-    std::cerr << ", " << report.options_dropped
-              << (report.options_dropped == 1 ? " option" : " options") << " dropped";
-  }
-  std::cerr << "; " << colour_name(report.colour) << '\n';
-}
-
 int run(const CommandLine& command, const InterruptWatcher& interrupts,
         TemporaryFiles& temporary_files) {
-  TerminalPrompts prompts;
+  TerminalPrompts prompts(command.quiet);
   RealFileSystem file_system;
   LogEnvironment environment{
       MessageFilter(message_filter_setting()), {}, prompts, file_system, &temporary_files};
-  const bool show_bar = !command.quiet && isatty(STDERR_FILENO) != 0;
-  TerminalProgress progress(prompts, interrupts, show_bar, command.inputs.size());
+  const TerminalStyle style = terminal_style(isatty(STDERR_FILENO) != 0, std::getenv("NO_COLOR"),
+                                             std::getenv("TERM"), command.quiet);
+  TerminalProgress progress(prompts, interrupts, style.progress_bar, command.inputs);
 
   TranslationRequest request;
   request.input_paths = command.inputs;
@@ -90,14 +53,20 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts,
   services.collect_reports = !command.report.empty();
   services.max_output_ratio = command.max_output_ratio;
   services.pair_done = [&](const PairReport& report) {
+    // What the pair printed and its summary go above the bar: the bar is
+    // taken off first and drawn again after them.
+    progress.clear();
     std::cout << report.console << std::flush;
+    if (!command.quiet) std::cerr << pair_summary(report, style.colour) << '\n';
     progress.file_done();
-    if (!command.quiet) {
-      if (show_bar) std::cerr << "\r\033[K";
-      print_summary(report);
-    }
   };
   const RunResult result = translate_libraries(request, services);
+  progress.clear();
+  if (!command.quiet) {
+    if (const std::string total = run_total(result, style.colour); !total.empty()) {
+      std::cerr << total << '\n';
+    }
+  }
   // The report holds the pairs done, whatever ended the run.
   const bool report_failed =
       !command.report.empty() &&

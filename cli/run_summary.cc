@@ -96,7 +96,7 @@ std::string pair_summary(const PairReport& report, bool colour) {
   line += "wrote";
   for (const std::string& file : report.files_written) line += " " + file;
   if (report.files_written.empty()) line += " nothing";
-  line += "; log " + report.log_path + "; ";
+  line += "; log " + report.log_path + (report.log_failed ? " not written" : "") + "; ";
   Losses losses;
   losses.add(report);
   return line + losses.text() + "; " + result_word(report.colour, colour);

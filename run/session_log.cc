@@ -107,7 +107,7 @@ void SessionLog::finish_file() {
   const std::shared_ptr<LogFile> file = std::move(file_);
   if (file.use_count() == 1 && file->is_open() && !file->close()) {
     file_failed_ = true;
-    environment_.prompts.show_warning(
+    environment_.prompts.show_error(
         fill_string_argument(string_text(IDS_LOG_WRITE_FAILED), file->name()));
   }
 }
@@ -146,9 +146,9 @@ void SessionLog::open_log_file() {
   if (valid_name && file_->open(log_file_name_, environment_.temporary_files)) return;
   // The log goes beside the output or nowhere: a file in a shared directory
   // could be read, foreseen or replaced by anyone.
-  environment_.prompts.show_warning(
+  environment_.prompts.show_error(
       fill_string_argument(string_text(IDS_LOG_CREATE_FAILED), log_file_name_));
-  environment_.prompts.show_warning(std::string(string_text(IDS_NO_LOGGING)));
+  environment_.prompts.show_error(std::string(string_text(IDS_NO_LOGGING)));
   log_file_name_.clear();
   file_failed_ = valid_name;
 }

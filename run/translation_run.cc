@@ -193,6 +193,10 @@ void count_messages(const std::vector<std::string>& messages, PairReport& report
       ++report.errors;
     } else if (!message.starts_with("INFO")) {
       ++report.warnings;
+    } else if (message.find(" is written as ") != std::string::npos) {
+      // "INFO: Name a<1> is written as a1", and the same of elements and
+      // models: each is said once per file.
+      ++report.names_respelled;
     }
   }
 }
@@ -325,7 +329,7 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
 
     const std::string directory = directory_part(job.output_path);
     if (job.output_path.empty() || !ensure_output_directory(directory, environment.file_system)) {
-      environment.prompts.show_warning(
+      environment.prompts.show_error(
           fill_string_argument(string_text(IDS_NO_OUTPUT_DIRECTORY), directory));
       report.colour = StatusColour::red;
       colour = worse(colour, report.colour);

@@ -136,7 +136,9 @@ TEST_F(Cli, DerivesOutputsAndSummarisesEachPair) {
                              "; 1 warning; yellow\n" + path("in/c.sp") + ": wrote " +
                              path("in/c.lib") + "; log " + path("in/c.err") +
                              "; 1 warning, 3 model parameters dropped on 2 cards, 2 options "
-                             "dropped; yellow\n");
+                             "dropped; yellow\n"
+                             "corvane: 3 files: 3 translated; 2 warnings, 3 model parameters "
+                             "dropped on 2 cards, 2 options dropped; yellow\n");
   EXPECT_NE(read_file(path("in/c.err"))
                 .find("WARNING: Model parameters dropped: 3 on 2 cards; most often ikf2 (1), "
                       "tlev (1), xyz (1)"),
