@@ -69,7 +69,8 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
       "names a directory, is that directory (the -d DIR, or the input's) with the input's base\n"
       "name and \".lib\". Each pair also gets a log beside its output, with the extension\n"
       "\".err\".\n"
-      "A --report FILE is written when the run ends, also when it is cancelled or stopped by a\n"
+      "An INPUT \"-\" is standard input (its outputs need -o or -d). A --report FILE (\"-\":\n"
+      "standard output) is written when the run ends, also when it is cancelled or stopped by a\n"
       "fatal condition; it holds the pairs done.\n"
       "Exit status: 0 when every pair was translated, 1 for a fatal condition or a report that\n"
       "cannot be written, 2 for a usage error or a missing input.");
@@ -125,6 +126,9 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
     return {std::nullopt, 2};
   }
   for (std::size_t i = 0; i < command.inputs.size(); ++i) {
+    // "-" is standard input, read as any pipe is; its outputs are named
+    // "stdin" and must be told where to go.
+    if (command.inputs[i] == "-") command.inputs[i] = kStandardInput;
     // Anything readable but a directory will do: a pipe from <(...) too.
     const std::string& input = command.inputs[i];
     std::error_code error;
@@ -146,7 +150,7 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
   }
   if (!output_dir.empty() && is_path_separator(output_dir.back()) == false) output_dir += '/';
   command.single_subckt = !no_subckt;
-  if (!command.report.empty()) {
+  if (!command.report.empty() && command.report != "-") {
     if (names_directory(command.report)) {
       std::cerr << "corvane: the report " << command.report << " is a directory\n";
       return {std::nullopt, 2};
@@ -191,7 +195,9 @@ std::string files_in_conflict(const CommandLine& command) {
       if (std::string clash = claim(path, role); !clash.empty()) return clash;
     }
   }
-  if (!command.report.empty()) return claim(command.report, "the report");
+  if (!command.report.empty() && command.report != "-") {
+    return claim(command.report, "the report");
+  }
   return {};
 }
 

@@ -8,6 +8,9 @@
 
 namespace corvane {
 
+/// The path an INPUT "-" is read from.
+inline constexpr const char* kStandardInput = "/dev/stdin";
+
 /// What the command line asks for.
 struct CommandLine {
   std::vector<std::string> inputs;
@@ -15,7 +18,7 @@ struct CommandLine {
   bool single_subckt = true;
   int jobs = 1;
   bool quiet = false;
-  std::string report;  // the JSON report file; empty for none
+  std::string report;  // the JSON report file; empty for none, "-" for standard output
   /// How many times its input's size a pair may write; 0 for no limit.
   double max_output_ratio = kDefaultOutputRatioLimit;
 };

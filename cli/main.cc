@@ -68,9 +68,14 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts,
     }
   }
   // The report holds the pairs done, whatever ended the run.
-  const bool report_failed =
-      !command.report.empty() &&
-      !write_file_atomically(command.report, {run_report_json(result)}, &temporary_files);
+  bool report_failed = false;
+  if (command.report == "-") {
+    std::cout << run_report_json(result) << std::flush;
+    report_failed = !std::cout;
+  } else if (!command.report.empty()) {
+    report_failed =
+        !write_file_atomically(command.report, {run_report_json(result)}, &temporary_files);
+  }
   if (report_failed) std::cerr << "corvane: cannot write the report " << command.report << '\n';
   if (result.fatal) {
     std::ostream& stream = result.fatal->stream == StandardStream::output ? std::cout : std::cerr;

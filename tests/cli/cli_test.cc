@@ -114,6 +114,27 @@ TEST_F(Cli, UsageMessagesNameTheProgramAndOutputsGoWhereAsked) {
   EXPECT_FALSE(fs::exists(path("a.lib")));
 }
 
+// "-" reads standard input into -d DIR/stdin.lib; "--report -" writes the
+// report to standard output.
+TEST_F(Cli, StandardInputAndAReportOnStandardOutput) {
+  const std::string command = "printf 'title\\nr1 a b 1k\\n.end\\n' | '" +
+                              std::string(CORVANE_BINARY) + "' -q - -d '" + path("std") +
+                              "' --report -";
+  const testing::ProgramEnd end =
+      testing::run_program({"/bin/sh", "-c", command}, {}, path("out.txt"), path("err.txt"));
+  EXPECT_EQ(end.status, 0) << read_file(path("err.txt"));
+  EXPECT_EQ(read_file(path("std/stdin.lib")), "* title\nr1 a b 1k \n.end\n");
+  EXPECT_TRUE(fs::exists(path("std/stdin.err")));
+  EXPECT_NE(read_file(path("out.txt")).find("\"format\": \"corvane translation report\""),
+            std::string::npos);
+  // Without -o or -d its outputs would have no folder.
+  const testing::ProgramEnd refused =
+      testing::run_program({"/bin/sh", "-c", "'" + std::string(CORVANE_BINARY) + "' - </dev/null"},
+                           {}, path("out.txt"), path("err.txt"));
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(read_file(path("err.txt")).find("give -o or -d"), std::string::npos);
+}
+
 TEST_F(Cli, DerivesOutputsAndSummarisesEachPair) {
   fs::create_directory(path("in"));
   fs::create_directory(path("out"));
