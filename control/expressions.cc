@@ -1,7 +1,10 @@
 #include "control/expressions.h"
 
+#include <algorithm>
+#include <string>
 #include <string_view>
 
+#include "core/diagnostics.h"
 #include "core/expression_pieces.h"
 #include "core/token_stream.h"
 
@@ -61,7 +64,7 @@ ValueRead read_parameter_value(TranslationContext& ctx, TokenList& list, std::st
     if (!quoted.closed) return ValueRead::unclosed;
     next_token(ctx, MODE_NO_KEYWORDS);
     if (!add_expression(ctx, quoted.text, sign == TOK_MINUS, list, problem)) {
-      problem_text = quoted.text;
+      problem_text = quoted.text.substr(0, kQuotedSourceLimit);  // what a warning quotes
       return ValueRead::untranslatable;
     }
     return ValueRead::ok;
@@ -71,16 +74,31 @@ ValueRead read_parameter_value(TranslationContext& ctx, TokenList& list, std::st
   if (sign == TOK_MINUS) token_list_add(TOK_MINUS, 0, pieces_list);
   ExpressionPieces pieces(pieces_list);
   const std::size_t first = pieces_list.size();
+  const std::string_view first_line = ctx.scan.line;
+  const std::size_t start = ctx.scan.token_start;
   if (!read_operand(ctx, pieces)) return ValueRead::missing;
   while (in_statement(ctx) && is_operator(ctx.token_kind)) {
     pieces.add_current(ctx);
     next_token(ctx, MODE_NO_KEYWORDS);
     if (!read_operand(ctx, pieces)) return ValueRead::missing;
+    // Past as many pieces as the longest quoted expression has characters,
+    // the value is reported as that one would be.
+    if (pieces_list.size() > kMaxExpressionLength) {
+      problem =
+          "of more than " + std::to_string(kMaxExpressionLength) + " names, numbers and operators";
+      problem_text = first_line.substr(std::min(start, first_line.size()), kQuotedSourceLimit);
+      return ValueRead::untranslatable;
+    }
   }
 
   const bool single = pieces_list.size() == first + 1;
   if (single && is_number_kind(pieces_list[first].kind)) {
     list.insert(list.end(), pieces_list.begin(), pieces_list.end());
+  } else if (list.empty()) {
+    // A long value is not copied: its pieces become the list.
+    pieces_list.insert(pieces_list.begin(), TokenNode{TOK_LBRACE, 0});
+    token_list_add(TOK_RBRACE, 0, pieces_list);
+    list = std::move(pieces_list);
   } else {
     token_list_add(TOK_LBRACE, 0, list);
     list.insert(list.end(), pieces_list.begin(), pieces_list.end());

@@ -60,10 +60,19 @@ void take_back_output_after_rejection(TranslationContext& ctx, long serial) {
 }
 
 void post_warning(TranslationContext& ctx, std::string_view message, std::string_view source_text) {
+  // The statement itself is echoed whole; its log line quotes the start of
+  // a long text, so a huge one is not copied again into every message.
   std::string text = "WARNING: ";
   text += message;
   text += " (";
-  text += source_text;
+  if (source_text.size() > kQuotedSourceLimit) {
+    text += source_text.substr(0, kQuotedSourceLimit);
+    text += "... ";
+    text += std::to_string(source_text.size());
+    text += " characters in all";
+  } else {
+    text += source_text;
+  }
   text += ')';
   post(ctx, text);
 }

@@ -31,6 +31,8 @@ void warn(TranslationContext& ctx, int target, std::string_view message, std::st
 /// Posts "WARNING: message (source_text)" without echoing or skipping
 /// anything: for problems that leave the statement translated.
 void post_warning(TranslationContext& ctx, std::string_view message, std::string_view source_text);
+/// How much of a source text a warning quotes; the rest is counted.
+inline constexpr std::size_t kQuotedSourceLimit = 1024;
 
 /// Posts "INFO: text": something the translation did on purpose that the
 /// reader of the output should know.

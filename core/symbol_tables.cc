@@ -1,6 +1,10 @@
 #include "core/symbol_tables.h"
 
+#include <algorithm>
+#include <cstring>
+#include <limits>
 #include <random>
+#include <stdexcept>
 
 #include "core/keywords.h"
 #include "core/token_kinds.h"
@@ -14,8 +18,7 @@ const std::vector<SymbolTable::Entry>& keyword_entries() {
     std::vector<SymbolTable::Entry> built;
     built.reserve(KEYWORD_COUNT);
     for (int i = 0; i < KEYWORD_COUNT; ++i) {
-      built.push_back(
-          {std::string(kKeywords[static_cast<std::size_t>(i)]), KEYWORD_FIRST_CODE + i});
+      built.push_back({kKeywords[static_cast<std::size_t>(i)], KEYWORD_FIRST_CODE + i});
     }
     return built;
   }();
@@ -44,16 +47,40 @@ SymbolTable::SymbolTable(std::uint64_t seed) : hash_start_(TextIndex::kHashStart
   }
 }
 
+SymbolTable::~SymbolTable() = default;
+
 void SymbolTable::reset() {
-  names_.clear();
+  name_chunks_.clear();
+  name_count_ = 0;
   index_.clear();
+  text_blocks_.clear();
+  block_free_ = nullptr;
+  block_left_ = 0;
+}
+
+std::string_view SymbolTable::keep_text(std::string_view text) {
+  constexpr std::size_t kBlockSize = 64 * 1024;
+  if (text.size() > block_left_) {
+    // A name longer than a block gets a block of its own; the space left
+    // in the current one is not worth keeping track of.
+    const std::size_t size = std::max(kBlockSize, text.size());
+    text_blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+    block_free_ = text_blocks_.back().get();
+    block_left_ = size;
+  }
+  char* kept = block_free_;
+  if (!text.empty()) std::memcpy(kept, text.data(), text.size());
+  block_free_ += text.size();
+  block_left_ -= text.size();
+  return std::string_view(kept, text.size());
 }
 
 int SymbolTable::find_hashed(std::string_view text, std::uint64_t h) const {
   const int keyword = keywords_.find(text, h, keyword_entry_text);
   if (keyword >= 0) return keyword;
   const int name = index_.find(text, h, [this](int i) -> std::string_view {
-    return names_[static_cast<std::size_t>(i)].text;
+    const Stored& entry = stored(i);
+    return std::string_view(entry.data, entry.size);
   });
   return name < 0 ? -1 : KEYWORD_COUNT + name;
 }
@@ -61,18 +88,42 @@ int SymbolTable::find_hashed(std::string_view text, std::uint64_t h) const {
 int SymbolTable::enter_hashed(std::string_view text, std::uint64_t h, int kind) {
   const int found = find_hashed(text, h);
   if (found >= 0) return found;
-  index_.insert(h, static_cast<int>(names_.size()));
-  names_.push_back({std::string(text), kind});
-  return KEYWORD_COUNT + static_cast<int>(names_.size()) - 1;
+  if (text.size() > std::numeric_limits<std::uint32_t>::max()) {
+    throw std::length_error("name past 4 GB");
+  }
+  constexpr int kChunkSize = 1 << kChunkBits;
+  if (name_count_ % kChunkSize == 0) {
+    name_chunks_.push_back(std::make_unique_for_overwrite<Stored[]>(kChunkSize));
+  }
+  const std::string_view kept = keep_text(text);
+  name_chunks_.back()[static_cast<std::size_t>(name_count_ % kChunkSize)] = {
+      kept.data(), static_cast<std::uint32_t>(kept.size()), kind};
+  index_.insert(h, name_count_);
+  return KEYWORD_COUNT + name_count_++;
 }
 
 int SymbolTable::find(std::string_view text) const { return find_hashed(text, hash(text)); }
 
-const SymbolTable::Entry& SymbolTable::operator[](int index) const {
+SymbolTable::Entry SymbolTable::operator[](int index) const {
   if (index < KEYWORD_COUNT) return keyword_entries()[static_cast<std::size_t>(index)];
-  return names_[static_cast<std::size_t>(index - KEYWORD_COUNT)];
+  const Stored& entry = stored(index - KEYWORD_COUNT);
+  return {std::string_view(entry.data, entry.size), entry.kind};
 }
 
-int SymbolTable::size() const { return KEYWORD_COUNT + static_cast<int>(names_.size()); }
+int ConstantTable::enter(std::string_view text, int kind) {
+  if (texts_.size() + text.size() > std::numeric_limits<std::uint32_t>::max()) {
+    throw std::length_error("statement's numbers past 4 GB");
+  }
+  constexpr int kChunkSize = 1 << kChunkBits;
+  const auto chunk = static_cast<std::size_t>(count_ >> kChunkBits);
+  if (chunk == chunks_.size())
+    chunks_.push_back(std::make_unique_for_overwrite<Stored[]>(kChunkSize));
+  chunks_[chunk][static_cast<std::size_t>(count_ % kChunkSize)] = {
+      static_cast<std::uint32_t>(texts_.size()), static_cast<std::uint32_t>(text.size()), kind};
+  texts_.append(text);
+  return count_++;
+}
+
+int SymbolTable::size() const { return KEYWORD_COUNT + name_count_; }
 
 }  // namespace corvane

@@ -426,6 +426,12 @@ bool add_expression(TranslationContext& ctx, std::string_view text, bool negativ
                     std::string& problem) {
   // Nothing between the quotes is no value: left to the reader to report.
   if (text.find_first_not_of(" \t") == std::string_view::npos) return true;
+  // Its tree and pieces take some thirty times its text: a value no model
+  // writes (a file's worth of '1+1+...') is echoed instead.
+  if (text.size() > kMaxExpressionLength) {
+    problem = "longer than " + std::to_string(kMaxExpressionLength) + " characters";
+    return false;
+  }
   if (add_simple_value(ctx, text, negative, list)) return true;
   Expression& expression = ctx.expression_in_hand;
   parse_expression(text, expression, problem);
@@ -445,9 +451,13 @@ bool add_expression(TranslationContext& ctx, std::string_view text, bool negativ
 }
 
 void reject_expression(TranslationContext& ctx, std::string_view text, std::string_view problem) {
+  // Only what the warning quotes is copied (see `post_warning`).
+  const std::size_t quoted = kQuotedSourceLimit - 24;
+  std::string source = "'";
+  source += text.substr(0, quoted);
+  source += text.size() > quoted ? "...'" : "'";
   warn_and_skip(ctx, ctx.statement_target,
-                "Expression not translated, " + std::string(problem) + ":",
-                "'" + std::string(text) + "'");
+                "Expression not translated, " + std::string(problem) + ":", source);
 }
 
 bool read_expression_value(TranslationContext& ctx, std::string_view text, bool negative,

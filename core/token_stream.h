@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,9 @@ bool at_braced_value(const TranslationContext& ctx);
 /// that ends with the closing brace is left current. `closed` is false when
 /// the line has no closing brace where a token ends.
 QuotedSource read_braced_source(TranslationContext& ctx);
+
+/// The longest expression text translated; a longer one is reported.
+inline constexpr std::size_t kMaxExpressionLength = 100000;
 
 /// Reads the expression `text` and adds "{ expression }" to `list` as Ondrel
 /// writes it (`write_expression`), negated when asked; false, with

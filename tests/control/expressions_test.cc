@@ -3,6 +3,7 @@
 #include <string>
 
 #include "control/expressions.h"
+#include "core/diagnostics.h"
 #include "core/scanner.h"
 #include "core/token_list.h"
 #include "core/token_stream.h"
@@ -126,6 +127,39 @@ TEST(ReadParameterValue, ReportsMissingAndUnclosedValues) {
   const ValueResult unclosed = read_value_of("'w*l");
   EXPECT_EQ(unclosed.read, ValueRead::unclosed);
   EXPECT_EQ(unclosed.next_token, "r2");
+}
+
+// An expression too long to hold as a tree (a file's worth of '1+1+...',
+// quoted or not) is echoed whole and reported once; its warning quotes only
+// its start, so a huge text is not copied into the log. One just within the
+// limit is still translated.
+TEST(ReadParameterValue, OverlongExpressionsAreEchoedWithAShortWarning) {
+  const auto sum_of_length = [](std::size_t length) {
+    std::string sum = "1";
+    while (sum.size() + 2 <= length) sum += "+1";
+    return sum;
+  };
+  const std::string within = sum_of_length(kMaxExpressionLength);
+  const std::string past = sum_of_length(kMaxExpressionLength + 1);
+  ASSERT_EQ(within.size() + 2, past.size());
+
+  // Texts of 100 kB: a failure shows their sizes, not the texts.
+  const testing::Translated kept = testing::translate_body(".param a='" + within + "'\n");
+  EXPECT_TRUE(kept.text == ".param a = { " + within + " } \n") << kept.text.size();
+  EXPECT_TRUE(kept.messages.empty());
+
+  for (const std::string& statement :
+       {".param b='" + past + "'", ".param c={" + past + "}", ".param d=" + past}) {
+    SCOPED_TRACE(statement.substr(0, 12));
+    const testing::Translated t = testing::translate_body(statement + "\nr1 x y 1\n");
+    EXPECT_TRUE(t.text == "**** " + statement + "\nr1 x y 1 \n") << t.text.size();
+    ASSERT_EQ(t.messages.size(), 1u);
+    EXPECT_TRUE(t.messages[0].find("longer than 100000 characters") != std::string::npos ||
+                t.messages[0].find("more than 100000 names, numbers and operators") !=
+                    std::string::npos)
+        << t.messages[0].substr(0, 120);
+    EXPECT_LT(t.messages[0].size(), kQuotedSourceLimit + 100);
+  }
 }
 
 }  // namespace

@@ -44,7 +44,8 @@ TEST(SymbolTable, NamesMadeToCollideDoNotFormOneProbingChain) {
   }
   // Seed 0 starts from the unseeded hash: placing by every bit spreads them.
   // A table of its own draws its start, so the names are not made for it.
-  for (SymbolTable table : {SymbolTable(0), SymbolTable()}) {
+  for (const bool drawn : {false, true}) {
+    SymbolTable table = drawn ? SymbolTable() : SymbolTable(0);
     table.reset();
     for (const std::string& name : names) table.enter(name, 0);
     EXPECT_LT(table.longest_probe_run(), 64u);
@@ -52,6 +53,30 @@ TEST(SymbolTable, NamesMadeToCollideDoNotFormOneProbingChain) {
   }
   EXPECT_NE(SymbolTable().hash_start(), SymbolTable().hash_start());
   EXPECT_EQ(SymbolTable(7).hash_start(), SymbolTable(7).hash_start());
+}
+
+// Name texts are kept side by side in blocks: a view handed out early stays
+// the name's text however many names come after it, a name longer than a
+// block included, and a reset table starts again from nothing.
+TEST(SymbolTable, NameTextsStayWholeAsTheTableGrows) {
+  SymbolTable table(3);
+  std::vector<std::pair<std::string, int>> entered;
+  for (int i = 0; i < 40000; ++i) {
+    std::string name =
+        "net" + std::to_string(i) + std::string(static_cast<std::size_t>(i % 37), 'x');
+    if (i == 20000) name = std::string(200000, 'q');
+    const int index = table.enter(name, i);
+    entered.emplace_back(std::move(name), index);
+  }
+  const std::string_view first = table[entered.front().second].text;
+  for (const auto& [name, index] : entered) {
+    ASSERT_EQ(table[index].text, name);
+    ASSERT_EQ(table.find(name), index);
+  }
+  EXPECT_EQ(first, "net0");
+  table.reset();
+  EXPECT_EQ(table.find("net5xxxxx"), -1);
+  EXPECT_EQ(table[table.enter("again", 1)].text, "again");
 }
 
 // Number texts are dropped at each statement start; a number that starts a

@@ -29,9 +29,9 @@ std::string describe_token(const TranslationContext& ctx) {
     case TOK_EOL:
       return out + "eol]";
     case TOK_NAME:
-      return out + "name " + ctx.symbols[ctx.token_index].text + "]";
+      return out + "name " + std::string(ctx.symbols[ctx.token_index].text) + "]";
     case TOK_CALL:
-      return out + "call " + ctx.symbols[ctx.token_index].text + "]";
+      return out + "call " + std::string(ctx.symbols[ctx.token_index].text) + "]";
     case TOK_NUMBER:
       return out + "num " + std::string(ctx.constants[ctx.token_index].text) + "]";
     case TOK_NUMBER_EXP:
