@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -40,6 +41,19 @@ bool report_folder_usable(const std::string& report) {
          access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
 }
 
+// What makes "-o -" impossible: standard output holds one translation and
+// nothing else. Empty when nothing does.
+std::string standard_output_refusal(std::size_t inputs, const std::string& output_dir,
+                                    const std::string& report) {
+  if (inputs > 1) {
+    return "-o - writes one translation to standard output: give one INPUT, not " +
+           std::to_string(inputs);
+  }
+  if (!output_dir.empty()) return "-o - and -d cannot be given together";
+  if (report == "-") return "-o - and --report - would both write to standard output";
+  return {};
+}
+
 bool names_directory(const std::string& path) {
   std::error_code error;
   return (!path.empty() && is_path_separator(path.back())) ||
@@ -68,7 +82,8 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
       "Each INPUT pairs with the -o OUTPUT in the same position. A missing OUTPUT, or one that\n"
       "names a directory, is that directory (the -d DIR, or the input's) with the input's base\n"
       "name and \".lib\". Each pair also gets a log beside its output, with the extension\n"
-      "\".err\".\n"
+      "\".err\". An OUTPUT \"-\" is standard output, its log then standard error: one INPUT\n"
+      "only, and one without .lib sections (they make files).\n"
       "An INPUT \"-\" is standard input (its outputs need -o or -d). A --report FILE (\"-\":\n"
       "standard output) is written when the run ends, also when it is cancelled or stopped by a\n"
       "fatal condition; it holds the pairs done.\n"
@@ -79,7 +94,8 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
   bool no_subckt = false;
   app.add_flag("--no-subckt", no_subckt,
                "Do not place a family of MOSFET models with dotted suffixes in one subcircuit");
-  app.add_option("-o,--output", outputs, "Output file or directory for the input in its position")
+  app.add_option("-o,--output", outputs,
+                 "Output file or directory for the input in its position (\"-\": standard output)")
       ->allow_extra_args(false);
   std::string output_dir;
   app.add_option("-d,--output-dir", output_dir,
@@ -125,6 +141,15 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
     std::cerr << "corvane: more outputs (-o) than inputs\nRun with --help for more information.\n";
     return {std::nullopt, 2};
   }
+  command.to_standard_output = std::ranges::find(outputs, kStandardOutput) != outputs.end();
+  if (command.to_standard_output) {
+    const std::string refusal =
+        standard_output_refusal(command.inputs.size(), output_dir, command.report);
+    if (!refusal.empty()) {
+      std::cerr << "corvane: " << refusal << "\nRun with --help for more information.\n";
+      return {std::nullopt, 2};
+    }
+  }
   for (std::size_t i = 0; i < command.inputs.size(); ++i) {
     // "-" is standard input, read as any pipe is; its outputs are named
     // "stdin" and must be told where to go.
@@ -164,7 +189,9 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
   }
   for (std::size_t i = 0; i < command.inputs.size(); ++i) {
     command.outputs.push_back(
-        derive_output_path(command.inputs[i], i < outputs.size() ? outputs[i] : output_dir));
+        command.to_standard_output
+            ? std::string(kStandardOutput)
+            : derive_output_path(command.inputs[i], i < outputs.size() ? outputs[i] : output_dir));
     command.inputs[i] = absolute_path(command.inputs[i]);
   }
   if (const std::string clash = files_in_conflict(command); !clash.empty()) {
@@ -187,7 +214,8 @@ std::string files_in_conflict(const CommandLine& command) {
     // One input named twice is read twice; it is its outputs that clash.
     files.emplace(resolved_path(input), "the input " + input);
   }
-  for (std::size_t i = 0; i < command.inputs.size(); ++i) {
+  // Standard output and error are no files of the run.
+  for (std::size_t i = 0; i < command.inputs.size() && !command.to_standard_output; ++i) {
     const std::string output = main_output_file(command.outputs[i], command.inputs[i]);
     for (const auto& [path, role] :
          {std::pair{output, std::string("the output")},

@@ -11,10 +11,15 @@ namespace corvane {
 /// The path an INPUT "-" is read from.
 inline constexpr const char* kStandardInput = "/dev/stdin";
 
+/// An OUTPUT "-": the translation goes to standard output, its log to
+/// standard error.
+inline constexpr const char* kStandardOutput = "-";
+
 /// What the command line asks for.
 struct CommandLine {
   std::vector<std::string> inputs;
   std::vector<std::string> outputs;  // one per input, after derivation
+  bool to_standard_output = false;   // -o -: one input, its outputs kStandardOutput
   bool single_subckt = true;
   int jobs = 1;
   bool quiet = false;

@@ -1,7 +1,8 @@
-// corvane [--no-subckt] [-o OUTPUT]... [-j N] [-q] [--report FILE] [--max-output-ratio N]
-//         INPUT...
-// Translates each INPUT into its OUTPUT with a ".err" log beside it; the
-// report, when asked for, is written once the run ends.
+// corvane [--no-subckt] [-o OUTPUT]... [-d DIR] [-j N] [-q] [--report FILE]
+//         [--max-output-ratio N] INPUT...
+// Translates each INPUT into its OUTPUT with a ".err" log beside it (with
+// -o -, onto standard output and its log onto standard error); the report,
+// when asked for, is written once the run ends.
 
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 #include <string_view>
 
 #include "cli/command_line.h"
+#include "cli/descriptor_stream.h"
 #include "cli/host_input.h"
 #include "cli/interrupt_watcher.h"
 #include "cli/output_pages.h"
@@ -52,11 +54,19 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts,
   services.prepare_output_block = map_output_pages;
   services.collect_reports = !command.report.empty();
   services.max_output_ratio = command.max_output_ratio;
+  // -o -: standard output holds the translation alone; the log goes to
+  // standard error, each line with the bar taken off first.
+  DescriptorStream translation_stream(STDOUT_FILENO, "standard output");
+  DescriptorStream log_stream(STDERR_FILENO, "standard error", [&progress] { progress.clear(); });
+  PairStreams streams{translation_stream, log_stream};
+  if (command.to_standard_output) services.streams = &streams;
+  // What a pair prints for standard output goes to standard error then.
+  std::ostream& console = command.to_standard_output ? std::cerr : std::cout;
   services.pair_done = [&](const PairReport& report) {
     // What the pair printed and its summary go above the bar: the bar is
     // taken off first and drawn again after them.
     progress.clear();
-    std::cout << report.console << std::flush;
+    console << report.console << std::flush;
     if (!command.quiet) std::cerr << pair_summary(report, style.colour) << '\n';
     progress.file_done();
   };
@@ -78,10 +88,15 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts,
   }
   if (report_failed) std::cerr << "corvane: cannot write the report " << command.report << '\n';
   if (result.fatal) {
-    std::ostream& stream = result.fatal->stream == StandardStream::output ? std::cout : std::cerr;
+    std::ostream& stream = result.fatal->stream == StandardStream::output ? console : std::cerr;
     stream << result.fatal->text << std::flush;
     if (result.fatal->output_too_large) {
       std::cerr << "corvane: --max-output-ratio raises the limit (0 for none)\n";
+    }
+    // The input could not go to standard output as it is: a usage error.
+    if (result.fatal->sections_to_stream) {
+      std::cerr << "corvane: give -o FILE or -d DIR to write the section files\n";
+      return 2;
     }
     return 1;
   }
@@ -103,7 +118,8 @@ int run(const CommandLine& command, const InterruptWatcher& interrupts,
 
 int main(int argc, char** argv) {
   // A closed reader of standard error (corvane ... 2>&1 | head) must not end
-  // the run: the write fails, the translation goes on.
+  // the run: the write fails, the translation goes on. One of standard
+  // output (-o - | head) fails its write, which is reported.
   std::signal(SIGPIPE, SIG_IGN);
   corvane::TemporaryFiles temporary_files;
   corvane::InterruptWatcher interrupts(temporary_files);

@@ -23,12 +23,22 @@ bool LogFile::open(const std::string& name, TemporaryFiles* files) {
   return file_ != nullptr;
 }
 
+void LogFile::open(TextStream& stream) {
+  close();
+  name_ = stream.name();
+  stream_ = &stream;
+}
+
 void LogFile::write_line(MessageCategory category, std::string_view line) {
   if (file_ && !(file_->write(line) && file_->write("\n"))) failed_ = true;
+  // A line goes in one write: another writer of the stream (a warning on a
+  // terminal) never lands inside it.
+  if (stream_ && !stream_->write(std::string(line) + '\n')) failed_ = true;
   ++counts_[static_cast<size_t>(category)];
 }
 
 bool LogFile::close() {
+  stream_ = nullptr;
   if (!file_) return !failed_;
   const std::unique_ptr<TemporaryFile> file = std::move(file_);
   if (file->size() > 0) {

@@ -6,6 +6,7 @@
 
 #include "run/message_category.h"
 #include "run/temporary_files.h"
+#include "run/text_stream.h"
 
 namespace corvane {
 
@@ -26,6 +27,9 @@ class LogFile {
   /// Starts the log `name`; `files`, when given, tracks the file written
   /// beside it. True when it is open.
   bool open(const std::string& name, TemporaryFiles* files = nullptr);
+  /// Starts a log whose lines go straight to `stream`, named as it is; the
+  /// stream outlives the log.
+  void open(TextStream& stream);
   /// Writes `line` and a newline when the file is open; counts it either way.
   void write_line(MessageCategory category, std::string_view line);
   /// Puts the log in place; a log without lines removes one left from
@@ -34,7 +38,7 @@ class LogFile {
   bool close();
 
   const std::string& name() const { return name_; }
-  bool is_open() const { return file_ != nullptr; }
+  bool is_open() const { return file_ != nullptr || stream_ != nullptr; }
   /// True once an open, a write or the closing has failed.
   bool failed() const { return failed_; }
   const CategoryCounts& counts() const { return counts_; }
@@ -42,6 +46,7 @@ class LogFile {
  private:
   std::string name_;
   std::unique_ptr<TemporaryFile> file_;
+  TextStream* stream_ = nullptr;
   bool failed_ = false;
   CategoryCounts counts_{};
 };

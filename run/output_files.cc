@@ -11,6 +11,7 @@
 #include "core/fatal_error.h"
 #include "run/path_names.h"
 #include "run/temporary_files.h"
+#include "run/text_stream.h"
 
 namespace corvane {
 namespace {
@@ -175,6 +176,17 @@ std::vector<std::string> write_output_files(const TranslatedBlocks& output,
                                             std::string_view input_path,
                                             const ResolvedPaths& inputs, TemporaryFiles* files) {
   return write_texts(output, output_path, input_path, inputs, files);
+}
+
+std::vector<std::string> write_output_stream(const TranslatedBlocks& output, TextStream& stream) {
+  TextPieces pieces;
+  add_pieces(pieces, output.main_text);
+  for (std::string_view piece : pieces) {
+    if (stream.write(piece)) continue;
+    throw FatalError(StandardStream::error, "corvane: cannot write the translation to " +
+                                                stream.name() + ": " + stream.failure() + "\n");
+  }
+  return {stream.name()};
 }
 
 std::uintmax_t output_size(const TranslatedBlocks& output) {

@@ -13,6 +13,7 @@
 namespace corvane {
 
 class TemporaryFiles;
+class TextStream;
 
 /// The file a translation without sections is written to: the output path,
 /// or, when that is the input path itself, the input's file name from its
@@ -53,6 +54,12 @@ std::vector<std::string> write_output_files(const TranslatedBlocks& output,
                                             std::string_view input_path,
                                             const ResolvedPaths& inputs = {},
                                             TemporaryFiles* files = nullptr);
+
+/// Writes a translation without sections to `stream`, byte for byte what
+/// `write_output_files` would write into its one file. Returns the stream's
+/// name as the file written; throws FatalError when the stream fails
+/// (what it took stays there: a stream cannot be renamed into place).
+std::vector<std::string> write_output_stream(const TranslatedBlocks& output, TextStream& stream);
 
 /// The bytes `write_output_files` would write: the main text once, or once
 /// per section file with that section's text.

@@ -34,13 +34,18 @@ SessionLog::~SessionLog() {
   }
 }
 
-void SessionLog::set_log_file(const std::string& name) {
-  if (file_ && !(file_->is_open() && file_->name() == name)) {
-    // The old file's last message belongs in the old file.
+void SessionLog::set_log_file(const std::string& name) { start_log(name, nullptr); }
+
+void SessionLog::set_log_stream(TextStream& stream) { start_log(stream.name(), &stream); }
+
+void SessionLog::start_log(const std::string& name, TextStream* stream) {
+  if (file_ && !(file_->is_open() && file_->name() == name && log_stream_ == stream)) {
+    // The old log's last message belongs in the old log.
     flush();
     finish_file();
   }
   log_file_name_ = name;
+  log_stream_ = stream;
   file_failed_ = false;
   open_log_file();
 }
@@ -97,6 +102,7 @@ bool SessionLog::close() {
   // Forgetting the name keeps a later message from reopening, and so
   // replacing, the finished log.
   log_file_name_.clear();
+  log_stream_ = nullptr;
   const bool written = !file_failed_;
   file_failed_ = false;
   return written;
@@ -140,6 +146,10 @@ void SessionLog::write_line(MessageCategory category, int id, const std::string&
 void SessionLog::open_log_file() {
   if ((file_ && file_->is_open()) || log_file_name_.empty()) return;
   if (!file_) file_ = std::make_shared<LogFile>();
+  if (log_stream_ != nullptr) {
+    file_->open(*log_stream_);
+    return;
+  }
   // A name its rules refuse is no log to make; a file the system refuses is
   // a log that failed.
   const bool valid_name = log_name_check(log_file_name_, environment_.file_system);

@@ -12,6 +12,7 @@ namespace corvane {
 
 class LogFile;
 class ProgressWindow;
+class TextStream;
 
 /// The messages of one translation run, written one line each to the run's
 /// ".err" file. One message is pending at a time; each new message delivers
@@ -29,6 +30,9 @@ class SessionLog : public MessageSink {
   /// Closes a file open under another name, stores the name and opens it;
   /// when it cannot be created, says so and goes on without a file.
   void set_log_file(const std::string& name);
+  /// As `set_log_file`, for a log whose lines go to `stream` (which
+  /// outlives the log) rather than to a file.
+  void set_log_stream(TextStream& stream);
   const std::string& log_file_name() const { return log_file_name_; }
 
   /// Delivers the pending message and makes `format` the pending STATUS text.
@@ -65,6 +69,7 @@ class SessionLog : public MessageSink {
     size_t filled_up_to = 0;  // where add_argument looks for the next conversion
   };
 
+  void start_log(const std::string& name, TextStream* stream);
   void deliver_pending();
   void write_line(MessageCategory category, int id, const std::string& text);
   void open_log_file();
@@ -72,6 +77,7 @@ class SessionLog : public MessageSink {
 
   LogEnvironment& environment_;
   std::string log_file_name_;
+  TextStream* log_stream_ = nullptr;  // where the log goes in place of its file
   std::shared_ptr<LogFile> file_;
   Pending pending_;
   ProgressWindow* progress_ = nullptr;

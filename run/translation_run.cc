@@ -230,6 +230,21 @@ void check_output_size(PairJob& job, double max_ratio, UserPrompts& prompts) {
   }
 }
 
+// Section files are files by their nature: a translation with them cannot
+// go to a stream, and no part of it goes there.
+void refuse_sections(PairJob& job, const TextStream& stream) {
+  const std::size_t sections = job.output.sections.size();
+  if (sections == 0) return;
+  job.output = TranslatedBlocks();
+  job.fatal = FatalReport{StandardStream::error,
+                          "corvane: " + job.input_path + ": its " + std::to_string(sections) +
+                              (sections == 1 ? " .lib section makes a section file"
+                                             : " .lib sections make section files") +
+                              ", which cannot be written to " + stream.name() +
+                              "; its translation was not written\n",
+                          false, true};
+}
+
 StatusColour pair_colour(const PairReport& report, bool fatal) {
   if (!report.translated || fatal || report.errors > 0 || report.log_failed) {
     return StatusColour::red;
@@ -310,10 +325,13 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
                               services.read_input, services.prepare_output_block};
   std::optional<PairWorkers> workers;
   if (services.jobs > 1 && jobs.size() > 1) {
-    workers.emplace(jobs, settings, std::min<int>(services.jobs, static_cast<int>(jobs.size())),
-                    earlier_writers(inputs, outputs));
+    // A pair written to a stream writes no file another pair could read.
+    workers.emplace(
+        jobs, settings, std::min<int>(services.jobs, static_cast<int>(jobs.size())),
+        earlier_writers(inputs, services.streams ? std::vector<std::string>() : outputs));
   }
 
+  PairStreams* const streams = services.streams;
   SessionLog log(environment);
   log.set_progress_window(&progress);
   std::vector<std::string> globals;
@@ -328,7 +346,8 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
     report.output_path = job.output_path;
 
     const std::string directory = directory_part(job.output_path);
-    if (job.output_path.empty() || !ensure_output_directory(directory, environment.file_system)) {
+    if (!streams &&
+        (job.output_path.empty() || !ensure_output_directory(directory, environment.file_system))) {
       environment.prompts.show_error(
           fill_string_argument(string_text(IDS_NO_OUTPUT_DIRECTORY), directory));
       report.colour = StatusColour::red;
@@ -338,8 +357,14 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
       continue;
     }
 
-    report.log_path = change_extension(job.output_path, "err");
-    log.set_log_file(report.log_path);
+    if (streams) {
+      report.output_path = streams->translation.name();
+      report.log_path = streams->log.name();
+      log.set_log_stream(streams->log);
+    } else {
+      report.log_path = change_extension(job.output_path, "err");
+      log.set_log_file(report.log_path);
+    }
     log.begin_status(string_text(IDS_TRANSLATOR_VERSION));
     log.add_argument("1.0");
     log.post(MessageCategory::STATUS,
@@ -349,6 +374,7 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
     if (!workers || job.globals_used != globals) {
       translate_pair(job, settings, globals);
     }
+    if (!job.fatal && streams) refuse_sections(job, streams->translation);
     if (!job.fatal) {
       check_output_size(job, services.max_output_ratio, environment.prompts);
     }
@@ -356,8 +382,10 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
     log.step(job.messages.steps);
     if (!job.fatal) {
       try {
-        report.files_written = write_output_files(job.output, job.output_path, job.input_path,
-                                                  resolved_inputs, environment.temporary_files);
+        report.files_written =
+            streams ? write_output_stream(job.output, streams->translation)
+                    : write_output_files(job.output, job.output_path, job.input_path,
+                                         resolved_inputs, environment.temporary_files);
         globals = job.output.global_names;
         if (workers) workers->set_globals(globals);
       } catch (const FatalError& error) {

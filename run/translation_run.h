@@ -10,6 +10,7 @@
 #include "core/translation_report.h"
 #include "run/input_text.h"
 #include "run/output_files.h"
+#include "run/text_stream.h"
 #include "run/translation_request.h"
 
 namespace corvane {
@@ -48,7 +49,8 @@ struct PairReport {
 struct FatalReport {
   StandardStream stream = StandardStream::error;
   std::string text;
-  bool output_too_large = false;  // past RunServices::max_output_ratio
+  bool output_too_large = false;    // past RunServices::max_output_ratio
+  bool sections_to_stream = false;  // section files, with RunServices::streams
 };
 
 struct RunResult {
@@ -85,6 +87,10 @@ struct RunServices {
   double max_output_ratio = kDefaultOutputRatioLimit;
   /// The window that owns the progress window; null for the main window.
   OwnerWindow* owner = nullptr;
+  /// Where each pair's translation and log go in place of its files, its
+  /// output path unused; null for files. A pair whose translation has
+  /// section files is then a fatal condition, nothing of it written.
+  PairStreams* streams = nullptr;
 };
 
 /// Translates every input/output pair of the request, each with its ".err"

@@ -94,5 +94,26 @@ TEST(LogFile, ALinkNamedLikeTheLogIsReplacedItsTargetUntouched) {
   EXPECT_EQ(read_file(target), "precious\n");
 }
 
+// A log on a stream writes each line in one write as it comes, and fails
+// with the first write the stream refuses.
+TEST(LogFile, AStreamTakesEachLineInOneWriteAndFailsWithIt) {
+  testing::StringStream stream("standard error");
+  LogFile file;
+  file.open(stream);
+  EXPECT_TRUE(file.is_open());
+  EXPECT_EQ(file.name(), "standard error");
+  file.write_line(MessageCategory::STATUS, "STATUS: one");
+  EXPECT_EQ(stream.text, "STATUS: one\n");
+  EXPECT_EQ(stream.writes, 1);
+  EXPECT_FALSE(file.failed());
+  stream.full = true;
+  file.write_line(MessageCategory::ERROR, "  ERROR: two");
+  EXPECT_TRUE(file.failed());
+  EXPECT_EQ(file.counts(), (CategoryCounts{0, 0, 1, 1}));
+  EXPECT_FALSE(file.close());
+  EXPECT_FALSE(file.is_open());
+  EXPECT_EQ(stream.text, "STATUS: one\n");
+}
+
 }  // namespace
 }  // namespace corvane

@@ -159,6 +159,31 @@ TEST_F(SessionLogTest, LinesGoToTheFileTheyWerePostedFor) {
   EXPECT_EQ(read_file(path("c.err")), "STATUS: pending when destroyed\n");
 }
 
+// A log on a stream takes the lines posted for it, the pending one too
+// when the next log starts; once closed, nothing reaches it.
+TEST_F(SessionLogTest, LinesGoToTheStreamTheyWerePostedFor) {
+  testing::StringStream stream("standard error");
+  SessionLog log(environment_);
+  log.set_log_stream(stream);
+  EXPECT_EQ(log.log_file_name(), "standard error");
+  log.post(MC::STATUS, "one");
+  log.post_status("two");
+  EXPECT_EQ(stream.text, "STATUS: one\n");
+  log.set_log_file(path("a.err"));
+  log.post(MC::STATUS, "for a");
+  EXPECT_TRUE(log.close());
+  EXPECT_EQ(stream.text, "STATUS: one\nSTATUS: two\n");
+  EXPECT_EQ(read_file(path("a.err")), "STATUS: for a\n");
+
+  log.set_log_stream(stream);
+  log.post(MC::STATUS, "three");
+  EXPECT_TRUE(log.close());
+  log.post(MC::STATUS, "after close");
+  log.flush();
+  EXPECT_EQ(stream.text, "STATUS: one\nSTATUS: two\nSTATUS: three\n");
+  EXPECT_EQ(stream.writes, 3);
+}
+
 TEST_F(SessionLogTest, ProgressGoesThroughTheRunsWindow) {
   SessionLog log(environment_);
   log.step(1);  // no window yet: nothing to advance

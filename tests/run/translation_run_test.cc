@@ -40,6 +40,7 @@ class TranslationRun : public ::testing::Test {
                 int cancel_at_poll = 0) {
     ScriptedProgress progress(prompts, cancel_at_poll);
     RunServices services{environment, progress, nullptr, {}, jobs};
+    services.streams = streams;
     TranslationRequest request{inputs, outputs, true, {}, {}};
     RunResult result = translate_libraries(request, services);
     polls = progress.polls;
@@ -60,6 +61,7 @@ class TranslationRun : public ::testing::Test {
   RealFileSystem file_system;
   LogEnvironment environment{MessageFilter(), {}, prompts, file_system};
   int polls = 0;
+  PairStreams* streams = nullptr;  // lent to the runs when set
 };
 
 TEST_F(TranslationRun, CreatesMissingOutputDirectoriesAndWritesOutputAndLog) {
@@ -247,6 +249,61 @@ TEST_F(TranslationRun, AnOutputThatCannotBeCreatedLeavesNothingBehind) {
   EXPECT_EQ(result.fatal->text, "Fatal Error: Unable to open output file\n");
   EXPECT_TRUE(fs::is_directory(path("taken.lib")));
   EXPECT_EQ(file_count(), 2u);  // the input and the log
+}
+
+// Streams lent to the run take each pair's translation and log, byte for
+// byte what its files would hold, and no file is made beside its output.
+TEST_F(TranslationRun, StreamsTakeTheTranslationAndTheLogInPlaceOfFiles) {
+  write_file(path("in.sp"), "title\n.op\n.probe v(a)\n.model d1 d (is=1e-14 jtun=1p)\n");
+  const RunResult to_files = run(quoted("in.sp"), quoted("files/in.lib"));
+  testing::StringStream translation("the translation");
+  testing::StringStream log("the log");
+  PairStreams pair_streams{translation, log};
+  streams = &pair_streams;
+  const RunResult result = run(quoted("in.sp"), quoted("streamed/in.lib"));
+  EXPECT_FALSE(fs::exists(path("streamed")));
+  ASSERT_EQ(result.pairs.size(), 1u);
+  const PairReport& pair = result.pairs[0];
+  EXPECT_EQ(translation.text, read_file(path("files/in.lib")));
+  EXPECT_EQ(without_times(log.text), without_times(read_file(path("files/in.err"))));
+  EXPECT_NE(log.text.find("STATUS: WARNING: Found PROBE statement"), std::string::npos);
+  EXPECT_EQ(pair.files_written, std::vector<std::string>{"the translation"});
+  EXPECT_EQ(pair.output_path, "the translation");
+  EXPECT_EQ(pair.log_path, "the log");
+  EXPECT_FALSE(pair.log_failed);
+  EXPECT_EQ(pair.warnings, to_files.pairs[0].warnings);
+  EXPECT_EQ(pair.parameters_dropped, 1);
+  EXPECT_EQ(result.colour, to_files.colour);
+  EXPECT_FALSE(result.fatal.has_value());
+}
+
+// A stream that takes nothing fails the pair as a file that cannot be
+// written does: the translation's as a fatal condition, the log's as a log
+// not written.
+TEST_F(TranslationRun, AStreamThatFailsIsReported) {
+  write_file(path("a.sp"), "title\n.op\n");
+  testing::StringStream translation("standard output");
+  testing::StringStream log("standard error");
+  PairStreams pair_streams{translation, log};
+  streams = &pair_streams;
+  translation.full = true;
+  const RunResult lost = run(quoted("a.sp"), "");
+  ASSERT_TRUE(lost.fatal.has_value());
+  EXPECT_FALSE(lost.fatal->sections_to_stream);
+  EXPECT_EQ(lost.fatal->text,
+            "corvane: cannot write the translation to standard output: the stream is full\n");
+  EXPECT_EQ(lost.pairs[0].colour, StatusColour::red);
+  EXPECT_FALSE(lost.pairs[0].log_failed);
+
+  translation.full = false;
+  log.full = true;
+  const RunResult no_log = run(quoted("a.sp"), "");
+  EXPECT_FALSE(no_log.fatal.has_value());
+  EXPECT_TRUE(no_log.pairs[0].log_failed);
+  EXPECT_EQ(no_log.colour, StatusColour::red);
+  EXPECT_EQ(translation.text, "* title\n.op\n");
+  EXPECT_EQ(prompts.warnings,
+            std::vector<std::string>{"Unable to write error file standard error!"});
 }
 
 TEST(OutputFiles, NamesFollowTheOutputPath) {

@@ -8,9 +8,12 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "run/host_file_system.h"
+#include "run/text_stream.h"
 #include "run/user_prompts.h"
 
 namespace corvane::testing {
@@ -78,6 +81,28 @@ inline std::string read_file(const std::string& path) {
   text << stream.rdbuf();
   return text.str();
 }
+
+/// A stream that keeps what is written to it, or refuses every write once
+/// `full` is set.
+class StringStream : public TextStream {
+ public:
+  explicit StringStream(std::string name) : name_(std::move(name)) {}
+  std::string name() const override { return name_; }
+  bool write(std::string_view piece) override {
+    ++writes;
+    if (full) return false;
+    text += piece;
+    return true;
+  }
+  std::string failure() const override { return full ? "the stream is full" : ""; }
+
+  std::string text;
+  int writes = 0;
+  bool full = false;
+
+ private:
+  std::string name_;
+};
 
 inline void write_file(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
