@@ -84,7 +84,10 @@ class PairWorkers {
  public:
   PairWorkers(std::vector<PairJob>& jobs, const PairSettings& settings, int count,
               std::vector<std::size_t> waits)
-      : jobs_(jobs), settings_(settings), waits_(std::move(waits)) {
+      : jobs_(jobs),
+        settings_(settings),
+        waits_(std::move(waits)),
+        ahead_(static_cast<std::size_t>(count)) {
     for (int i = 0; i < count; ++i) threads_.emplace_back([this] { work(); });
   }
   ~PairWorkers() {
@@ -131,6 +134,10 @@ class PairWorkers {
         std::unique_lock lock(mutex_);
         if (stopped_ || next_ >= jobs_.size()) return;
         index = next_++;
+        // Each translated pair holds its whole output until it is
+        // committed: no worker runs further ahead than one pair each.
+        committed_changed_.wait(lock, [&] { return abandoned_ || index <= committed_ + ahead_; });
+        if (abandoned_) return;
         // A pair already started is committed even after a cancel, so the
         // one it waits for always comes (it is earlier).
         if (const std::size_t writer = waits_[index]; writer != kNoPair) {
@@ -154,6 +161,7 @@ class PairWorkers {
   std::condition_variable done_;
   std::condition_variable committed_changed_;
   std::vector<std::size_t> waits_;
+  std::size_t ahead_;  // pairs translated beyond the one being committed
   std::vector<std::string> globals_;
   std::size_t next_ = 0;
   std::size_t committed_ = 0;
@@ -401,6 +409,9 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
     report.translation_report = std::move(job.report);
     if (job.fatal) report.translation_report.set_fatal(single_line(job.fatal->text));
     count_messages(job.messages.messages, report);
+    // Written: the pair's text is not kept while the next ones are done.
+    job.output = TranslatedBlocks();
+    job.messages = RecordingSink();
 
     progress.step(kProgressRange);
     log.write_group_headings();

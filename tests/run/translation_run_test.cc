@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <thread>
 
 #include "run/log_environment.h"
 #include "run/output_files.h"
@@ -155,6 +158,40 @@ TEST_F(TranslationRun, ParallelRunsWriteTheSameFilesAndLogs) {
     EXPECT_EQ(serial.pairs[static_cast<std::size_t>(i)].warnings,
               parallel.pairs[static_cast<std::size_t>(i)].warnings);
   }
+}
+
+// A translated pair holds its whole output until it is written: while the
+// first pair's commit is slow, two workers start no more than the two pairs
+// after it, so a run of many large files holds three outputs at most.
+TEST_F(TranslationRun, WorkersRunNoFurtherAheadThanOnePairEach) {
+  std::string inputs;
+  std::string outputs;
+  for (int i = 0; i < 8; ++i) {
+    write_file(path("in" + std::to_string(i) + ".sp"), "Title\n.op\n.end\n");
+    inputs += quoted("in" + std::to_string(i) + ".sp") + " ";
+    outputs += quoted("o" + std::to_string(i) + ".lib") + " ";
+  }
+  std::atomic<int> started = 0;
+  std::atomic<int> committed = 0;
+  std::atomic<int> most_ahead = 0;
+  ScriptedProgress progress(prompts, 0);
+  RunServices services{environment, progress, nullptr, {}, 2};
+  services.read_input = [&](const std::string& input) {
+    const int ahead = ++started - committed;
+    int seen = most_ahead;
+    while (ahead > seen && !most_ahead.compare_exchange_weak(seen, ahead)) {
+    }
+    return read_input(input);
+  };
+  services.pair_done = [&](const PairReport&) {
+    if (committed == 0) std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    ++committed;
+  };
+  TranslationRequest request{inputs, outputs, true, {}, {}};
+  const RunResult result = translate_libraries(request, services);
+  EXPECT_EQ(result.pairs.size(), 8u);
+  EXPECT_EQ(started, 8);
+  EXPECT_LE(most_ahead, 3);
 }
 
 // A pair whose input is an earlier pair's log reads the log that pair
