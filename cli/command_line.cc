@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
-#include <map>
 #include <utility>
 
 #include "run/output_files.h"
 #include "run/path_names.h"
+#include "run/run_files.h"
 #include "run/string_table.h"
 
 namespace corvane {
@@ -202,31 +202,10 @@ ParsedCommandLine parse_command_line(int argc, char** argv) {
 }
 
 std::string files_in_conflict(const CommandLine& command) {
-  // Each file the run writes or reads, by the file it is (links and ".."
-  // resolved), with what it is to the run.
-  std::map<std::string, std::string> files;
-  const auto claim = [&](const std::string& path, const std::string& role) -> std::string {
-    const auto [entry, fresh] = files.emplace(resolved_path(path), role + " " + path);
-    if (fresh) return {};
-    return entry->second + " and " + role + " " + path + " are the same file";
-  };
-  for (const std::string& input : command.inputs) {
-    // One input named twice is read twice; it is its outputs that clash.
-    files.emplace(resolved_path(input), "the input " + input);
-  }
   // Standard output and error are no files of the run.
-  for (std::size_t i = 0; i < command.inputs.size() && !command.to_standard_output; ++i) {
-    const std::string output = main_output_file(command.outputs[i], command.inputs[i]);
-    for (const auto& [path, role] :
-         {std::pair{output, std::string("the output")},
-          std::pair{change_extension(command.outputs[i], "err"), std::string("the log")}}) {
-      if (std::string clash = claim(path, role); !clash.empty()) return clash;
-    }
-  }
-  if (!command.report.empty() && command.report != "-") {
-    return claim(command.report, "the report");
-  }
-  return {};
+  return corvane::files_in_conflict(
+      command.inputs, command.to_standard_output ? std::vector<std::string>() : command.outputs,
+      command.report == "-" ? std::string() : command.report);
 }
 
 }  // namespace corvane

@@ -13,6 +13,7 @@
 #include "run/output_files.h"
 #include "run/path_names.h"
 #include "run/progress_window.h"
+#include "run/run_files.h"
 #include "run/session_log.h"
 #include "run/split_quoted.h"
 #include "run/string_table.h"
@@ -318,6 +319,18 @@ RunResult translate_libraries(const TranslationRequest& request, RunServices& se
   if (inputs.size() < outputs.size()) {
     progress.close_window();
     return result;
+  }
+
+  // A run whose files would overwrite one another (a pair's log that is a
+  // later pair's input, two outputs on one file) is refused whole, before
+  // anything is written. A stream is no file of the run.
+  if (!services.streams) {
+    if (const std::string clash = files_in_conflict(inputs, outputs, {}); !clash.empty()) {
+      environment.prompts.show_error(clash + "; nothing was translated");
+      progress.close_window();
+      result.colour = StatusColour::red;
+      return result;
+    }
   }
 
   // No output of the run replaces one of its inputs.

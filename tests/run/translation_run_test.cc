@@ -112,6 +112,31 @@ TEST_F(TranslationRun, AnOutputOntoItsInputGoesBesideIt) {
   EXPECT_EQ(read_file(path("lib.v2/modelsodl.lib")), "* title\n.op\n");
 }
 
+// A run from the window whose files would overwrite one another is refused
+// whole: here the first pair's log is the second pair's input, and two
+// outputs are one file.
+TEST_F(TranslationRun, ARunWhoseFilesClashIsRefusedBeforeAnythingIsWritten) {
+  write_file(path("x.sp"), "title\n.op\n");
+  write_file(path("x.err"), "an old log, read as an input\n");
+  const RunResult result =
+      run(quoted("x.sp") + " " + quoted("x.err"), quoted("x.lib") + " " + quoted("y.lib"));
+  EXPECT_TRUE(result.pairs.empty());
+  EXPECT_EQ(result.colour, StatusColour::red);
+  EXPECT_EQ(prompts.warnings,
+            std::vector<std::string>{"the input " + path("x.err") + " and the log " +
+                                     path("x.err") + " are the same file; nothing was translated"});
+  EXPECT_EQ(read_file(path("x.err")), "an old log, read as an input\n");
+  EXPECT_FALSE(fs::exists(path("x.lib")));
+
+  prompts.warnings.clear();
+  write_file(path("y.sp"), "title\n.op\n");
+  const RunResult both = run(quoted("x.sp") + " " + quoted("y.sp"),
+                             quoted("out/one.lib") + " " + quoted("out/../out/one.lib"));
+  EXPECT_TRUE(both.pairs.empty());
+  ASSERT_EQ(prompts.warnings.size(), 1u);
+  EXPECT_FALSE(fs::exists(path("out")));
+}
+
 TEST_F(TranslationRun, CancelStopsAfterThePairInHand) {
   for (const char* name : {"a.sp", "b.sp"}) write_file(path(name), "title\n.op\n");
   const RunResult result =
@@ -194,27 +219,20 @@ TEST_F(TranslationRun, WorkersRunNoFurtherAheadThanOnePairEach) {
   EXPECT_LE(most_ahead, 3);
 }
 
-// A pair whose input is an earlier pair's log reads the log that pair
-// writes, with any number of workers, as one worker does.
-TEST_F(TranslationRun, ParallelPairsWaitForThePairThatWritesTheirInput) {
-  // The first pair takes a while, so a worker not waiting would read the
-  // old log first.
+// A pair whose input is an earlier pair's log would destroy that input (the
+// user's file) before it is read: the run is refused whole, with any number
+// of workers, and the file is left as it was.
+TEST_F(TranslationRun, APairReadingAnEarlierPairsLogIsRefusedWithAnyNumberOfWorkers) {
   write_file(path("big.sp"), "title\n.probe v(a)\n" + std::string(400000, '\n') + ".end\n");
-  for (const char* folder : {"s", "p"}) {
-    fs::create_directory(path(folder));
-    write_file(path(std::string(folder) + "/big.err"), "old log\nr1 a b 1\n");
+  write_file(path("big.err"), "old log\nr1 a b 1\n");
+  for (const int jobs : {1, 2}) {
+    const RunResult result = run(quoted("big.sp") + " " + quoted("big.err"),
+                                 quoted("big.lib") + " " + quoted("log.lib"), jobs);
+    EXPECT_TRUE(result.pairs.empty()) << jobs;
+    EXPECT_EQ(read_file(path("big.err")), "old log\nr1 a b 1\n") << jobs;
+    EXPECT_FALSE(fs::exists(path("log.lib"))) << jobs;
   }
-  const auto pairs = [&](const std::string& folder) {
-    return std::pair{quoted("big.sp") + " " + quoted(folder + "/big.err"),
-                     quoted(folder + "/big.lib") + " " + quoted(folder + "/log.lib")};
-  };
-  const auto [serial_inputs, serial_outputs] = pairs("s");
-  const auto [parallel_inputs, parallel_outputs] = pairs("p");
-  ASSERT_FALSE(run(serial_inputs, serial_outputs, 1).fatal);
-  ASSERT_FALSE(run(parallel_inputs, parallel_outputs, 2).fatal);
-  const std::string serial = without_times(read_file(path("s/log.lib")));
-  EXPECT_TRUE(serial.find("Found PROBE") != std::string::npos) << serial;
-  EXPECT_EQ(without_times(read_file(path("p/log.lib"))), serial);
+  EXPECT_EQ(prompts.warnings.size(), 2u);
 }
 
 // The paths that only several workers take: a pair translated ahead with
