@@ -94,11 +94,6 @@ ValueRead read_parameter_value(TranslationContext& ctx, TokenList& list, std::st
   const bool single = pieces_list.size() == first + 1;
   if (single && is_number_kind(pieces_list[first].kind)) {
     list.insert(list.end(), pieces_list.begin(), pieces_list.end());
-  } else if (list.empty()) {
-    // A long value is not copied: its pieces become the list.
-    pieces_list.insert(pieces_list.begin(), TokenNode{TOK_LBRACE, 0});
-    token_list_add(TOK_RBRACE, 0, pieces_list);
-    list = std::move(pieces_list);
   } else {
     token_list_add(TOK_LBRACE, 0, list);
     list.insert(list.end(), pieces_list.begin(), pieces_list.end());

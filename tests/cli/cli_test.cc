@@ -17,6 +17,7 @@
 
 #include "support/child_process.h"
 #include "support/run_fakes.h"
+#include "support/sanitized.h"
 
 namespace corvane {
 namespace {
@@ -465,17 +466,7 @@ TEST_F(Cli, AnInputCutShortDuringTheRunIsNoCrash) {
   }
 }
 
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
+using testing::kSanitized;
 
 // An input that never ends fills memory until an allocation fails (a
 // memory limit makes that come soon): the run ends with a message and

@@ -8,23 +8,14 @@
 #include <vector>
 
 #include "support/run_fakes.h"
+#include "support/sanitized.h"
 
 extern char** environ;
 
 namespace corvane {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
+using testing::kSanitized;
 
 // What a process takes before it reads its first byte (program, libraries,
 // stacks); the rest is measured against the input.
