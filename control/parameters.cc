@@ -86,6 +86,9 @@ bool plain_definition(TranslationContext& ctx, int target, ParamLines& lines,
   write_text(ctx, target, name, true);
   write_text(ctx, target, "=", true);
   token_list_write(ctx, target, value);
+  // The value is written: its numbers are needed no more, so a line of a
+  // million definitions holds the numbers of one at a time.
+  keep_current_constant(ctx);
   return true;
 }
 

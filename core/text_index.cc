@@ -6,8 +6,10 @@
 namespace corvane {
 
 void TextIndex::insert(std::uint64_t h, int value) {
-  // At most half full, so a miss ends after a few slots.
-  if (2 * (count_ + 1) > slots_.size()) grow();
+  // At most three quarters full: a miss still ends after a few slots, and a
+  // table of a million names holds half the slots it would at half full
+  // (while it grows, the old slots and the new are held at once).
+  if (4 * (count_ + 1) > 3 * slots_.size()) grow();
   const std::size_t mask = slots_.size() - 1;
   std::size_t i = place(h);
   while (slots_[i].value >= 0) i = (i + 1) & mask;

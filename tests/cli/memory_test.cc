@@ -82,6 +82,24 @@ TEST_F(Memory, HostileInputsTakeAtMostThreeTimesTheirSize) {
   }
 }
 
+// Distinct names cannot all be forgotten: each one defined keeps its entry
+// (sixteen bytes and its characters) and a slot of the names index, and the
+// output is held until the pair is written. A line of short definitions
+// ("p123=45 ", eight or nine bytes each) then takes about six times its size;
+// what each definition's numbers and the index's growth cost is let go.
+TEST_F(Memory, OneLineOfDistinctNamesCostsEachNameOnce) {
+  long size = 0;
+  {
+    std::string line = "* names\n.param";
+    for (int i = 0; line.size() < 8 * 1024 * 1024; ++i)
+      line += " p" + std::to_string(i) + "=" + std::to_string(i % 97);
+    size = input("names.sp", line + "\n.end\n");
+  }
+  const long peak = peak_kilobytes({"-o", path("names.lib"), path("names.sp")});
+  ASSERT_GT(peak, 0);
+  EXPECT_LE(peak, 6 * size + kBaselineKilobytes) << peak << " KB for " << size;
+}
+
 // A run of several files writes each pair when it is done: four inputs
 // take no more than one of them.
 TEST_F(Memory, ARunOfSeveralFilesHoldsOnePairAtATime) {
