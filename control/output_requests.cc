@@ -6,6 +6,7 @@
 #include "control/control_tokens.h"
 #include "core/char_class.h"
 #include "core/diagnostics.h"
+#include "core/names.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
@@ -131,9 +132,10 @@ bool is_node_character(char c) {
   return c != '(' && c != ')' && c != ',' && c != '=' && c != ' ' && c != '\t';
 }
 
-// `line` with every node inside "v(" ")" that is declared global written as
-// such; the rest stands as it is.
-std::string with_global_nodes(const TranslationContext& ctx, std::string_view line) {
+// `line` with every node inside "v(" ")" written as elements write it: a
+// node declared global with its prefix, a sign touching a node as its
+// letter (in+ as inp); the rest stands as it is.
+std::string with_written_nodes(TranslationContext& ctx, std::string_view line) {
   std::string result;
   std::size_t at = 0;
   bool in_group = false;
@@ -155,7 +157,7 @@ std::string with_global_nodes(const TranslationContext& ctx, std::string_view li
     }
     std::size_t end = at;
     while (end < line.size() && is_node_character(line[end])) ++end;
-    const std::string_view node = line.substr(at, end - at);
+    const std::string node = copied_node_name(ctx, line.substr(at, end - at));
     if (ctx.global_names.contains(lower_ascii_text(node))) result += "$G_";
     result += node;
     at = end;
@@ -167,13 +169,9 @@ std::string with_global_nodes(const TranslationContext& ctx, std::string_view li
 // in every keyword list at the top level, else among dot words.
 void copy_initial_conditions(TranslationContext& ctx, int target, int mode) {
   ctx.nodes_written = true;
-  if (ctx.global_names.names().empty()) {
-    copy_statement(ctx, target, mode);
-    return;
-  }
   do {
     if (ctx.token_kind == TOK_EOF) return;
-    write_line(ctx, target, with_global_nodes(ctx, current_line(ctx)));
+    write_line(ctx, target, with_written_nodes(ctx, current_line(ctx)));
     skip_line(ctx);
     next_token(ctx, mode);
   } while (!ctx.statement_ended);

@@ -118,6 +118,28 @@ void note_respelled(TranslationContext& ctx, int target, std::string_view text, 
   out.append_respelled(again, blank);
 }
 
+std::string polarity_spelling(TranslationContext& ctx, std::string_view name, char sign) {
+  NameBook& book = ctx.names;
+  std::string source = lower_ascii_text(name);
+  source += sign;
+  if (const auto known = book.respelled.find(source); known != book.respelled.end()) {
+    return known->second;
+  }
+  std::string usual = source;
+  usual.back() = sign == '+' ? 'p' : 'n';
+  const auto assigned = book.assigned.spellings.find(source);
+  std::string spelling = assigned != book.assigned.spellings.end() ? assigned->second : usual;
+  book.spelled_as[usual].push_back(source);
+  post_info(ctx, "Name " + source + " is written as " + spelling);
+  book.respelled.emplace(std::move(source), spelling);
+  return spelling;
+}
+
+std::string copied_node_name(TranslationContext& ctx, std::string_view node) {
+  if (node.size() < 2 || (node.back() != '+' && node.back() != '-')) return std::string(node);
+  return polarity_spelling(ctx, node.substr(0, node.size() - 1), node.back());
+}
+
 std::string renamed_element(TranslationContext& ctx, std::string_view original,
                             std::string written) {
   NameBook& book = ctx.names;

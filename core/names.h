@@ -16,6 +16,16 @@ namespace corvane {
 /// with it.
 void note_respelled(TranslationContext& ctx, int target, std::string_view text, bool blank);
 
+/// The name a node written with a sign touching it (`in+`, `in-`) is
+/// written under: `inp`, `inn`, reported once; where the file has a name
+/// spelled so already, another, found by the next translation of the file.
+/// `name` is the node's name without its sign (`sign` is '+' or '-').
+std::string polarity_spelling(TranslationContext& ctx, std::string_view name, char sign);
+
+/// `node` as written in copied text: a trailing sign (`in+`) as
+/// `polarity_spelling` writes it; any other node as it stands.
+std::string copied_node_name(TranslationContext& ctx, std::string_view node);
+
 /// The name an element is written under instead of its own name
 /// `original`: `written`, unless an earlier translation of the file found
 /// that name taken in the element's scope (then another, reported).

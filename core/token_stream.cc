@@ -7,6 +7,7 @@
 #include "core/expression.h"
 #include "core/expression_writer.h"
 #include "core/function_calls.h"
+#include "core/names.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/text_index.h"
@@ -199,7 +200,7 @@ std::string with_polarity_suffix(TranslationContext& ctx, std::string name, int 
   // value's sign.
   if ((ctx.token_kind == TOK_PLUS || ctx.token_kind == TOK_MINUS) &&
       ctx.scan.token_touches_previous && !ctx.statement_ended) {
-    name += ctx.token_kind == TOK_PLUS ? 'p' : 'n';
+    name = polarity_spelling(ctx, name, ctx.token_kind == TOK_PLUS ? '+' : '-');
     next_token(ctx, mode);
   } else if (mode != MODE_NO_KEYWORDS && ctx.token_kind == TOK_NAME && !ctx.statement_ended) {
     // The word after the node was read without lookup; look it up now.

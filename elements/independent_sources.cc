@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/char_class.h"
+#include "core/names.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
@@ -141,11 +142,13 @@ std::size_t write_name_and_nodes(TranslationContext& ctx, int target, std::strin
     if (end == std::string_view::npos) end = line.size();
     write_text(ctx, target, line.substr(p, start - p), false);
     const std::string_view text = line.substr(start, end - start);
-    const std::string lower = lower_ascii_text(text);
+    // A node is written as element lines write it (in+ as inp).
+    const std::string node = word > 0 ? copied_node_name(ctx, text) : std::string(text);
+    const std::string lower = lower_ascii_text(node);
     if (word > 0 && ctx.global_names.contains(lower)) {
       write_text(ctx, target, global_node_name(ctx, lower), false);
     } else {
-      write_text(ctx, target, text, false);
+      write_text(ctx, target, node, false);
     }
     p = end;
   }

@@ -280,8 +280,17 @@ bool written(const std::string& word, const std::set<std::string>& out, bool ele
     return true;
   }
   if (out.contains(word) || out.contains("$g_" + word)) return true;
-  // A node with a sign touching it: a+ is written ap, a- an.
-  if (out.contains(word + "p") || out.contains(word + "n")) return true;
+  // A node with a sign touching it: a+ is written ap, a- an (ap_2 where the
+  // file has a node ap of its own).
+  for (const std::string& signed_form : {word + "p", word + "n"}) {
+    for (const std::string& w : out) {
+      if (w == signed_form ||
+          (w.starts_with(signed_form + "_") &&
+           w.find_first_not_of("0123456789", signed_form.size() + 1) == std::string::npos)) {
+        return true;
+      }
+    }
+  }
   // A model name an element gives its own card: rmod_1, cmod_c2; a model
   // of a subcircuit written before it under both names: inv_nch.
   for (const std::string& w : out) {
