@@ -71,7 +71,13 @@ struct ValueProblem {
 bool read_equals_and_value(TranslationContext& ctx, TokenList& value, ValueProblem& problem) {
   if (ctx.statement_ended || ctx.token_kind != TOK_EQUALS) return false;
   next_token(ctx, MODE_NO_KEYWORDS);
-  return read_parameter_value(ctx, value, problem.problem, problem.text) == ValueRead::ok;
+  if (read_parameter_value(ctx, value, problem.problem, problem.text) != ValueRead::ok)
+    return false;
+  // A word or number touching the value is part of it that no value form
+  // reads (1e-3u): the definition is not written cut short.
+  return ctx.statement_ended || !ctx.scan.token_touches_previous ||
+         !(ctx.token_kind == TOK_NAME || is_number_kind(ctx.token_kind) ||
+           is_keyword_code(ctx.token_kind));
 }
 
 // NAME = VALUE

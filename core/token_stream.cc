@@ -195,6 +195,16 @@ void look_up_word(TranslationContext& ctx, int mode) {
   ctx.token_kind = KEYWORD_FIRST_CODE + ctx.token_index;
 }
 
+bool strip_params_keyword(std::string& word) {
+  constexpr std::string_view kKeyword = "params:";
+  if (word.size() < kKeyword.size() ||
+      lower_ascii_text(std::string_view(word).substr(0, kKeyword.size())) != kKeyword) {
+    return false;
+  }
+  word.erase(0, kKeyword.size());
+  return true;
+}
+
 std::string with_polarity_suffix(TranslationContext& ctx, std::string name, int mode) {
   // Only a sign that touches the name is its suffix: in "b -1m" it is the
   // value's sign.

@@ -90,6 +90,12 @@ std::string read_quoted_text(TranslationContext& ctx);
 /// `with_polarity_suffix`.
 std::string read_name(TranslationContext& ctx);
 
+/// HSPICE's optional "params:" before the parameters of a `.subckt` header
+/// or an `X` line, which Ondrel writes itself: for a word that begins with
+/// it (in any case), the rest of the word (empty for the keyword alone,
+/// "r" for "params:r"); otherwise `word` itself and false.
+bool strip_params_keyword(std::string& word);
+
 /// Looks the current word, read without lookup, up as a keyword as `mode`
 /// would have.
 void look_up_word(TranslationContext& ctx, int mode);

@@ -154,8 +154,10 @@ void translate_x(TranslationContext& ctx, int target, int /*code*/) {
   std::vector<InstanceParameter> parameters;
   while (!ctx.statement_ended && ctx.token_kind != TOK_EOF && ctx.token_kind != TOK_EQUALS) {
     if (ctx.token_kind == TOK_NAME) {
-      std::string word = read_element_name(ctx);
-      words.push_back(with_polarity_suffix(ctx, std::move(word), MODE_NO_KEYWORDS));
+      std::string word = with_polarity_suffix(ctx, read_element_name(ctx), MODE_NO_KEYWORDS);
+      // "params:" alone: the parameters follow.
+      if (strip_params_keyword(word) && word.empty()) continue;
+      words.push_back(std::move(word));
     } else if (is_number_kind(ctx.token_kind)) {
       words.push_back(read_element_name(ctx));
     } else {

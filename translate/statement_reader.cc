@@ -24,6 +24,8 @@ bool subckt_header(TranslationContext& ctx, int target, const std::string& name)
   while (!ctx.statement_ended && ctx.token_kind != TOK_EQUALS) {
     if (ctx.token_kind == TOK_NAME) {
       std::string candidate = with_polarity_suffix(ctx, read_name(ctx), MODE_NO_KEYWORDS);
+      // "params:" alone: the parameters follow.
+      if (strip_params_keyword(candidate) && candidate.empty()) continue;
       if (ctx.token_kind == TOK_EQUALS && !ctx.statement_ended) {
         first_parameter = std::move(candidate);
         break;
