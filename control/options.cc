@@ -27,7 +27,7 @@ constexpr OptionRow kOptionRows[] = {
     {kw("itl1"), valued, "itl1"},     {kw("itl2"), valued, "itl2"},
     {kw("itl4"), valued, "itl4"},     {kw("pivrel"), valued, "pivrel"},
     {kw("pivtol"), valued, "pivtol"}, {kw("chgtol"), valued, "chgtol"},
-    {kw("trtol"), valued, "trtol"},
+    {kw("trtol"), valued, "trtol"},   {kw("tnom"), valued, "tnom"},
 };
 
 constexpr std::array<const OptionRow*, KEYWORD_LAST_CODE + 1> make_option_index() {
