@@ -28,6 +28,9 @@ constexpr Analysis kDc{".dc", "Unrecognized syntax when parsing .DC statement",
 constexpr Analysis kTran{".tran", "Unrecognized syntax when parsing .TRAN statement",
                          "tran v(out) list output all", true, "Values of .TRAN not translated:"};
 
+constexpr std::string_view kMonteCarloOutput =
+    "Output v(out) of .MC supplied by the translator; set it to the output wanted:";
+
 struct SweepType {
   std::string_view hspice;
   std::string_view ondrel;
@@ -149,16 +152,18 @@ bool write_sweep(TranslationContext& ctx, int target) {
 }
 
 // MONTE = COUNT -> .mc COUNT ANALYSIS v(out) list output all
+// HSPICE's Monte Carlo takes no output; Ondrel's .mc needs one, and v(out)
+// may be no node of the circuit, so the log asks for the output wanted.
 bool write_monte_carlo(TranslationContext& ctx, int target, const Analysis& analysis) {
   next_token(ctx, MODE_NO_KEYWORDS);
   if (!expect_token(ctx, TOK_EQUALS)) return false;
   next_token(ctx, MODE_NO_KEYWORDS);
   if (ctx.statement_ended || !is_number_kind(ctx.token_kind)) return reject(ctx, target, analysis);
-  const std::string count(token_text(ctx));
+  const std::string line =
+      ".mc " + std::string(token_text(ctx)) + " " + std::string(analysis.monte_carlo_tail);
   write_line(ctx, target, "");
-  write_text(ctx, target, ".mc", true);
-  write_text(ctx, target, count, true);
-  write_text(ctx, target, analysis.monte_carlo_tail, true);
+  write_text(ctx, target, line, true);
+  post_warning(ctx, kMonteCarloOutput, line);
   next_token(ctx, MODE_ALL_KEYWORDS);
   return true;
 }

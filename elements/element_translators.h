@@ -12,6 +12,8 @@ namespace corvane {
 void translate_r(TranslationContext& ctx, int target, int code);
 void translate_c(TranslationContext& ctx, int target, int code);
 void translate_l(TranslationContext& ctx, int target, int code);
+/// K lines: the coupling of two inductors.
+void translate_k(TranslationContext& ctx, int target, int code);
 
 void translate_d(TranslationContext& ctx, int target, int code);
 void translate_q(TranslationContext& ctx, int target, int code);

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "core/char_class.h"
+#include "core/diagnostics.h"
+#include "core/keywords.h"
 #include "core/names.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
@@ -53,6 +55,15 @@ std::size_t number_end(std::string_view text, std::size_t p) {
   return p;
 }
 
+// Whether the value at `value` has a sign of its own: a "+" or "-" that
+// touches it and follows a blank, "(", "," or "=". At the line's start a
+// "+" is that of a continuation line.
+bool has_value_sign(std::string_view text, std::size_t value) {
+  if (value < 2 || (text[value - 1] != '-' && text[value - 1] != '+')) return false;
+  const char before = text[value - 2];
+  return char_class(before) == CharClass::blank || before == '(' || before == ',' || before == '=';
+}
+
 // The position after the closing `close` of a group opened at `open`, or
 // npos when the line does not close it.
 std::size_t group_end(std::string_view text, std::size_t open, char close) {
@@ -68,11 +79,23 @@ std::size_t group_end(std::string_view text, std::size_t open, char close) {
   return std::string_view::npos;
 }
 
+// What a source's lines need to reject the statement.
+struct SourceStatement {
+  std::string_view bad_syntax;  // the message for a value that cannot be read
+  std::string name;
+  // Where its output begins: lines written before a rejected "+" line are
+  // taken back, as the echo holds them.
+  std::size_t output_start;
+};
+
 // The values of a source line as Ondrel reads them: a parameter name, a
-// quoted expression and an expression in braces become "{ expression }";
-// numbers, the source's own words and punctuation are copied. False when an
-// expression cannot be written (the statement is then rejected).
-bool write_source_values(TranslationContext& ctx, int target, std::string_view text) {
+// quoted expression and an expression in braces become "{ expression }",
+// with the sign that touches it inside the braces; numbers, the source's own
+// words and punctuation are copied. False when the statement was rejected:
+// an expression that cannot be written, or a number with both an exponent
+// and a scale suffix (1e-3k), which R lines reject too.
+bool write_source_values(TranslationContext& ctx, int target, std::string_view text,
+                         const SourceStatement& statement) {
   std::size_t p = 0;
   std::size_t copied = 0;  // text before this is written
   const auto copy_to = [&](std::size_t end) {
@@ -91,11 +114,13 @@ bool write_source_values(TranslationContext& ctx, int target, std::string_view t
     if (c == '\'' || c == '{') {
       const std::size_t end = group_end(text, p, c == '\'' ? '\'' : '}');
       if (end == std::string_view::npos) break;
-      copy_to(p);
+      const bool sign = has_value_sign(text, p);
+      copy_to(sign ? p - 1 : p);
       const std::string_view expression = text.substr(p + 1, end - p - 2);
       TokenList value;
       std::string problem;
-      if (!add_expression(ctx, expression, false, value, problem)) {
+      if (!add_expression(ctx, expression, sign && text[p - 1] == '-', value, problem)) {
+        output_of(ctx, target).truncate(statement.output_start);
         reject_expression(ctx, expression, problem);
         return false;
       }
@@ -106,6 +131,11 @@ bool write_source_values(TranslationContext& ctx, int target, std::string_view t
     if (char_class(c) == CharClass::digit ||
         (c == '.' && p + 1 < text.size() && char_class(text[p + 1]) == CharClass::digit)) {
       p = number_end(text, p);
+      if (p < text.size() && starts_name(text[p])) {
+        output_of(ctx, target).truncate(statement.output_start);
+        warn_and_skip(ctx, target, statement.bad_syntax, statement.name);
+        return false;
+      }
       continue;
     }
     if (starts_name(c)) {
@@ -114,8 +144,9 @@ bool write_source_values(TranslationContext& ctx, int target, std::string_view t
       const std::string_view word = text.substr(p, end - p);
       if (!is_source_word(word)) {
         // A parameter name standing for a value.
-        copy_to(p);
-        write_text(ctx, target, "{ ", false);
+        const bool sign = has_value_sign(text, p);
+        copy_to(sign ? p - 1 : p);
+        write_text(ctx, target, sign && text[p - 1] == '-' ? "{ -" : "{ ", false);
         write_text(ctx, target, word, false);
         write_text(ctx, target, " }", false);
         copied = end;
@@ -160,13 +191,17 @@ std::size_t write_name_and_nodes(TranslationContext& ctx, int target, std::strin
 // Vxx n+ n- [dc] v [ac ...] [pulse(... 'expr' ... name ...)] ...
 //   ->  the line as written, its two nodes with the global prefix of
 //       declared nodes, each parameter name or expression of its values as
-//       "{ expression }"; continuation lines likewise.
-void translate_independent_source(TranslationContext& ctx, int target, int /*code*/) {
+//       "{ expression }" (-vdd as "{ -vdd }"); continuation lines likewise.
+//       A number with an exponent and a suffix (1e-3k) rejects the line.
+void translate_independent_source(TranslationContext& ctx, int target, int code) {
+  const SourceStatement statement{code == kw("i") ? "Unrecognized syntax when parsing I statement"
+                                                  : "Unrecognized syntax when parsing V statement",
+                                  std::string(token_text(ctx)), output_of(ctx, target).size()};
   const std::string_view first = current_line(ctx);
   const std::size_t values = write_name_and_nodes(ctx, target, first);
   std::string_view line = first.substr(values);
   for (;;) {
-    if (!write_source_values(ctx, target, line)) return;
+    if (!write_source_values(ctx, target, line, statement)) return;
     write_line(ctx, target, "");
     skip_line(ctx);
     next_token(ctx, MODE_DOT_KEYWORDS);

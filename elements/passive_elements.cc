@@ -1,12 +1,15 @@
-// Resistor, capacitor and inductor lines.
+// Resistor, capacitor and inductor lines, and the couplings of inductors.
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string>
 #include <utility>
 
+#include "core/char_class.h"
 #include "core/diagnostics.h"
 #include "core/keywords.h"
+#include "core/names.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
@@ -76,6 +79,14 @@ void take_slot_as_value(TranslationContext& ctx, ModelSlot& slot, OptionalList& 
   value->insert(value->end(), name.begin(), name.end());
   value->push_back({TOK_RBRACE, 0});
   slot = ModelSlot{};
+}
+
+// An element's dtemp is its temperature's difference from the circuit's.
+// The t_abs and t_measured of Ondrel's cards are absolute temperatures, not
+// a difference: dtemp has no place and is reported.
+void report_element_temperature(TranslationContext& ctx, const OptionalList& dtemp,
+                                std::string_view element_name) {
+  report_unplaced_values(ctx, {{"dtemp", &dtemp}}, element_name);
 }
 
 struct ResistorValues {
@@ -187,7 +198,7 @@ void write_temperature_card(TranslationContext& ctx, int target, const std::stri
 }
 
 struct InductorValues {
-  OptionalList value, scale, m, tc1, tc2, r, ic, dropped;
+  OptionalList value, scale, m, tc1, tc2, r, ic, dtemp, dropped;
 };
 
 constexpr std::array<KeywordField<InductorValues>, 8> kInductorKeywords = {{
@@ -195,7 +206,7 @@ constexpr std::array<KeywordField<InductorValues>, 8> kInductorKeywords = {{
     {kw("m"), &InductorValues::m},
     {kw("tc1"), &InductorValues::tc1},
     {kw("tc2"), &InductorValues::tc2},
-    {kw("dtemp"), &InductorValues::dropped},
+    {kw("dtemp"), &InductorValues::dtemp},
     {kw("ltype"), &InductorValues::dropped},
     {kw("r"), &InductorValues::r},
     {kw("ic"), &InductorValues::ic},
@@ -229,13 +240,25 @@ void write_inductor(TranslationContext& ctx, int target, const PassiveStart& sta
   write_line(ctx, target, "");
 }
 
+constexpr std::string_view kBadCoupling = "Unrecognized syntax when parsing K statement";
+
+// The current token is followed by "=" on its line: "k=kc", where a lone
+// "k" would be a parameter named k.
+bool equals_follows(const TranslationContext& ctx) {
+  const std::string_view line = ctx.scan.line;
+  std::size_t p = std::min(ctx.scan.pos, line.size());
+  while (p < line.size() && char_class(line[p]) == CharClass::blank) ++p;
+  return p < line.size() && line[p] == '=';
+}
+
 }  // namespace
 
 // R name n1 n2 [model] [r=]value [tc1 [tc2]] [scale= m= l= w= tc1= tc2= tc=
 //   dtemp= c= ac=]
-//   -> [.model model_name ako:model res r=1 [t_abs=dtemp]]
+//   -> [.model model_name ako:model res r=1]
 //      name n1 n2 [model] value [tc=tc1 [,tc2]]
 //      [C_name_1 n1 0 ... / C_name_2 n2 0 ... / .model ... cap c=0.5]
+// dtemp is reported.
 void translate_r(TranslationContext& ctx, int target, int /*code*/) {
   PassiveStart start;
   if (!read_passive_start(ctx, target, start)) return;
@@ -249,6 +272,7 @@ void translate_r(TranslationContext& ctx, int target, int /*code*/) {
   }
   if (!read_resistor_keywords(ctx, target, start.name, values)) return;
   apply_geometry_scale(ctx, {&values.l, &values.w});
+  report_element_temperature(ctx, values.dtemp, start.name);
 
   take_slot_as_value(ctx, start.slot, values.value, values.l && values.w);
   const std::string model = start.slot.name;
@@ -263,7 +287,6 @@ void translate_r(TranslationContext& ctx, int target, int /*code*/) {
       write_piece(ctx, target, "ako:" + model);
       write_piece(ctx, target, "res");
       write_piece(ctx, target, "r=1");
-      write_joined_if(ctx, target, "t_abs=", values.dtemp);
       write_line(ctx, target, "");
       start.slot.name = derived;
     }
@@ -294,9 +317,10 @@ void translate_r(TranslationContext& ctx, int target, int /*code*/) {
 
 // C name n1 n2 [model] [c=]value [tc1 [tc2]] [tc1= tc2= scale= m= dtemp= l= w=
 //   ic=]
-//   -> [.model model_name ako:model cap c=1 [t_measured=] [tc1=] [tc2=]]
+//   -> [.model model_name ako:model cap c=1 [tc1=] [tc2=]]
 //      name n1 n2 [model] value [ic]
 //      [.model name cap tc1= tc2=]
+// dtemp is reported.
 void translate_c(TranslationContext& ctx, int target, int /*code*/) {
   PassiveStart start;
   if (!read_passive_start(ctx, target, start)) return;
@@ -317,6 +341,7 @@ void translate_c(TranslationContext& ctx, int target, int /*code*/) {
     if (!read_keyword_value(ctx, target, *field, kBadCapacitor, start.name)) return;
   }
   apply_geometry_scale(ctx, {&values.l, &values.w});
+  report_element_temperature(ctx, values.dtemp, start.name);
 
   take_slot_as_value(ctx, start.slot, values.value, values.l && values.w);
   const std::string model = start.slot.name;
@@ -330,7 +355,6 @@ void translate_c(TranslationContext& ctx, int target, int /*code*/) {
       write_piece(ctx, target, "ako:" + model);
       write_piece(ctx, target, "cap");
       write_piece(ctx, target, "c=1");
-      write_joined_if(ctx, target, "t_measured=", values.dtemp);
       write_joined_if(ctx, target, "tc1=", values.tc1);
       write_joined_if(ctx, target, "tc2=", values.tc2);
       write_line(ctx, target, "");
@@ -361,6 +385,7 @@ void translate_c(TranslationContext& ctx, int target, int /*code*/) {
 //   -> name n1 n2[_name] [model] value [ic]
 //      [.model name ind tc1= tc2=]
 //      [rname n2_name n2 r]
+// dtemp is reported.
 void translate_l(TranslationContext& ctx, int target, int /*code*/) {
   PassiveStart start;
   if (!read_passive_start(ctx, target, start)) return;
@@ -393,6 +418,7 @@ void translate_l(TranslationContext& ctx, int target, int /*code*/) {
     if (!read_keyword_value(ctx, target, *field, kBadInductor, start.name)) return;
   }
 
+  report_element_temperature(ctx, values.dtemp, start.name);
   take_slot_as_value(ctx, start.slot, values.value, false);
   if (values.value) {
     fold_factor_if(values.value, values.scale, TOK_STAR, true);
@@ -400,6 +426,36 @@ void translate_l(TranslationContext& ctx, int target, int /*code*/) {
     fold_factor_if(values.value, values.m, TOK_SLASH, true);
   }
   write_inductor(ctx, target, start, values);
+}
+
+// K name L1 L2 [k=]value
+//   -> name L1 L2 value
+// A magnetic core's coupling (K name L1 ... model [mag=]) is rejected.
+void translate_k(TranslationContext& ctx, int target, int /*code*/) {
+  const std::string name = read_element_name(ctx);
+  if (!read_element_nodes(ctx, target, 2, name)) return;
+  OptionalList value;
+  if (!ctx.statement_ended && is_word(ctx, "k") && equals_follows(ctx)) {
+    if (!read_keyword_value(ctx, target, value, kBadCoupling, name)) return;
+  } else if (!ctx.statement_ended && ctx.token_kind == TOK_NAME &&
+             is_model_name(ctx, token_text(ctx))) {
+    reject(ctx, target, kBadCoupling, name);
+    return;
+  } else {
+    // A name may yet be a core model defined further on.
+    if (!ctx.statement_ended && ctx.token_kind == TOK_NAME)
+      note_taken_as_value(ctx, token_text(ctx));
+    read_positional_value(ctx, value);
+  }
+  if (!value || !ctx.statement_ended) {
+    reject(ctx, target, kBadCoupling, name);
+    return;
+  }
+  write_piece(ctx, target, name);
+  write_piece(ctx, target, ctx.output_nodes[0]);
+  write_piece(ctx, target, ctx.output_nodes[1]);
+  token_list_write(ctx, target, *value);
+  write_line(ctx, target, "");
 }
 
 }  // namespace corvane

@@ -332,13 +332,14 @@ void translate_j(TranslationContext& ctx, int target, int /*code*/) {
   }
   JfetValues v;
   std::string second_name;
+  bool area_named = false;  // the area read is the second name
   if (!ctx.statement_ended && is_number_kind(ctx.token_kind)) {
     read_positional_value(ctx, v.area);
   } else if (!ctx.statement_ended && ctx.token_kind == TOK_NAME) {
     // Either an area given by a parameter name or, when the first name was
     // a fourth node, the model name.
     second_name.assign(token_text(ctx));
-    read_positional_value(ctx, v.area);
+    area_named = read_positional_value(ctx, v.area);
   }
   while (!ctx.statement_ended && ctx.token_kind != TOK_EOF) {
     const int kind = ctx.token_kind;
@@ -353,6 +354,7 @@ void translate_j(TranslationContext& ctx, int target, int /*code*/) {
       return;
     }
     if (!read_keyword_value(ctx, target, *field, kBadJfet, name)) return;
+    if (kind == kw("area")) area_named = false;
     if (kind == kw("w")) {
       v.area.reset();
       if (!second_name.empty()) {
@@ -364,11 +366,14 @@ void translate_j(TranslationContext& ctx, int target, int /*code*/) {
   }
   apply_geometry_scale(ctx, {&v.l, &v.w});
   // J d g s b jmod [area]: the second name is the model where the file has
-  // a model of that name and none of the first.
+  // a model of that name and none of the first. A model defined further on
+  // is known to the file's second translation.
   if (!second_name.empty() && is_model_name(ctx, second_name) && !is_model_name(ctx, model)) {
     fourth_node = model;
     model = second_name;
-    v.area.reset();
+    if (area_named) v.area.reset();
+  } else if (!second_name.empty()) {
+    note_taken_as_value(ctx, second_name);
   }
   if (!fourth_node.empty()) post_warning(ctx, "Fourth node of JFET not translated:", fourth_node);
 

@@ -138,8 +138,8 @@ constexpr ElementRow kElementRows[] = {
     // lines and instances
     {'t', kw("t"), translated(translate_t)},
     {'x', kw("x"), translated(translate_x)},
-    // mutual couplings read the same in both dialects
-    {'k', kw("k"), kCopied},
+    // mutual couplings: the coupling written as a value
+    {'k', kw("k"), translated(translate_k)},
     {'u', kw("u"), rejected("Found U device which will not be translated")},
     {'w', kw("w"), rejected("Found W device which will not be translated")},
 };

@@ -54,6 +54,8 @@ const std::set<std::string> kSyntaxWords = {
     "m", "scale", "l", "w", "r", "c", "tc1", "tc2", "tc", "dtemp", "ic", "area", "off", "geo", "ad",
     "as", "pd", "ps", "nrd", "nrs", "rdc", "rsc", "delvto", "mult", "temp", "lm", "wm", "lp", "wp",
     "nf",
+    // a coupling's keyword (k=0.9 is written 0.9)
+    "k",
     // controlled sources
     "vcvs", "vccs", "ccvs", "cccs", "poly", "value", "vol", "cur", "max", "min", "abs", "pwl",
     "table", "delay", "laplace", "freq", "transformer", "vcr", "vccap", "opamp", "and", "nand",
@@ -73,7 +75,7 @@ const std::set<std::string> kSyntaxWords = {
 // sources still drop without a word: by element letter, the keywords whose
 // values are left out of this check.
 const std::map<char, std::vector<std::string>> kValuesStillDropped = {
-    {'l', {"dtemp", "ltype", "ic"}},
+    {'l', {"ltype", "ic"}},
     {'t', {"ic"}},
     {'r', {"ac"}},
     {'c', {"c"}},
