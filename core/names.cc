@@ -135,6 +135,21 @@ std::string polarity_spelling(TranslationContext& ctx, std::string_view name, ch
   return spelling;
 }
 
+std::string made_up_name(TranslationContext& ctx, const std::string& usual) {
+  NameBook& book = ctx.names;
+  // Keyed apart from source names, which hold no control character; one
+  // key for every use of the name, so that only a source name clashes.
+  std::string key = "\x01" + usual;
+  if (const auto known = book.respelled.find(key); known != book.respelled.end()) {
+    return known->second;
+  }
+  const auto assigned = book.assigned.spellings.find(key);
+  std::string name = assigned != book.assigned.spellings.end() ? assigned->second : usual;
+  book.spelled_as[lower_ascii_text(usual)].push_back(key);
+  book.respelled.emplace(std::move(key), name);
+  return name;
+}
+
 std::string copied_node_name(TranslationContext& ctx, std::string_view node) {
   if (node.size() < 2 || (node.back() != '+' && node.back() != '-')) return std::string(node);
   return polarity_spelling(ctx, node.substr(0, node.size() - 1), node.back());

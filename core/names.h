@@ -22,6 +22,13 @@ void note_respelled(TranslationContext& ctx, int target, std::string_view text, 
 /// `name` is the node's name without its sign (`sign` is '+' or '-').
 std::string polarity_spelling(TranslationContext& ctx, std::string_view name, char sign);
 
+/// A name the translator makes up for what the source does not name (an
+/// inductor's series resistor `rl1`, its inner node `b_l1`): `usual`,
+/// unless the file has a name spelled so (then `usual` with a suffix, found
+/// by the next translation of the file), so that it never joins a name of
+/// the source.
+std::string made_up_name(TranslationContext& ctx, const std::string& usual);
+
 /// `node` as written in copied text: a trailing sign (`in+`) as
 /// `polarity_spelling` writes it; any other node as it stands.
 std::string copied_node_name(TranslationContext& ctx, std::string_view node);

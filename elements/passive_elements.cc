@@ -143,12 +143,13 @@ bool read_resistor_keywords(TranslationContext& ctx, int target, const std::stri
 // model's "_2" unit-capacitance card; without one, each gets half the value.
 void write_parasitic_capacitors(TranslationContext& ctx, int target, const std::string& name,
                                 const std::string& model, const TokenList& capacitance) {
-  const std::string card = model.empty() ? std::string() : model + "_" + name + "_2";
+  const std::string card =
+      model.empty() ? std::string() : made_up_name(ctx, model + "_" + name + "_2");
   TokenList value = capacitance;
   if (model.empty())
     token_list_combine(true, value, TokenList{{NODE_HALF, 0}}, true, true, TOK_STAR);
   for (std::size_t i = 0; i < 2; ++i) {
-    write_piece(ctx, target, "C_" + name + "_" + std::to_string(i + 1));
+    write_piece(ctx, target, made_up_name(ctx, "C_" + name + "_" + std::to_string(i + 1)));
     write_node(ctx, target, ctx.output_nodes[i]);
     write_piece(ctx, target, "0");
     if (!card.empty()) write_piece(ctx, target, card);
@@ -158,7 +159,7 @@ void write_parasitic_capacitors(TranslationContext& ctx, int target, const std::
   if (card.empty()) return;
   write_piece(ctx, target, ".model");
   write_piece(ctx, target, card);
-  write_piece(ctx, target, "ako:" + model + "_2");
+  write_piece(ctx, target, "ako:" + made_up_name(ctx, model + "_2"));
   write_piece(ctx, target, "cap");
   write_piece(ctx, target, "c=0.5");
   write_line(ctx, target, "");
@@ -222,7 +223,7 @@ void write_inductor(TranslationContext& ctx, int target, const PassiveStart& sta
                     InductorValues& values) {
   // The series resistor moves the inductor's second terminal to a node of
   // its own, named after the element so that no two inductors share it.
-  const std::string inner_node = ctx.output_nodes[1] + "_" + start.name;
+  const std::string inner_node = made_up_name(ctx, ctx.output_nodes[1] + "_" + start.name);
   write_piece(ctx, target, start.name);
   write_node(ctx, target, ctx.output_nodes[0]);
   write_piece(ctx, target, values.r ? inner_node : global_node_name(ctx, ctx.output_nodes[1]));
@@ -232,7 +233,7 @@ void write_inductor(TranslationContext& ctx, int target, const PassiveStart& sta
   write_temperature_card(ctx, target, start.name, "ind", values.tc1, values.tc2);
   if (values.r) {
     write_line(ctx, target, "");
-    write_piece(ctx, target, "r" + start.name);
+    write_piece(ctx, target, made_up_name(ctx, "r" + start.name));
     write_piece(ctx, target, inner_node);
     write_node(ctx, target, ctx.output_nodes[1]);
     token_list_write(ctx, target, *values.r);
@@ -281,7 +282,7 @@ void translate_r(TranslationContext& ctx, int target, int /*code*/) {
     fold_factor_if(values.value, values.m, TOK_SLASH, true);
     if (!model.empty()) {
       // The value goes on the element; the model only scales it.
-      const std::string derived = model + "_" + start.name;
+      const std::string derived = made_up_name(ctx, model + "_" + start.name);
       write_piece(ctx, target, ".model");
       write_piece(ctx, target, derived);
       write_piece(ctx, target, "ako:" + model);
@@ -301,7 +302,7 @@ void translate_r(TranslationContext& ctx, int target, int /*code*/) {
     values.value = one_list();
     fold_factor_if(values.value, values.scale, TOK_STAR, true);
     fold_factor_if(values.value, values.m, TOK_SLASH, true);
-    if (!model.empty()) start.slot.name += "_1";
+    if (!model.empty()) start.slot.name = made_up_name(ctx, model + "_1");
   }
 
   write_element_start(ctx, target, start.name, ctx.output_nodes);
@@ -349,7 +350,7 @@ void translate_c(TranslationContext& ctx, int target, int /*code*/) {
     fold_factor_if(values.value, values.scale, TOK_STAR, false);
     fold_factor_if(values.value, values.m, TOK_STAR, false);
     if (!model.empty()) {
-      const std::string derived = model + "_" + start.name;
+      const std::string derived = made_up_name(ctx, model + "_" + start.name);
       write_piece(ctx, target, ".model");
       write_piece(ctx, target, derived);
       write_piece(ctx, target, "ako:" + model);
@@ -369,7 +370,7 @@ void translate_c(TranslationContext& ctx, int target, int /*code*/) {
     values.value = one_list();
     fold_factor_if(values.value, values.scale, TOK_STAR, true);
     fold_factor_if(values.value, values.m, TOK_STAR, true);
-    if (!model.empty()) start.slot.name += "_1";
+    if (!model.empty()) start.slot.name = made_up_name(ctx, model + "_1");
   }
 
   write_element_start(ctx, target, start.name, ctx.output_nodes);

@@ -1,25 +1,33 @@
 #include "models/wire_models.h"
 
+#include "core/names.h"
 #include "core/output_writer.h"
 #include "models/card_writer.h"
 
 namespace corvane {
 namespace {
 
+// A resistor or capacitor model's cards: NAME, NAME_1 and NAME_2, the last
+// two made up, so that they never take a name of the source.
+struct CardNames {
+  std::string name, first, unit;
+};
+
 // .model NAME_2 cap c= COX: the unit capacitance of a resistor's
 // parasitic capacitors.
-void write_unit_capacitance(CardWriter& out, const std::string& name) {
-  out.text(".model " + name + "_2 cap c= ");
+void write_unit_capacitance(CardWriter& out, const std::string& unit_name) {
+  out.text(".model " + unit_name + " cap c= ");
   out.value_or(kw("cox"), "1 ");
 }
 
 // .model NAME res r= RSH / .model NAME_1 res r= L * RSH / W, each with the
 // resistor's parameters / .model NAME_2 cap c= COX
-void write_resistor_cards(CardWriter& out, const std::string& name) {
+void write_resistor_cards(CardWriter& out, const CardNames& names) {
+  const std::string& name = names.name;
   out.text(".model " + name + " res r= ");
   out.value_or(kw("rsh"), "1 ");
   out.parameters();
-  out.text(".model " + name + "_1 res r= ");
+  out.text(".model " + names.first + " res r= ");
   if (out.given(kw("l")) && out.given(kw("w"))) {
     // Without a sheet resistance the value counts squares.
     out.value(kw("l"));
@@ -31,7 +39,7 @@ void write_resistor_cards(CardWriter& out, const std::string& name) {
     out.value_or(kw("res"), "1 ");
   }
   out.parameters();
-  write_unit_capacitance(out, name);
+  write_unit_capacitance(out, names.unit);
   out.end_line();
 }
 
@@ -39,13 +47,14 @@ void write_resistor_cards(CardWriter& out, const std::string& name) {
 // .model NAME_1 cap c= L * W * COX + 2 *( L + W ) * CAPSW, NAME and NAME_1
 // with the capacitor's parameters. Elements with a value or a geometry of
 // their own name NAME.
-void write_capacitor_cards(CardWriter& out, const std::string& name) {
+void write_capacitor_cards(CardWriter& out, const CardNames& names) {
+  const std::string& name = names.name;
   out.text(".model " + name + " cap c= ");
   out.value_or(kw("cox"), "1 ");
   out.parameters();
-  write_unit_capacitance(out, name);
+  write_unit_capacitance(out, names.unit);
   out.end_line();
-  out.text(".model " + name + "_1 cap c= ");
+  out.text(".model " + names.first + " cap c= ");
   if (out.given(kw("l")) && out.given(kw("w"))) {
     const bool area = out.given(kw("cox"));
     const bool sidewall = out.given(kw("capsw"));
@@ -91,11 +100,12 @@ void translate_passive_model(TranslationContext& ctx, int target, int kind, cons
                              ParameterRecord& record) {
   if (!read_passive_parameters(ctx, target, record)) return;
   if (kind == kw("l")) return;
+  const CardNames names{name, made_up_name(ctx, name + "_1"), made_up_name(ctx, name + "_2")};
   CardWriter out(ctx, target, record);
   if (kind == kw("r")) {
-    write_resistor_cards(out, name);
+    write_resistor_cards(out, names);
   } else {
-    write_capacitor_cards(out, name);
+    write_capacitor_cards(out, names);
   }
 }
 
