@@ -79,6 +79,51 @@ std::size_t group_end(std::string_view text, std::size_t open, char close) {
   return std::string_view::npos;
 }
 
+// The end of one operand of a value written without quotes from `p`: a
+// number, a name, a call (a name that is no source word, then its
+// parenthesis) or a parenthesis; `p` itself when none starts there, npos
+// when a parenthesis is not closed on the line.
+std::size_t operand_end(std::string_view text, std::size_t p) {
+  if (p >= text.size()) return p;
+  const char c = text[p];
+  const auto closing = [&](std::size_t open) {
+    int depth = 0;
+    for (std::size_t q = open; q < text.size(); ++q) {
+      depth += text[q] == '(' ? 1 : text[q] == ')' ? -1 : 0;
+      if (depth == 0) return q + 1;
+    }
+    return std::string_view::npos;
+  };
+  if (c == '(') return closing(p);
+  if (char_class(c) == CharClass::digit ||
+      (c == '.' && p + 1 < text.size() && char_class(text[p + 1]) == CharClass::digit)) {
+    return number_end(text, p);
+  }
+  if (!starts_name(c)) return p;
+  std::size_t end = p;
+  while (end < text.size() && continues_value_word(text[end])) ++end;
+  if (end < text.size() && text[end] == '(' && !is_source_word(text.substr(p, end - p))) {
+    return closing(end);
+  }
+  return end;
+}
+
+// The end of a value written without quotes or blanks from `p`: operands
+// joined by + - * / ^ or ** (vdd-1, 2*vdd, vdd*(1+x)), which HSPICE reads as
+// one expression.
+std::size_t unquoted_value_end(std::string_view text, std::size_t p) {
+  std::size_t end = operand_end(text, p);
+  while (end != std::string_view::npos && end < text.size() &&
+         std::string_view("+-*/^").find(text[end]) != std::string_view::npos) {
+    std::size_t next = end + 1;
+    if (text[end] == '*' && next < text.size() && text[next] == '*') ++next;
+    const std::size_t operand = operand_end(text, next);
+    if (operand == next || operand == std::string_view::npos) break;
+    end = operand;
+  }
+  return end;
+}
+
 // What a source's lines need to reject the statement.
 struct SourceStatement {
   std::string_view bad_syntax;  // the message for a value that cannot be read
@@ -127,6 +172,28 @@ bool write_source_values(TranslationContext& ctx, int target, std::string_view t
       token_list_write(ctx, target, value, false);
       p = copied = end;
       continue;
+    }
+    if (starts_name(c) || char_class(c) == CharClass::digit || c == '.') {
+      std::size_t word_end = p;
+      while (word_end < text.size() && continues_value_word(text[word_end])) ++word_end;
+      const std::size_t end = unquoted_value_end(text, p);
+      if (end != std::string_view::npos && end > std::max(word_end, number_end(text, p))) {
+        // An expression without quotes (or a call): written whole, as a
+        // quoted one, with the sign that touches it as its first operator.
+        const std::size_t start = has_value_sign(text, p) ? p - 1 : p;
+        copy_to(start);
+        const std::string_view expression = text.substr(start, end - start);
+        TokenList value;
+        std::string problem;
+        if (!add_expression(ctx, expression, false, value, problem)) {
+          output_of(ctx, target).truncate(statement.output_start);
+          reject_expression(ctx, expression, problem);
+          return false;
+        }
+        token_list_write(ctx, target, value, false);
+        p = copied = end;
+        continue;
+      }
     }
     if (char_class(c) == CharClass::digit ||
         (c == '.' && p + 1 < text.size() && char_class(text[p + 1]) == CharClass::digit)) {
