@@ -4,6 +4,8 @@
 #include <array>
 #include <initializer_list>
 
+#include "core/function_calls.h"
+
 namespace corvane {
 namespace {
 
@@ -119,8 +121,14 @@ class Lexer {
       while (pos_ < text_.size() && continues_name(text_[pos_])) ++pos_;
       token.text = text_.substr(start, pos_ - start);
       token.kind = Token::Kind::name;
-      if (pos_ < text_.size() && text_[pos_] == '(') {
-        ++pos_;
+      // HSPICE lets blanks stand between a function's name and its "(":
+      // "sqrt (a)" is a call, where "w (a)" are two values.
+      std::size_t open = pos_;
+      if (is_function_name(token.text)) {
+        while (open < text_.size() && (text_[open] == ' ' || text_[open] == '\t')) ++open;
+      }
+      if (open < text_.size() && text_[open] == '(') {
+        pos_ = open + 1;
         token.kind = Token::Kind::call;
       }
       return true;

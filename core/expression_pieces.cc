@@ -20,6 +20,14 @@ bool ExpressionPieces::add_current(const TranslationContext& ctx) {
   if (previous_ != TOK_EOF && (ctx.scan.comma_before || (operand && follows_operand))) {
     token_list_add(TOK_COMMA, 0, list_);
   }
+  if (previous_ == TOK_EOF) {
+    line_ = ctx.scan.line;
+    start_ = ctx.scan.token_start;
+  } else if (ctx.scan.line.data() != line_.data()) {
+    one_line_ = false;
+  }
+  end_ = ctx.scan.pos;
+  has_call_ |= kind == TOK_CALL;
   token_list_add(kind, operand ? ctx.token_index : 0, list_);
   previous_ = kind;
   return true;

@@ -14,10 +14,21 @@ class ExpressionPieces {
   /// Adds the current token if it can be part of an expression (a name,
   /// call, number, operator or parenthesis); false if it cannot.
   bool add_current(const TranslationContext& ctx);
+  /// Whether a call is among the pieces.
+  bool has_call() const { return has_call_; }
+  /// The source text of the pieces when they stand on one line, else empty.
+  std::string_view source() const {
+    return one_line_ ? line_.substr(start_, end_ - start_) : std::string_view();
+  }
 
  private:
   TokenList& list_;
   int previous_ = TOK_EOF;  // kind of the last piece added; TOK_EOF before the first
+  bool has_call_ = false;
+  bool one_line_ = true;
+  std::string_view line_;  // of the first piece
+  std::size_t start_ = 0;  // where the first piece begins on it
+  std::size_t end_ = 0;    // where the last piece ends
 };
 
 }  // namespace corvane

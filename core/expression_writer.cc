@@ -1,5 +1,7 @@
 #include "core/expression_writer.h"
 
+#include <string>
+
 #include "core/char_class.h"
 #include "core/function_calls.h"
 #include "core/token_stream.h"
@@ -68,9 +70,16 @@ class Writer {
 
   void put(int kind, int value = 0) { out_.push_back({kind, value}); }
 
-  // `index` as a number.
-  void numeric(int index) {
+  // `index` as a number; `operand` when it is an operand of *, / or a power,
+  // where what is written as a product must stay one value.
+  void numeric(int index, bool operand = false) {
     if (!problem.empty()) return;
+    if (out_.size() > kMaxWrittenPieces) {
+      // pow( writes its arguments more than once: nested, they would grow
+      // without bound.
+      problem = "longer than " + std::to_string(kMaxWrittenPieces) + " pieces once written";
+      return;
+    }
     const Node& n = node(index);
     switch (n.kind) {
       case Kind::number: {
@@ -82,7 +91,7 @@ class Writer {
         put(TOK_NAME, ctx_.symbols.enter(lower(n.text), TOK_NAME));
         return;
       case Kind::call:
-        call(index);
+        call(index, operand);
         return;
       case Kind::group:
         put(TOK_LPAREN);
@@ -117,7 +126,7 @@ class Writer {
           put(TOK_RPAREN);
         } else if (n.kind == Kind::unary) {
           put(n.text == "-" ? TOK_MINUS : TOK_PLUS);
-          numeric(child(index, 0));
+          numeric(child(index, 0), operand);
         } else {
           arithmetic(index);
         }
@@ -140,14 +149,16 @@ class Writer {
       operand_in_parentheses(child(index, 1));
       return;
     }
-    numeric(child(index, 0));
+    // Beside + and - a product needs no parentheses.
+    const bool tight = kind == TOK_STAR || kind == TOK_SLASH;
+    numeric(child(index, 0), tight);
     put(kind);
-    numeric(child(index, 1));
+    numeric(child(index, 1), tight);
   }
 
   void operand_in_parentheses(int index) {
     if (is_atom(index) && !is_condition(index)) {
-      numeric(index);
+      numeric(index, true);
       return;
     }
     put(TOK_LPAREN);
@@ -194,11 +205,22 @@ class Writer {
     put(TOK_RPAREN);
   }
 
-  void call(int index) {
+  void call(int index, bool operand) {
     std::string hspice(lower(node(index).text));
     hspice += '(';
-    put(TOK_CALL, ctx_.symbols.enter(ondrel_call(hspice), TOK_CALL));
     const std::span<const int> arguments = e_.children_of(index);
+    if (arguments.size() == 2 && hspice == "sign(") {
+      signed_magnitude(arguments[0], arguments[1], operand);
+      return;
+    }
+    if (arguments.size() == 2 && hspice == "pow(") {
+      integer_power(arguments[0], arguments[1], operand);
+      return;
+    }
+    // db(x) is written 20*log10(x), a product: whole where it is an operand.
+    const bool product = operand && hspice == "db(";
+    if (product) put(TOK_LPAREN);
+    put(TOK_CALL, ctx_.symbols.enter(ondrel_call(hspice), TOK_CALL));
     // v(a, b): the arguments are nodes, written as declared global.
     const bool nodes = hspice == "v(";
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -211,6 +233,108 @@ class Writer {
       }
     }
     put(TOK_RPAREN);
+    if (product) put(TOK_RPAREN);
+  }
+
+  void put_call(std::string_view ondrel) { put(TOK_CALL, ctx_.symbols.enter(ondrel, TOK_CALL)); }
+
+  // HSPICE's sign(x, y) is |x| with the sign of y, +|x| when y is 0 (Ondrel's
+  // sgn( takes one value): abs(x)*IF(y<0, -1, 1).
+  void signed_magnitude(int x, int y, bool operand) {
+    if (operand) put(TOK_LPAREN);
+    put_call("abs(");
+    numeric(x);
+    put(TOK_RPAREN);
+    put(TOK_STAR);
+    put(NODE_IF);
+    numeric(y);
+    put(NODE_LT);
+    put(NODE_ZERO);
+    put(NODE_IF_COMMA);
+    put(NODE_MINUS_ONE);
+    put(NODE_IF_COMMA);
+    put(NODE_ONE);
+    put(TOK_RPAREN);
+    if (operand) put(TOK_RPAREN);
+  }
+
+  // Whether the exponent `index` is a number as written (3, 2.5, -3, but
+  // not 2e0 or 1k), and then whether its integer part is odd and whether
+  // it has a fraction.
+  bool literal_exponent(int index, bool& odd, bool& fraction) const {
+    int number = index;
+    if (node(index).kind == Kind::unary && node(index).text != "!") number = child(index, 0);
+    if (node(number).kind != Kind::number) return false;
+    const std::string_view text = node(number).text;
+    const std::size_t point = text.find('.');
+    if (text.find_first_not_of("0123456789.") != std::string_view::npos) return false;
+    odd = point != 0 &&
+          (text[(point == std::string_view::npos ? text.size() : point) - 1] - '0') % 2 != 0;
+    fraction = point != std::string_view::npos;
+    return true;
+  }
+
+  // HSPICE's pow(x, y) is x to the integer part of y, sign and all; Ondrel's
+  // pwr( is |x|**y and pwrs( sgn(x)*|x|**y. An exponent written as a number
+  // chooses between them (pow(x,3) is pwrs(x,3), pow(x,2.5) pwr(x,int(2.5)));
+  // any other is pwr(x,int(y)) times -1 when x<0 and int(y) is odd.
+  void integer_power(int x, int y, bool operand) {
+    bool odd = false;
+    bool fraction = false;
+    if (literal_exponent(y, odd, fraction)) {
+      put_call(odd ? "pwrs(" : "pwr(");
+      numeric(x);
+      put(TOK_COMMA);
+      if (fraction) put_call("int(");
+      numeric(y);
+      if (fraction) put(TOK_RPAREN);
+      put(TOK_RPAREN);
+      return;
+    }
+    const auto whole_exponent = [&] {
+      put_call("int(");
+      numeric(y);
+      put(TOK_RPAREN);
+    };
+    const auto magnitude = [&] {
+      put_call("pwr(");
+      numeric(x);
+      put(TOK_COMMA);
+      whole_exponent();
+      put(TOK_RPAREN);
+    };
+    if (node(x).kind == Kind::number) {
+      magnitude();  // a number as written is never below zero
+      return;
+    }
+    if (operand) put(TOK_LPAREN);
+    magnitude();
+    put(TOK_STAR);
+    put(NODE_IF);
+    put(TOK_LPAREN);
+    numeric(x);
+    put(NODE_LT);
+    put(NODE_ZERO);
+    put(TOK_RPAREN);
+    put(NODE_AND);
+    put(TOK_LPAREN);
+    // int(y) is odd when it is not twice int(y/2).
+    whole_exponent();
+    put(NODE_NE);
+    put(NODE_TWO);
+    put(TOK_STAR);
+    put_call("int(");
+    operand_in_parentheses(y);
+    put(TOK_SLASH);
+    put(NODE_TWO);
+    put(TOK_RPAREN);
+    put(TOK_RPAREN);
+    put(NODE_IF_COMMA);
+    put(NODE_MINUS_ONE);
+    put(NODE_IF_COMMA);
+    put(NODE_ONE);
+    put(TOK_RPAREN);
+    if (operand) put(TOK_RPAREN);
   }
 
   TranslationContext& ctx_;

@@ -22,4 +22,9 @@ void report_distribution_calls(TranslationContext& ctx, std::string_view text);
 /// `rewrite_function_call` makes it, without reporting anything.
 std::string_view ondrel_call(std::string_view call);
 
+/// Whether `name` (any case, without "(") is one of HSPICE's functions or
+/// the output calls v and i: in an expression, such a name followed by
+/// blanks and "(" is still a call ("sqrt (a)").
+bool is_function_name(std::string_view name);
+
 }  // namespace corvane

@@ -370,7 +370,8 @@ int scan_token(TranslationContext& ctx, int mode) {
             s.need_line = true;
             continue;
           }
-          if (!star_is_operator(s, p)) {
+          // Inside a quote a "+" line may go on with "*1k'" or "**2'".
+          if (!s.in_quote && !star_is_operator(s, p)) {
             // A comment after a statement's text ends its line; the text
             // before it stays with the statement.
             ctx.comment_buffer.append(line.substr(p));

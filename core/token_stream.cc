@@ -296,6 +296,7 @@ QuotedSource read_quoted_source(TranslationContext& ctx) {
     }
   }
   std::size_t to = from;  // the end of the last token read on `line`
+  ctx.scan.in_quote = true;
   for (;;) {
     next_token(ctx, MODE_NO_KEYWORDS);
     if (ctx.statement_ended || ctx.token_kind == TOK_EOF) break;
@@ -308,12 +309,14 @@ QuotedSource read_quoted_source(TranslationContext& ctx) {
       to = from;
     }
     if (ctx.token_kind == TOK_QUOTE) {
+      ctx.scan.in_quote = false;
       quoted.text.append(line.substr(from, ctx.scan.token_start - from));
       quoted.closed = true;
       return quoted;
     }
     if (ctx.token_kind != TOK_EOL) to = ctx.scan.pos;
   }
+  ctx.scan.in_quote = false;
   quoted.text.append(line.substr(from, to - from));
   return quoted;
 }

@@ -40,7 +40,8 @@ struct ScannerState {
   LineNumber line_number = 0;           // physical lines read, blank ones included
   LineNumber token_line = 0;            // line number of the current token
   int previous_kind = TOK_EOL;          // decides whether a "*" starts a comment
-  bool need_line = true;                // the next scan reads a new line first
+  bool in_quote = false;  // inside a quoted expression read across lines: "*" multiplies
+  bool need_line = true;  // the next scan reads a new line first
   bool input_ended = false;
   std::string_view token_text;  // current token, lower case: in `line` or `token_buffer`
   std::string token_buffer;     // a token's lower-case copy when the line has capitals

@@ -41,13 +41,14 @@ ValueResult read_value_of(const std::string& value) {
 }
 
 TEST(RewriteFunctionCall, RewritesEveryCallOnceWhateverItsCase) {
-  // pow( becomes pwr(, and a pwr( written in the source becomes pwrs(: the
-  // rewritten pow( is not taken for a source pwr( a second time.
+  // pow( with an even exponent becomes pwr(, and a pwr( written in the
+  // source becomes pwrs(: the rewritten pow( is not taken for a source pwr(
+  // a second time. pow( with an odd exponent is pwrs( too.
   const testing::Translated t =
       testing::translate_body(".param a='POW(x,2)' b='Pwr(x,2)' c='pow(y,3)' d='db(v)'\n");
   EXPECT_EQ(t.text,
             ".param a = { pwr(x,2) } b = { pwrs(x,2) } \n"
-            "+ c = { pwr(y,3) } d = { 20*log10(v) } \n");
+            "+ c = { pwrs(y,3) } d = { 20*log10(v) } \n");
 }
 
 TEST(RewriteFunctionCall, DistributionFunctionGivesOneStatusLineAndIsKept) {

@@ -51,7 +51,8 @@ TEST(TranslateParam, FunctionsGetALineOfTheirOwn) {
 TEST(TranslateParam, CallValuesCarryTheirOperators) {
   EXPECT_EQ(translate_body(".param p=pwr(a,2)\n").text, ".param p = { pwrs(a,2) } \n");
   EXPECT_EQ(translate_body(".param p=pwr(a+1,2) q=pow(b-1, c/2)\n").text,
-            ".param p = { pwrs(a+1,2) } q = { pwr(b-1,c/2) } \n");
+            ".param p = { pwrs(a+1,2) } q = { "
+            "pwr(b-1,int(c/2))*IF((b-1<0)&(int(c/2)!=2*int((c/2)/2)), -1, 1) } \n");
 }
 
 TEST(TranslateParam, WorksOnTheTargetItIsGiven) {

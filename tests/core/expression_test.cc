@@ -78,6 +78,10 @@ TEST(Expression, WhatOndrelCannotExpressIsRefused) {
   // Hostile depths end in an error, not in a stack overflow.
   EXPECT_EQ(ondrel(std::string(5000, '(') + "1" + std::string(5000, ')')),
             "error: nested more than 200 deep");
+  // pow( writes its base twice: forty nested would be a trillion pieces.
+  std::string nested = "a";
+  for (int i = 0; i < 40; ++i) nested = "pow(" + nested + ",b)";
+  EXPECT_EQ(ondrel(nested), "error: longer than 1000000 pieces once written");
   std::string chain = "1";
   for (int i = 0; i < 5000; ++i) chain += "+1";
   EXPECT_EQ(ondrel(chain), "error: longer than 1000 operations in a row");
