@@ -197,9 +197,9 @@ void look_up_word(TranslationContext& ctx, int mode) {
 
 bool strip_params_keyword(std::string& word) {
   constexpr std::string_view kKeyword = "params:";
-  if (word.size() < kKeyword.size() ||
-      lower_ascii_text(std::string_view(word).substr(0, kKeyword.size())) != kKeyword) {
-    return false;
+  if (word.size() < kKeyword.size()) return false;
+  for (std::size_t i = 0; i < kKeyword.size(); ++i) {
+    if (lower_ascii(word[i]) != kKeyword[i]) return false;
   }
   word.erase(0, kKeyword.size());
   return true;
