@@ -250,6 +250,12 @@ class Writer {
     numeric(y);
     put(NODE_LT);
     put(NODE_ZERO);
+    close_sign_choice(operand);
+  }
+
+  // ", -1, 1)" after the condition of IF(..., -1, 1), then the parenthesis
+  // around a product that is an operand.
+  void close_sign_choice(bool operand) {
     put(NODE_IF_COMMA);
     put(NODE_MINUS_ONE);
     put(NODE_IF_COMMA);
@@ -329,12 +335,7 @@ class Writer {
     put(NODE_TWO);
     put(TOK_RPAREN);
     put(TOK_RPAREN);
-    put(NODE_IF_COMMA);
-    put(NODE_MINUS_ONE);
-    put(NODE_IF_COMMA);
-    put(NODE_ONE);
-    put(TOK_RPAREN);
-    if (operand) put(TOK_RPAREN);
+    close_sign_choice(operand);
   }
 
   TranslationContext& ctx_;

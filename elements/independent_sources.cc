@@ -147,6 +147,19 @@ bool write_source_values(TranslationContext& ctx, int target, std::string_view t
     if (end > copied) write_text(ctx, target, text.substr(copied, end - copied), false);
     copied = end;
   };
+  // "{ expression }"; false when Ondrel cannot express it (the statement is
+  // then rejected, what it wrote taken back).
+  const auto write_expression = [&](std::string_view expression, bool negative) {
+    TokenList value;
+    std::string problem;
+    if (!add_expression(ctx, expression, negative, value, problem)) {
+      output_of(ctx, target).truncate(statement.output_start);
+      reject_expression(ctx, expression, problem);
+      return false;
+    }
+    token_list_write(ctx, target, value, false);
+    return true;
+  };
   while (p < text.size()) {
     const char c = text[p];
     if (c == '$' || c == '*') {
@@ -161,15 +174,9 @@ bool write_source_values(TranslationContext& ctx, int target, std::string_view t
       if (end == std::string_view::npos) break;
       const bool sign = has_value_sign(text, p);
       copy_to(sign ? p - 1 : p);
-      const std::string_view expression = text.substr(p + 1, end - p - 2);
-      TokenList value;
-      std::string problem;
-      if (!add_expression(ctx, expression, sign && text[p - 1] == '-', value, problem)) {
-        output_of(ctx, target).truncate(statement.output_start);
-        reject_expression(ctx, expression, problem);
+      if (!write_expression(text.substr(p + 1, end - p - 2), sign && text[p - 1] == '-')) {
         return false;
       }
-      token_list_write(ctx, target, value, false);
       p = copied = end;
       continue;
     }
@@ -182,15 +189,7 @@ bool write_source_values(TranslationContext& ctx, int target, std::string_view t
         // quoted one, with the sign that touches it as its first operator.
         const std::size_t start = has_value_sign(text, p) ? p - 1 : p;
         copy_to(start);
-        const std::string_view expression = text.substr(start, end - start);
-        TokenList value;
-        std::string problem;
-        if (!add_expression(ctx, expression, false, value, problem)) {
-          output_of(ctx, target).truncate(statement.output_start);
-          reject_expression(ctx, expression, problem);
-          return false;
-        }
-        token_list_write(ctx, target, value, false);
+        if (!write_expression(text.substr(start, end - start), false)) return false;
         p = copied = end;
         continue;
       }
