@@ -81,16 +81,13 @@ void take_slot_as_value(TranslationContext& ctx, ModelSlot& slot, OptionalList& 
   slot = ModelSlot{};
 }
 
-// An element's dtemp is its temperature's difference from the circuit's.
-// The t_abs and t_measured of Ondrel's cards are absolute temperatures, not
-// a difference: dtemp has no place and is reported.
-void report_element_temperature(TranslationContext& ctx, const OptionalList& dtemp,
-                                std::string_view element_name) {
-  report_unplaced_values(ctx, {{"dtemp", &dtemp}}, element_name);
-}
-
+// Values with no place on Ondrel's R, C and L lines are reported: an
+// element's dtemp is its temperature's difference from the circuit's, and
+// the t_abs and t_measured of Ondrel's cards are absolute temperatures, not
+// a difference; a resistor's ac (small-signal) resistance, a capacitor's
+// second c= and an inductor's ltype have no counterpart.
 struct ResistorValues {
-  OptionalList value, tc1, tc2, scale, m, l, w, dtemp, c;
+  OptionalList value, tc1, tc2, scale, m, l, w, dtemp, c, ac;
 };
 
 constexpr std::array<KeywordField<ResistorValues>, 8> kResistorKeywords = {{
@@ -125,12 +122,11 @@ bool read_resistor_keywords(TranslationContext& ctx, int target, const std::stri
         read_positional_value(ctx, values.tc2);
       }
     } else if (kind == kw("ac")) {
-      // The small-signal resistance has no counterpart; it is passed over.
+      // The small-signal resistance has no counterpart: read to be reported.
       next_element_token(ctx, MODE_ALL_KEYWORDS);
       if (!ctx.statement_ended && ctx.token_kind == TOK_EQUALS)
         next_element_token(ctx, MODE_ALL_KEYWORDS);
-      OptionalList dropped;
-      read_positional_value(ctx, dropped);
+      read_positional_value(ctx, values.ac);
     } else {
       return reject(ctx, target, kBadResistor, name);
     }
@@ -273,7 +269,7 @@ void translate_r(TranslationContext& ctx, int target, int /*code*/) {
   }
   if (!read_resistor_keywords(ctx, target, start.name, values)) return;
   apply_geometry_scale(ctx, {&values.l, &values.w});
-  report_element_temperature(ctx, values.dtemp, start.name);
+  report_unplaced_values(ctx, {{"dtemp", &values.dtemp}, {"ac", &values.ac}}, start.name);
 
   take_slot_as_value(ctx, start.slot, values.value, values.l && values.w);
   const std::string model = start.slot.name;
@@ -342,7 +338,7 @@ void translate_c(TranslationContext& ctx, int target, int /*code*/) {
     if (!read_keyword_value(ctx, target, *field, kBadCapacitor, start.name)) return;
   }
   apply_geometry_scale(ctx, {&values.l, &values.w});
-  report_element_temperature(ctx, values.dtemp, start.name);
+  report_unplaced_values(ctx, {{"dtemp", &values.dtemp}, {"c", &values.dropped}}, start.name);
 
   take_slot_as_value(ctx, start.slot, values.value, values.l && values.w);
   const std::string model = start.slot.name;
@@ -419,7 +415,7 @@ void translate_l(TranslationContext& ctx, int target, int /*code*/) {
     if (!read_keyword_value(ctx, target, *field, kBadInductor, start.name)) return;
   }
 
-  report_element_temperature(ctx, values.dtemp, start.name);
+  report_unplaced_values(ctx, {{"dtemp", &values.dtemp}, {"ltype", &values.dropped}}, start.name);
   take_slot_as_value(ctx, start.slot, values.value, false);
   if (values.value) {
     fold_factor_if(values.value, values.scale, TOK_STAR, true);

@@ -75,10 +75,8 @@ const std::set<std::string> kSyntaxWords = {
 // sources still drop without a word: by element letter, the keywords whose
 // values are left out of this check.
 const std::map<char, std::vector<std::string>> kValuesStillDropped = {
-    {'l', {"ltype", "ic"}},
+    {'l', {"ic"}},
     {'t', {"ic"}},
-    {'r', {"ac"}},
-    {'c', {"c"}},
     {'e', {"ic", "npdelay", "abs"}},
     {'g', {"ic", "npdelay", "abs"}},
 };
