@@ -40,6 +40,9 @@ struct ControlledSource {
   std::vector<TokenList> coefficients;         // of a polynomial
 
   OptionalList gain, scale, m, max, min, abs, td;
+  // Read to be reported: Ondrel's sources take no delay point count or
+  // initial conditions of their inputs.
+  OptionalList npdelay, ic;
   /// Table entries (pwl and gates), each a value; written comma-separated.
   std::vector<TokenList> table;
   /// Transfer function of laplace (numerator "/" denominator) and the

@@ -278,11 +278,11 @@ bool read_form_keyword(TranslationContext& ctx, int target, ControlledSource& s)
     if (!read_control_input(ctx, target, s, 1)) return false;
     if (starts_plain_value(ctx)) read_positional_value(ctx, s.gain);
   } else if (kind == kw("npdelay")) {
-    OptionalList dropped;
-    return read_keyword_value(ctx, target, dropped, kBadSource, s.name);
+    return read_keyword_value(ctx, target, s.npdelay, kBadSource, s.name);
   } else if (kind == kw("ic")) {
-    std::vector<TokenList> dropped;
-    return read_keyword_sequence(ctx, target, dropped, kBadSource, s.name);
+    std::vector<TokenList> values;
+    if (!read_keyword_sequence(ctx, target, values, kBadSource, s.name)) return false;
+    if (!values.empty()) s.ic = std::move(values.front());
   } else {
     return reject(ctx, target, kBadSource, s.name);
   }
@@ -346,6 +346,7 @@ void translate_efgh(TranslationContext& ctx, int target, int code) {
   while (!ctx.statement_ended && ctx.token_kind != TOK_EOF) {
     if (!read_source_item(ctx, target, s)) return;
   }
+  report_unplaced_values(ctx, {{"npdelay", &s.npdelay}, {"ic", &s.ic}}, s.name);
   write_controlled_source(ctx, target, s);
 }
 

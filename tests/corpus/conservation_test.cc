@@ -77,8 +77,8 @@ const std::set<std::string> kSyntaxWords = {
 const std::map<char, std::vector<std::string>> kValuesStillDropped = {
     {'l', {"ic"}},
     {'t', {"ic"}},
-    {'e', {"ic", "npdelay", "abs"}},
-    {'g', {"ic", "npdelay", "abs"}},
+    {'e', {"abs"}},  // abs=1 is written as the abs( of the value
+    {'g', {"abs"}},
 };
 
 // A model card's source less the parameters the report lists as dropped
