@@ -43,19 +43,28 @@ void for_each_run(std::string_view text, Visit visit) {
   }
 }
 
+// The spelling of what `key` names, met for the first time: the one an
+// earlier translation of the file assigned, else `usual`; recorded under
+// `usual` (lower case) so that the end of the file finds names written alike,
+// and reported when `report` is set.
+const std::string& assign_spelling(TranslationContext& ctx, std::string key,
+                                   const std::string& usual, bool report) {
+  NameBook& book = ctx.names;
+  const auto assigned = book.assigned.spellings.find(key);
+  const std::string& spelling =
+      assigned != book.assigned.spellings.end() ? assigned->second : usual;
+  book.spelled_as[lower_ascii_text(usual)].push_back(key);
+  if (report) post_info(ctx, "Name " + key + " is written as " + spelling);
+  return book.respelled.emplace(std::move(key), spelling).first->second;
+}
+
 // The spelling of a name met for the first time, recorded and reported.
 const std::string& spelling_of(TranslationContext& ctx, const std::string& name) {
   NameBook& book = ctx.names;
   if (const auto known = book.respelled.find(name); known != book.respelled.end()) {
     return known->second;
   }
-  const std::string usual = default_spelling(name);
-  const auto assigned = book.assigned.spellings.find(name);
-  const std::string& spelling =
-      assigned != book.assigned.spellings.end() ? assigned->second : usual;
-  book.spelled_as[usual].push_back(name);
-  post_info(ctx, "Name " + name + " is written as " + spelling);
-  return book.respelled.emplace(name, spelling).first->second;
+  return assign_spelling(ctx, name, default_spelling(name), true);
 }
 
 // The hash of `element_key(scope, name)`, the name taken in lower case,
@@ -119,35 +128,24 @@ void note_respelled(TranslationContext& ctx, int target, std::string_view text, 
 }
 
 std::string polarity_spelling(TranslationContext& ctx, std::string_view name, char sign) {
-  NameBook& book = ctx.names;
   std::string source = lower_ascii_text(name);
   source += sign;
-  if (const auto known = book.respelled.find(source); known != book.respelled.end()) {
+  if (const auto known = ctx.names.respelled.find(source); known != ctx.names.respelled.end()) {
     return known->second;
   }
   std::string usual = source;
   usual.back() = sign == '+' ? 'p' : 'n';
-  const auto assigned = book.assigned.spellings.find(source);
-  std::string spelling = assigned != book.assigned.spellings.end() ? assigned->second : usual;
-  book.spelled_as[usual].push_back(source);
-  post_info(ctx, "Name " + source + " is written as " + spelling);
-  book.respelled.emplace(std::move(source), spelling);
-  return spelling;
+  return assign_spelling(ctx, std::move(source), usual, true);
 }
 
 std::string made_up_name(TranslationContext& ctx, const std::string& usual) {
-  NameBook& book = ctx.names;
   // Keyed apart from source names, which hold no control character; one
   // key for every use of the name, so that only a source name clashes.
   std::string key = "\x01" + usual;
-  if (const auto known = book.respelled.find(key); known != book.respelled.end()) {
+  if (const auto known = ctx.names.respelled.find(key); known != ctx.names.respelled.end()) {
     return known->second;
   }
-  const auto assigned = book.assigned.spellings.find(key);
-  std::string name = assigned != book.assigned.spellings.end() ? assigned->second : usual;
-  book.spelled_as[lower_ascii_text(usual)].push_back(key);
-  book.respelled.emplace(std::move(key), name);
-  return name;
+  return assign_spelling(ctx, std::move(key), usual, false);
 }
 
 std::string copied_node_name(TranslationContext& ctx, std::string_view node) {
