@@ -93,15 +93,12 @@ ValueRead read_parameter_value(TranslationContext& ctx, TokenList& list, std::st
 
   // A call is written by the expression reader, which spells out what
   // Ondrel writes differently (db(x) as one value, pow( and sign( exactly);
-  // the pieces stay for what it cannot read.
-  if (pieces.has_call() && !pieces.source().empty()) {
-    const std::string text = (sign == TOK_MINUS ? "-" : "") + std::string(pieces.source());
-    TokenList written;
-    std::string unread;
-    if (add_expression(ctx, text, false, written, unread)) {
-      list.insert(list.end(), written.begin(), written.end());
-      return ValueRead::ok;
-    }
+  // what it cannot read is reported, never written as the scanner spelled it.
+  if (pieces.has_call()) {
+    const std::string text = (sign == TOK_MINUS ? "-" : "") + pieces.source();
+    if (add_expression(ctx, text, false, list, problem)) return ValueRead::ok;
+    problem_text = text.substr(0, kQuotedSourceLimit);
+    return ValueRead::untranslatable;
   }
   const bool single = pieces_list.size() == first + 1;
   if (single && is_number_kind(pieces_list[first].kind)) {

@@ -24,7 +24,11 @@ bool ExpressionPieces::add_current(const TranslationContext& ctx) {
     line_ = ctx.scan.line;
     start_ = ctx.scan.token_start;
   } else if (ctx.scan.line.data() != line_.data()) {
-    one_line_ = false;
+    // A value continued on a "+" line: only the pieces' text is kept.
+    joined_.append(line_.substr(start_, end_ - start_));
+    joined_ += ctx.scan.comma_before ? ',' : ' ';
+    line_ = ctx.scan.line;
+    start_ = ctx.scan.token_start;
   }
   end_ = ctx.scan.pos;
   has_call_ |= kind == TOK_CALL;

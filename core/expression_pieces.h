@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "core/token_list.h"
 #include "core/translation_context.h"
 
@@ -16,18 +19,17 @@ class ExpressionPieces {
   bool add_current(const TranslationContext& ctx);
   /// Whether a call is among the pieces.
   bool has_call() const { return has_call_; }
-  /// The source text of the pieces when they stand on one line, else empty.
-  std::string_view source() const {
-    return one_line_ ? line_.substr(start_, end_ - start_) : std::string_view();
-  }
+  /// The source text of the pieces; pieces on later lines joined with a
+  /// blank, or the comma the source had there.
+  std::string source() const { return joined_ + std::string(line_.substr(start_, end_ - start_)); }
 
  private:
   TokenList& list_;
   int previous_ = TOK_EOF;  // kind of the last piece added; TOK_EOF before the first
   bool has_call_ = false;
-  bool one_line_ = true;
-  std::string_view line_;  // of the first piece
-  std::size_t start_ = 0;  // where the first piece begins on it
+  std::string joined_;     // the pieces on lines before the current one
+  std::string_view line_;  // of the first piece on the current line
+  std::size_t start_ = 0;  // where that piece begins on it
   std::size_t end_ = 0;    // where the last piece ends
 };
 

@@ -2,13 +2,16 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/char_class.h"
+#include "core/diagnostics.h"
 #include "core/keywords.h"
 #include "core/names.h"
+#include "core/numeric_value.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
@@ -102,6 +105,7 @@ bool read_instance_parameters(TranslationContext& ctx, int target, const std::st
 // T name in+ in- out+ out- [z0=|zo= td= l= f= nl= ic=v1,i1,v2,i2]
 //   -> name in+ in- out+ out- z0= td=
 //      [.ic v(in+[,in-]) =v1] [.ic v(out+[,out-]) =v2]
+// Currents i1 and i2 other than 0 are reported.
 void translate_t(TranslationContext& ctx, int target, int /*code*/) {
   const std::string name = read_element_name(ctx);
   if (!read_element_nodes(ctx, target, 4, name)) return;
@@ -131,6 +135,15 @@ void translate_t(TranslationContext& ctx, int target, int /*code*/) {
     fold_factor(v.td, *v.f, TOK_SLASH, false);
   }
 
+  // The port currents of ic= have no place: only the voltages are written,
+  // so a current other than the default 0 is reported.
+  const auto nonzero = [&ctx](const TokenList& value) {
+    const std::optional<double> number = numeric_value(ctx, value);
+    return !number || *number != 0;
+  };
+  if ((v.ic.size() > 1 && nonzero(v.ic[1])) || (v.ic.size() > 3 && nonzero(v.ic[3]))) {
+    post_warning(ctx, "Instance values not translated: ic currents", name);
+  }
   write_element_start(ctx, target, name, ctx.output_nodes);
   write_joined_if(ctx, target, "z0=", v.z0);
   write_joined_if(ctx, target, "td=", v.td);

@@ -307,7 +307,8 @@ void translate_q(TranslationContext& ctx, int target, int /*code*/) {
 // J name d g s [b] model [area] [area= l= m= w= dtemp= vbe= vce= ic=]
 //   -> xname d g s model params:area=w*l m=       (geometry given)
 //   -> name d g s model [area] [ic=vbe,vce]          (otherwise)
-// dtemp is reported, and in the geometry form ic and a lone l or w.
+// dtemp is reported, in the geometry form ic and a lone l or w, and beside
+// an area l and w.
 void translate_j(TranslationContext& ctx, int target, int /*code*/) {
   std::string name;
   if (!read_name_and_nodes(ctx, target, 3, name)) return;
@@ -355,13 +356,13 @@ void translate_j(TranslationContext& ctx, int target, int /*code*/) {
     }
     if (!read_keyword_value(ctx, target, *field, kBadJfet, name)) return;
     if (kind == kw("area")) area_named = false;
-    if (kind == kw("w")) {
-      v.area.reset();
-      if (!second_name.empty()) {
-        fourth_node = model;
-        model = second_name;
-        second_name.clear();
-      }
+    // J d g s b jmod w=: the name read as the area is the model. A number
+    // given as the area stays the area.
+    if (kind == kw("w") && !second_name.empty()) {
+      if (area_named) v.area.reset();
+      fourth_node = model;
+      model = second_name;
+      second_name.clear();
     }
   }
   apply_geometry_scale(ctx, {&v.l, &v.w});
@@ -392,7 +393,8 @@ void translate_j(TranslationContext& ctx, int target, int /*code*/) {
     const std::array<ParamItem, 2> items = {{{"area=", &area}, {"m=", &v.m}}};
     write_params(ctx, target, items, false);
   } else {
-    report_unplaced_values(ctx, {{"dtemp", &v.dtemp}}, name);
+    // With the area given, l and w have no place.
+    report_unplaced_values(ctx, {{"l", &v.l}, {"w", &v.w}, {"dtemp", &v.dtemp}}, name);
     fold_factor_if(v.area, v.m, TOK_STAR, false);
     write_element_start(ctx, target, name, ctx.output_nodes);
     write_piece(ctx, target, model_reference(ctx, model));

@@ -38,6 +38,9 @@ K8 La Lb
 J1 d g s b jmod
 J2 d g s b jmod area=2
 J3 d g s jmod jarea
+* A JFET's area given beside its gate's size: the area stays, l and w reported
+J4 d g s jmod 2 w=3u
+J5 d g s jmod area=2 w=3u l=1u
 .model jmod njf
 .model rmod r rsh=1
 .model cmod c cj=1
