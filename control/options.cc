@@ -83,6 +83,21 @@ void add_counted_option(TranslationContext& ctx, const OptionRow& row, std::stri
   next_token(ctx, MODE_ALL_KEYWORDS);
 }
 
+// DEFL, DEFW, DEFAD and DEFAS are also the defaults of the MOSFET wrapper
+// subcircuits, whose own defaults would otherwise stand for every value an
+// instance leaves out.
+void keep_element_default(TranslationContext& ctx, int keyword, std::string_view value) {
+  ElementDefaults& defaults = ctx.element_defaults;
+  std::string* kept = keyword == kw("defl")    ? &defaults.l
+                      : keyword == kw("defw")  ? &defaults.w
+                      : keyword == kw("defad") ? &defaults.ad
+                      : keyword == kw("defas") ? &defaults.as
+                                               : nullptr;
+  if (kept == nullptr || *kept == value) return;
+  if (!ctx.names.models.empty()) ctx.settings_came_late = true;
+  kept->assign(value);
+}
+
 // NAME = NUMBER -> NAME=NUMBER; a parameter name or expression as the value
 // is not carried over. False when the "=" is missing (the statement has then
 // been rejected).
@@ -99,6 +114,7 @@ bool add_valued_option(TranslationContext& ctx, const OptionRow& row, std::strin
   items += '=';
   items += token_text(ctx);
   items += ' ';
+  keep_element_default(ctx, row.keyword, token_text(ctx));
   next_token(ctx, MODE_ALL_KEYWORDS);
   return true;
 }

@@ -59,6 +59,17 @@ struct ModelBin {
   std::string written;
 };
 
+/// HSPICE's defaults for a MOSFET line that leaves a value out, as
+/// `.option defl defw defad defas` give them (empty when not given): the
+/// defaults of every MOSFET wrapper subcircuit.
+struct ElementDefaults {
+  std::string l;
+  std::string w;
+  std::string ad;
+  std::string as;
+  bool operator==(const ElementDefaults&) const = default;
+};
+
 /// Names that a translation must write otherwise than it would by itself,
 /// because written its own way they would be one name with another. Found
 /// by one translation of a file and followed by the next.
@@ -75,11 +86,12 @@ struct NameAssignments {
   /// because the model of that name came later.
   StringMap<bool> models;
   /// What holds for the whole file but stood after statements it applies
-  /// to: the `.global` names, and `.option scale` and `scalm` as the source
-  /// gives their values (empty when not given).
+  /// to: the `.global` names, `.option scale` and `scalm` as the source
+  /// gives their values (empty when not given), and the MOSFET defaults.
   std::vector<std::string> global_names;
   std::string scale;
   std::string scalm;
+  ElementDefaults element_defaults;
   bool settings_came_late = false;
   /// An .if block asked for parameters' earlier values: keep them.
   bool keep_parameter_values = false;

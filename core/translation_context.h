@@ -102,9 +102,11 @@ struct TranslationContext {
 
   // Settings that hold for the whole file.
   GeometryScales geometry_scales;
+  ElementDefaults element_defaults;
   // Set once a node name has been written: from then on a `.global` or an
   // `.option scale` met means the file must be read again with it known
-  // from the start (`settings_came_late`).
+  // from the start (`settings_came_late`); so does a `.option scalm` or
+  // MOSFET default met once a model is written.
   bool nodes_written = false;
   bool settings_came_late = false;
 

@@ -196,6 +196,16 @@ void write_shared_areas(WrapperWriter& out, const ParameterRecord& r) {
   }
 }
 
+// The wrapper's defaults: HSPICE's, or those the file's options give.
+std::string wrapper_defaults(const ElementDefaults& given) {
+  const auto or_default = [](const std::string& value, std::string_view hspice) {
+    return value.empty() ? std::string(hspice) : value;
+  };
+  return "+ l=" + or_default(given.l, "100u") + " w=" + or_default(given.w, "100u") +
+         " m=1 ad=" + or_default(given.ad, "0") + " as=" + or_default(given.as, "0") +
+         " pd=0 ps=0 nrd=0 nrs=0 nrg=0 nrb=0";
+}
+
 }  // namespace
 
 // .model NAME nmos|pmos params
@@ -216,7 +226,7 @@ void translate_mosfet_model(TranslationContext& ctx, int target, int kind, const
 
   WrapperWriter out(ctx, target, record);
   out.line(".subckt " + name + " d g s sub params:");
-  out.line("+ l=100u w=100u m=1 ad=0 as=0 pd=0 ps=0 nrd=0 nrs=0 nrg=0 nrb=0");
+  out.line(wrapper_defaults(ctx.element_defaults));
   out.line("M d g s sub " + name);
   const std::string_view level = record.text(kw("level"));
   write_dimension(out, level, {"+ l = { l ", kw("lmlt"), kw("xl"), kw("ld"), kw("dl0"), kw("dl")});

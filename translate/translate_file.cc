@@ -59,13 +59,14 @@ void translate_file(TranslationContext& ctx) {
 namespace {
 
 // A second reading of a file knows from its start what the first found
-// later on: the global names and the geometry scales.
+// later on: the global names, the geometry scales and the MOSFET defaults.
 void know_settings_from_start(TranslationContext& ctx) {
   const NameAssignments& assigned = ctx.names.assigned;
   if (!assigned.settings_came_late) return;
   for (const std::string& name : assigned.global_names) ctx.global_names.add(name);
   ctx.geometry_scales.scale = assigned.scale;
   ctx.geometry_scales.scalm = assigned.scalm;
+  ctx.element_defaults = assigned.element_defaults;
 }
 
 // One translation of `input`; the names it wrote as one with another are
@@ -101,6 +102,7 @@ TranslatedBlocks translate_pass(std::string_view input, const TranslationOptions
     conflicts.global_names = ctx.global_names.names();
     conflicts.scale = ctx.geometry_scales.scale;
     conflicts.scalm = ctx.geometry_scales.scalm;
+    conflicts.element_defaults = ctx.element_defaults;
   }
 
   TranslatedBlocks result;
