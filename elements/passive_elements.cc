@@ -321,6 +321,11 @@ void translate_r(TranslationContext& ctx, int target, int /*code*/) {
 void translate_c(TranslationContext& ctx, int target, int /*code*/) {
   PassiveStart start;
   if (!read_passive_start(ctx, target, start)) return;
+  if (!ctx.statement_ended && ctx.token_kind == kw("poly")) {
+    // A polynomial capacitance has no value that could be written.
+    reject(ctx, target, "POLY keyword is not supported on C statement", start.name);
+    return;
+  }
   CapacitorValues values;
   const bool keyword_given = !ctx.statement_ended && ctx.token_kind == kw("c");
   if (!skip_value_keyword(ctx, target, kw("c"))) return;

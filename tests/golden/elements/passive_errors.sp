@@ -9,3 +9,6 @@ L1 a b 1u q=1
 L2 a b l
 * Commas are separators: stray ones change nothing.
 R5 c, d ,, 1k
+* A polynomial capacitance has no value to write: reported, not taken for
+* a parameter named poly
+C3 a 0 POLY 1p 0.1p
