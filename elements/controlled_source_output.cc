@@ -163,12 +163,6 @@ TokenList behavioural_expression(const ControlledSource& s, const TokenList& con
     token_list_combine(false, core, *s.gain, false, false, op);
   }
   if (!table) return core;
-  if (s.form == SourceForm::vccap) {
-    TokenList derivative{{kw("ddt"), 0}};
-    append(derivative, core);
-    token_list_add(TOK_RPAREN, 0, derivative);
-    core = std::move(derivative);
-  }
   // table( X,x1,y1,x2,y2): the points' numbers, comma-separated.
   TokenList lookup{{kw("table"), 0}};
   append(lookup, core);
@@ -217,6 +211,12 @@ void write_transfer_form(TranslationContext& ctx, int target, const ControlledSo
   if (s.form == SourceForm::delay) {
     TokenList delay{{kw("delay"), 0}, {TOK_STAR, 0}};
     append(delay, *s.td);
+    // The text "{ exp(-s" opens braces of its own: a delay given by an
+    // expression is a group inside them.
+    if (!s.td->empty() && s.td->front().kind == TOK_LBRACE && s.td->back().kind == TOK_RBRACE) {
+      delay[2].kind = TOK_LPAREN;
+      delay.back().kind = TOK_RPAREN;
+    }
     token_list_write(ctx, target, delay);
     write_piece(ctx, target, ") }");
   } else if (s.form == SourceForm::laplace) {
@@ -242,6 +242,9 @@ void write_transfer_form(TranslationContext& ctx, int target, const ControlledSo
 }  // namespace
 
 void write_controlled_source(TranslationContext& ctx, int target, ControlledSource& s) {
+  // A linear source with td= is its gain times its input, delayed.
+  const bool delayed_linear = s.form == SourceForm::linear && s.td;
+  if (delayed_linear) s.form = SourceForm::delay;
   if (const std::string_view problem = carry_problem(ctx, s); !problem.empty()) {
     warn_and_skip(ctx, target, problem, s.name);
     return;
@@ -257,6 +260,7 @@ void write_controlled_source(TranslationContext& ctx, int target, ControlledSour
   TokenList control;
   if (s.form != SourceForm::cur) control = control_expression(ctx, s);
   apply_factors(s, control);
+  if (delayed_linear && s.gain) token_list_combine(true, control, *s.gain, false, false, TOK_STAR);
   write_element_start(ctx, target, name, ctx.output_nodes);
   if (s.form == SourceForm::delay || s.form == SourceForm::laplace || s.form == SourceForm::freq) {
     write_transfer_form(ctx, target, s, control);
@@ -266,14 +270,21 @@ void write_controlled_source(TranslationContext& ctx, int target, ControlledSour
   TokenList core = behavioural_expression(s, control);
   const bool limited = has_limits(ctx, s);
   apply_limits(ctx, s, core);
+  const std::string across = "v(" + global_node_name(ctx, ctx.output_nodes[0]) + "," +
+                             global_node_name(ctx, ctx.output_nodes[1]) + ")";
   if (s.form == SourceForm::vcr && (limited || !s.table.empty())) {
     // A resistance: the current is the output voltage over it.
-    const std::string across = "v(" + global_node_name(ctx, ctx.output_nodes[0]) + "," +
-                               global_node_name(ctx, ctx.output_nodes[1]) + ")";
     TokenList current = text_list(ctx, across, TOK_NAME);
     token_list_add(TOK_SLASH, 0, current);
     append(current, core);
     core = std::move(current);
+  } else if (s.form == SourceForm::vccap) {
+    // A capacitance: the current is it times the rate of change of the
+    // output voltage.
+    token_list_add(TOK_STAR, 0, core);
+    token_list_add(kw("ddt"), 0, core);
+    append(core, text_list(ctx, across, TOK_NAME));
+    token_list_add(TOK_RPAREN, 0, core);
   }
   TokenList value{{TOK_LBRACE, 0}};
   append(value, core);

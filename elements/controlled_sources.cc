@@ -222,20 +222,6 @@ bool read_linear_item(TranslationContext& ctx, int target, ControlledSource& s) 
   return true;
 }
 
-// Writes every line of the statement unchanged, the current one and its
-// continuation lines included.
-void copy_whole_statement(TranslationContext& ctx, int target) {
-  const std::vector<std::string_view>& lines = ctx.statement_lines;
-  for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
-    const std::size_t first = lines[i].find_first_not_of(" \t");
-    if (first == std::string_view::npos || lines[i][first] == '*' || lines[i][first] == '$') {
-      continue;
-    }
-    write_line(ctx, target, lines[i]);
-  }
-  copy_statement(ctx, target, MODE_DOT_KEYWORDS);
-}
-
 struct SourceKeyword {
   int keyword;
   OptionalList ControlledSource::*field;
@@ -289,6 +275,20 @@ bool read_form_keyword(TranslationContext& ctx, int target, ControlledSource& s)
   return true;
 }
 
+// A negative gain after the controlling input, kept in parentheses so that
+// it reads as one factor: v(a,b)*(-2).
+bool read_negative_gain(TranslationContext& ctx, int target, ControlledSource& s) {
+  if (s.form != SourceForm::linear || !has_control_input(s) || s.gain) {
+    return reject(ctx, target, kBadSource, s.name);
+  }
+  TokenList gain{{TOK_LPAREN, 0}};
+  read_value(ctx, gain);
+  if (gain.size() == 1) return reject(ctx, target, kBadSource, s.name);
+  token_list_add(TOK_RPAREN, 0, gain);
+  s.gain = std::move(gain);
+  return true;
+}
+
 // One step of the main loop, at the current token. False when the statement
 // is finished (rejected, or copied unchanged).
 bool read_source_item(TranslationContext& ctx, int target, ControlledSource& s) {
@@ -302,11 +302,7 @@ bool read_source_item(TranslationContext& ctx, int target, ControlledSource& s) 
       (kind == TOK_PLUS && has_control_input(s))) {
     return read_linear_item(ctx, target, s);
   }
-  if (kind == TOK_MINUS) {
-    // A negative gain: the line stands as it was written.
-    copy_whole_statement(ctx, target);
-    return false;
-  }
+  if (kind == TOK_MINUS) return read_negative_gain(ctx, target, s);
   if (kind == TOK_CALL) return read_call_form(ctx, target, s);
   if (kind == kw("poly")) return read_poly_keyword(ctx, target, s);
   for (const SourceKeyword& row : kValueKeywords) {

@@ -125,11 +125,17 @@ TEST(Limits, GrowWithTheStatement) {
   }
 }
 
-TEST(NegativeGain, CopiesEveryLineOfTheStatement) {
+TEST(NegativeGain, IsReadAcrossContinuationLinesLikeAnyGain) {
   const testing::Translated out =
       translate_body("E1 out 0\n* note\n+ in 0 -2\n+ max=5\nR1 a b 1\n");
-  EXPECT_EQ(out.text, "E1 out 0\n+ in 0 -2\n+ max=5\n* note\nr1 a b 1 \n");
+  EXPECT_EQ(out.text, "e1 out 0 value={ min(v(in,0)*(-2),5) } \n* note\nr1 a b 1 \n");
   EXPECT_TRUE(out.messages.empty());
+  // A second gain, or a minus where no gain can stand, is reported.
+  for (const char* line : {"E1 out 0 in 0 2 -3\n", "E1 out 0 -in 0 2\n"}) {
+    const testing::Translated rejected = translate_body(line);
+    ASSERT_EQ(rejected.messages.size(), 1u) << line;
+    EXPECT_EQ(rejected.text.rfind("****", 0), 0u) << rejected.text;
+  }
 }
 
 TEST(ControllingExpression, IsNotCutToTheLengthOfAName) {

@@ -5,7 +5,7 @@ H1 out 0 vsense 1k
 E2 out 0 poly(2) a 0 b 0 0 1 1
 E3 out 0 opamp p n
 E4 out 0 delay c d td=1n
-* A negative gain leaves the line as it was written.
+* A negative gain is written like any other gain.
 G2 out 0 a b -1m
 * f sources become g, h sources e, but in the polynomial form.
 F3 out 0 poly(2) vs1 vs2 0 1 1

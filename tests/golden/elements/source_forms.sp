@@ -38,3 +38,15 @@ E16 99 40 poly(1) (98,25) 0.7153 1
 F4 7 99 poly(3) vb vc ve 0 28.29e6 -30e6 30e6
 G12 out 0 vccs in ref gm max='1*ilim' min='-1*ilim'
 E17 out 0 in 0 2 ic=1,2 npdelay=3
+* A negative gain is a gain like any other: nodes respelled, globals and
+* limits kept, F and H renamed
+.global vdd
+E20 out 0 in+ in- -1
+R20 in+ 0 1k
+G20 vdd 0 bus<1> 0 -1m
+E21 out 0 x 0 -2 max=1 min=-1
+E22 out 0 vcvs vdd 0 -gain
+F20 out 0 vs -2
+* A gain with td= is delayed
+E23 out 0 x 0 2 td=1n
+H20 out 0 vs -1k td=tdel m=2
