@@ -18,10 +18,12 @@ constexpr std::string_view kFowlerNordheim =
 // aliases the shared table writes under the sidewall names (`cjw`, `exp`,
 // `php`, `pjw`). `pj` is the junction perimeter here; the shared table
 // would write it as the junction potential `pb`. The band gap `eg` is the
-// diode's own and is written.
+// diode's own and is written. The reverse knee current `ikr` has no
+// counterpart (the shared table's `isr` is a recombination current): it is
+// reported as dropped, and the card's junction stays as given.
 constexpr int kNotWritten[] = {kw("level"), kw("l"),   kw("var"),  kw("cjsw"), kw("mjsw"),
                                kw("cjp_1"), kw("phi"), kw("pbsw"), kw("jsw"),  kw("cjw"),
-                               kw("exp"),   kw("php"), kw("pjw"),  kw("pj")};
+                               kw("exp"),   kw("php"), kw("pjw"),  kw("pj"),   kw("ikr")};
 
 struct DiodeName {
   int code;
@@ -37,43 +39,6 @@ constexpr DiodeName kDiodeNames[] = {
 
 void post(TranslationContext& ctx, std::string_view text) {
   if (ctx.log != nullptr) ctx.log->post_status(text);
-}
-
-void append(TokenList& list, const TokenList& more) {
-  list.insert(list.end(), more.begin(), more.end());
-}
-
-// "*" and the value, when the parameter has one.
-void append_factor(TokenList& list, const TokenList& value) {
-  if (value.empty()) return;
-  list.push_back({TOK_STAR, 0});
-  append(list, value);
-}
-
-// Ondrel has no reverse knee current. The knee is carried by the
-// recombination current { sqrt(1*IKR)*0.026*N*IS }, with a grading of 0.5
-// and a junction potential of { 0.026*N*{ that current } }. Values keep
-// their braces inside these expressions, as Ondrel writes nested ones.
-void fold_reverse_knee(ParameterRecord& r) {
-  const TokenList& n = r.value(kw("n"));
-  TokenList knee = {{NODE_SQRT_ONE, 0}, {TOK_STAR, 0}};
-  append(knee, r.value(kw("ikr")));
-  knee.insert(knee.end(), {{TOK_RPAREN, 0}, {TOK_STAR, 0}, {NODE_VT, 0}});
-  append_factor(knee, n);
-  append_factor(knee, r.value(kw("is")));
-  knee = braced(std::move(knee));
-
-  TokenList potential = {{NODE_VT, 0}};
-  append_factor(potential, n);
-  append_factor(potential, knee);
-
-  r.set_value(kw("ikr"), std::move(knee));
-  r.set_value(kw("m"), piece(NODE_HALF));
-  r.set_given(kw("m"), true);
-  r.set_given(kw("mj"), false);
-  r.set_value(kw("vj"), braced(std::move(potential)));
-  r.set_given(kw("vj"), true);
-  r.set_given(kw("pb"), false);
 }
 
 // The wrapper's default area: the card's own, or the junction of w by l.
@@ -109,7 +74,6 @@ bool read_diode_parameters(TranslationContext& ctx, int target, ParameterRecord&
     record.replace(kw("level"), piece(NODE_ONE), "1");
     record.set_given(kw("level"), true);
   }
-  if (record.given(kw("ikr"))) fold_reverse_knee(record);
   // Emptied names rather than cleared flags: the wrapper still reads the
   // level, l and w.
   for (int code : kNotWritten) record.rename(code, "");

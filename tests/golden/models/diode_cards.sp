@@ -8,6 +8,7 @@
 .model d3 d level=3 js=1e-4 scalm=1e-6
 .model d3.scaled d LEVEL=3 IS=1E-14 SCALM=1E-6 SHRINK=0.9 XOI=5k XOM=tm0
 + LM=2u WM=3u LP=4u WP='wp0*2'
+* The reverse knee current has no counterpart: reported, the junction kept
 .model knee d is=1e-14 n=1.5 ikr=10m vj=0.7 mj=0.3
 .model knee3 d level=3 is=1e-14 scalm=1e-6 ikr=ik0
 .model area d area=2
