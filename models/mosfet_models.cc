@@ -251,15 +251,26 @@ void scale_junctions(ParameterRecord& r) {
 }
 
 // BSIM3v3 has no xl or xw: the drawn-size offsets go into lint and wint,
-// which an absent lint or wint receives from zero.
+// which an absent lint or wint receives from zero. They change the size the
+// capacitances see as well: dlc and dwc take them too where the card gives
+// them (absent, they are lint and wint).
 void offsets_into_lint_wint(ParameterRecord& r) {
-  constexpr std::pair<int, int> kOffsets[] = {{kw("xl"), kw("lint")}, {kw("xw"), kw("wint")}};
-  for (const auto& [offset, internal] : kOffsets) {
-    if (!r.given(offset)) continue;
-    const TokenList base = r.given(internal) ? r.value(internal) : piece(NODE_ZERO);
-    const TokenList half = operate(r.value(offset), TOK_SLASH, piece(NODE_TWO));
-    r.set_value(internal, braced(operate(base, TOK_MINUS, half)));
-    r.set_given(internal, true);
+  struct Offset {
+    int offset;
+    int internal;
+    int capacitance;
+  };
+  constexpr Offset kOffsets[] = {{kw("xl"), kw("lint"), kw("dlc")},
+                                 {kw("xw"), kw("wint"), kw("dwc")}};
+  for (const Offset& o : kOffsets) {
+    if (!r.given(o.offset)) continue;
+    const TokenList half = operate(r.value(o.offset), TOK_SLASH, piece(NODE_TWO));
+    for (int code : {o.internal, o.capacitance}) {
+      if (code == o.capacitance && !r.given(code)) continue;
+      const TokenList base = r.given(code) ? r.value(code) : piece(NODE_ZERO);
+      r.set_value(code, braced(operate(base, TOK_MINUS, half)));
+      r.set_given(code, true);
+    }
   }
 }
 

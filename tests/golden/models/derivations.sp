@@ -13,6 +13,8 @@
 .model both_bsim1 nmos level=13 toxm=0.025 tox=2.5e-8
 .model offsets nmos level=49 lint=1e-8 wint=2e-8 xl=-2e-8 xw=4e-8
 .model offsets_only nmos level=49 xl=-2e-8
+* the capacitances see the offsets too: dlc and dwc where the card gives them
+.model offsets_cv nmos level=49 dlc=1.5e-8 dwc=2.5e-8 xl=-2e-8 xw=1e-8
 .model no_offsets nmos level=49 lint=1e-8
 .model renames nmos level=2 cgbom=1 cgdom=2 cgsom=3 u00=500 vddm=5 cjm=1 cjw=2 mj0=0.5
 + exp=0.3 phib=0.8 php=0.9 rshm=20 dlat=0.1u tps=1 vt=0.6 bet=1e-4 dfs=1 vmx=1e5
