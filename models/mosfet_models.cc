@@ -218,7 +218,9 @@ void rename_for_level(ParameterRecord& r) {
   const std::string_view level = r.text(kw("level"));
   if (level != "7") {
     r.set_given(kw("xti"), false);
-    r.rename(kw("ub"), "u0");
+    // ub is the mobility u0 on levels 1 to 3 and BSIM1; BSIM3v2 has a ub
+    // of its own (second-order mobility degradation).
+    if (level != "6") r.rename(kw("ub"), "u0");
     if (r.given(kw("nj"))) {
       r.set_given(kw("n"), false);
     } else {

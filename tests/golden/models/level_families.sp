@@ -5,7 +5,7 @@
 .model nolevel nmos vto=0.5 tref=27 xti=2
 .model bsim1 nmos level=13 vfb=-0.9 eta0=0.1 toxm=0.02 nd=1 n0=1.5 dl=0.1u dw=0.1u
 + tref=25 xti=3
-.model bsim3v2 nmos level=47 vth0=0.5 tref=25 xti=3 n=1.5 nd=1
+.model bsim3v2 nmos level=47 vth0=0.5 tref=25 xti=3 n=1.5 nd=1 u0=400 ub=2e-18
 .model bsim3v3 nmos level=49 vtho=0.6 tref=25 xti=3 ub=1e-18 n=1.5 jsw=1e-12
 + dl=1e-8 dw=2e-8
 .model bsim4 nmos level=54 vth0=0.4
