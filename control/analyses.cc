@@ -323,7 +323,18 @@ void translate_tran(TranslationContext& ctx, int target, int /*code*/) {
 // .op  ->  .op
 void translate_op(TranslationContext& ctx, int target, int /*code*/) {
   write_line(ctx, target, ".op");
-  finish_statement(ctx, MODE_ALL_KEYWORDS);
+  // Words are output formats (all, brief, current ...); times other than 0
+  // ask for operating points during the transient, which have no place.
+  std::string times;
+  next_token(ctx, MODE_ALL_KEYWORDS);
+  while (!ctx.statement_ended && ctx.token_kind != TOK_EOF) {
+    if (is_number_kind(ctx.token_kind) && !is_zero_text(token_text(ctx))) {
+      if (!times.empty()) times += ' ';
+      times += source_token_text(ctx);
+    }
+    next_token(ctx, MODE_ALL_KEYWORDS);
+  }
+  if (!times.empty()) post_warning(ctx, "Values of .OP not translated:", times);
 }
 
 }  // namespace corvane

@@ -34,4 +34,7 @@ Analysis statements
 .tran step='8*tp' stop='800*tp'
 .ac dec 10 1 1g sweep monte 3
 .op
+* operating points during the transient have no place: reported
+.op all 10n 20n
+.op 0
 .end
