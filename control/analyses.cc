@@ -1,10 +1,14 @@
 #include "control/analyses.h"
 
+#include <algorithm>
+#include <optional>
 #include <string>
 
 #include "control/control_tokens.h"
 #include "control/output_requests.h"
+#include "control/statement_text.h"
 #include "core/diagnostics.h"
+#include "core/numeric_value.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_list.h"
@@ -323,16 +327,21 @@ void translate_tran(TranslationContext& ctx, int target, int /*code*/) {
 // .op  ->  .op
 void translate_op(TranslationContext& ctx, int target, int /*code*/) {
   write_line(ctx, target, ".op");
+  finish_statement(ctx, MODE_ALL_KEYWORDS);
   // Words are output formats (all, brief, current ...); times other than 0
   // ask for operating points during the transient, which have no place.
   std::string times;
-  next_token(ctx, MODE_ALL_KEYWORDS);
-  while (!ctx.statement_ended && ctx.token_kind != TOK_EOF) {
-    if (is_number_kind(ctx.token_kind) && !is_zero_text(token_text(ctx))) {
+  const std::string text = statement_text(ctx.previous_statement_lines);
+  std::size_t start = 0;
+  while ((start = text.find_first_not_of(" \t,", start)) != std::string::npos) {
+    const std::size_t end = std::min(text.find_first_of(" \t,", start), text.size());
+    const std::string_view word = std::string_view(text).substr(start, end - start);
+    const std::optional<double> time = number_text_value(word);
+    if (time && *time != 0) {
       if (!times.empty()) times += ' ';
-      times += source_token_text(ctx);
+      times += word;
     }
-    next_token(ctx, MODE_ALL_KEYWORDS);
+    start = end;
   }
   if (!times.empty()) post_warning(ctx, "Values of .OP not translated:", times);
 }

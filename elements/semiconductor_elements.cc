@@ -262,15 +262,27 @@ void translate_q(TranslationContext& ctx, int target, int /*code*/) {
   if (!read_name_and_nodes(ctx, target, 4, name)) return;
   std::size_t node_count = 4;
   std::string model;
+  BipolarValues v;
   if (!ctx.statement_ended && ctx.token_kind == TOK_NAME) {
-    model.assign(token_text(ctx));
-    next_element_token(ctx, MODE_ALL_KEYWORDS);
+    const std::string word(token_text(ctx));
+    if (is_model_name(ctx, ctx.output_nodes[3]) && !is_model_name(ctx, word)) {
+      // Q c b e qmod area: the fourth word is the model where the file has a
+      // model of that name and none of the word after it, an area given by
+      // a parameter.
+      node_count = 3;
+      model = ctx.output_nodes[3];
+      read_positional_value(ctx, v.area);
+    } else {
+      // A model defined further on is known to the file's second reading.
+      if (!is_model_name(ctx, word)) note_taken_as_value(ctx, ctx.output_nodes[3]);
+      model = word;
+      next_element_token(ctx, MODE_ALL_KEYWORDS);
+    }
   } else {
     // Three nodes: the word read as the fourth is the model name.
     node_count = 3;
     model = ctx.output_nodes[3];
   }
-  BipolarValues v;
   if (!ctx.statement_ended && is_number_kind(ctx.token_kind)) read_positional_value(ctx, v.area);
   while (!ctx.statement_ended && ctx.token_kind != TOK_EOF) {
     if (ctx.token_kind == kw("ic")) {

@@ -41,7 +41,13 @@ J3 d g s jmod jarea
 * A JFET's area given beside its gate's size: the area stays, l and w reported
 J4 d g s jmod 2 w=3u
 J5 d g s jmod area=2 w=3u l=1u
+* A bipolar's area given by a parameter, its model known or defined further on
+Q1 c b e qmod qarea
+Q2 c b e s qmod 2
+Q3 c b e qlater qarea
 .model jmod njf
+.model qmod npn
+.model qlater pnp
 .model rmod r rsh=1
 .model cmod c cj=1
 .model mcore core
