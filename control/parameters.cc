@@ -7,6 +7,7 @@
 
 #include "control/expressions.h"
 #include "core/diagnostics.h"
+#include "core/names.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_list.h"
@@ -89,6 +90,7 @@ bool plain_definition(TranslationContext& ctx, int target, ParamLines& lines,
   TokenList value;
   if (!read_equals_and_value(ctx, value, problem)) return false;
   lines.begin_plain_definition();
+  if (!ctx.names.scope.empty()) note_local_parameter(ctx, name);
   write_text(ctx, target, name, true);
   write_text(ctx, target, "=", true);
   token_list_write(ctx, target, value);

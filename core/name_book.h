@@ -148,6 +148,8 @@ struct NameBook {
   StringMap<bool> models;
   /// Local models met (see `NameAssignments::local_models`).
   StringMap<std::string> local_models;
+  /// The parameters of the subcircuit being read (lower case).
+  StringMap<bool> local_parameters;
   /// Names after an element's nodes taken for a value because no model of
   /// that name was known.
   std::vector<std::string> taken_as_values;

@@ -224,6 +224,15 @@ void note_taken_as_value(TranslationContext& ctx, std::string_view name) {
   ctx.names.taken_as_values.push_back(lower_ascii_text(name));
 }
 
+void note_local_parameter(TranslationContext& ctx, std::string_view name) {
+  ctx.names.local_parameters.emplace(lower_ascii_text(name), true);
+}
+
+bool is_local_parameter(const TranslationContext& ctx, std::string_view name) {
+  return !ctx.names.local_parameters.empty() &&
+         ctx.names.local_parameters.contains(lower_ascii_text(name));
+}
+
 std::string_view model_reference(TranslationContext& ctx, std::string_view name) {
   NameBook& book = ctx.names;
   if (!book.assigned.local_models.empty() && !book.scope.empty()) {

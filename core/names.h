@@ -49,6 +49,11 @@ void note_model(TranslationContext& ctx, std::string_view name);
 void note_declares_m(TranslationContext& ctx, std::string_view subcircuit);
 /// True when `subcircuit` declares m, as far as the file is known.
 bool declares_m(const TranslationContext& ctx, std::string_view subcircuit);
+
+/// Records a parameter of the subcircuit being read: one of its header or
+/// of a `.param` inside it. The record starts anew with each subcircuit.
+void note_local_parameter(TranslationContext& ctx, std::string_view name);
+bool is_local_parameter(const TranslationContext& ctx, std::string_view name);
 /// An instance of `subcircuit` whose m was left out.
 void note_m_left_out(TranslationContext& ctx, std::string_view subcircuit);
 

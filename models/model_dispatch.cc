@@ -77,6 +77,27 @@ ModelTranslator find_model_translator(int kind) {
   return nullptr;
 }
 
+namespace {
+
+constexpr std::string_view kLocalParameters =
+    "Model card inside a subcircuit uses the subcircuit's parameters and is not translated:";
+
+// Whether a value the card writes names a parameter of the subcircuit that
+// defines it.
+bool uses_local_parameters(const TranslationContext& ctx, const ParameterRecord& record) {
+  bool uses = false;
+  record.for_each_compound_written([&](int, std::string_view, const TokenList& value) {
+    for (const TokenNode& node : value) {
+      if (node.kind == TOK_NAME && is_local_parameter(ctx, ctx.symbols[node.value].text)) {
+        uses = true;
+      }
+    }
+  });
+  return uses;
+}
+
+}  // namespace
+
 // .model NAME KIND [(] param=value ... [)]
 //   -> what the translator of KIND writes (for nmos and pmos a wrapper
 //      .subckt NAME and a .model NAME card), then an empty line
@@ -114,6 +135,14 @@ void translate_model(TranslationContext& ctx, int target, int /*code*/) {
   } else {
     const int kind = ctx.token_kind;
     translate(ctx, target, kind, name, record);
+    if (local && uses_local_parameters(ctx, record)) {
+      // Written before its subcircuit, the card would read names that exist
+      // only inside it.
+      output_of(ctx, target).truncate(local_start);
+      ctx.names.local_models.erase(element_key(ctx.names.scope, source_name));
+      warn_and_skip(ctx, target, kLocalParameters, source_name);
+      return;
+    }
     if ((kind == kw("nmos") || kind == kw("pmos")) && !local) {
       note_bin(ctx, source_name, name, record);
     }

@@ -42,6 +42,7 @@ bool subckt_header(TranslationContext& ctx, int target, const std::string& name)
 
   write_text(ctx, target, "params:", true);
   write_text(ctx, target, first_parameter, true);
+  note_local_parameter(ctx, first_parameter);
   if (lower_ascii_text(first_parameter) == "m") note_declares_m(ctx, name);
   bool value_position = false;
   while (!ctx.statement_ended) {
@@ -64,6 +65,7 @@ bool subckt_header(TranslationContext& ctx, int target, const std::string& name)
       next_token(ctx, MODE_NO_KEYWORDS);
     } else if (ctx.token_kind == TOK_NAME || is_number_kind(ctx.token_kind)) {
       if (lower_ascii_text(token_text(ctx)) == "m") note_declares_m(ctx, name);
+      note_local_parameter(ctx, token_text(ctx));
       write_text(ctx, target, token_text(ctx), true);
       next_token(ctx, MODE_NO_KEYWORDS);
     } else {
@@ -250,6 +252,7 @@ void translate_subckt(TranslationContext& ctx, int target, int /*code*/) {
   }
   const std::size_t start = output_of(ctx, target).size();
   ctx.local_model_spans.clear();
+  ctx.names.local_parameters.clear();
   write_text(ctx, target, ".subckt", true);
   write_text(ctx, target, name, true);
   if (!subckt_header(ctx, target, name)) {

@@ -14,6 +14,12 @@ j1 vdd in out jn
 q1 out in vss qn
 .model qn npn bf=100
 .ends
+* a card that reads the subcircuit's parameters cannot leave it: reported
+.subckt nmis d g s b l=1u w=1u
+.param dvt='0.01/sqrt(l*w*1e12)'
+m0 d g s b nchm l=l w=w
+.model nchm nmos level=49 tox=4n vth0='0.4+dvt'
+.ends
 * the top level's model of the same name is another model
 .model nch nmos level=1 vto=0.7
 m9 a b c d nch w=1u l=1u
