@@ -108,11 +108,16 @@ struct NameAssignments {
   /// The binned families of the file (lower case), when an instance named
   /// one before its cards.
   StringMap<std::vector<ModelBin>> families;
+  /// MOSFET wrappers that do more than pass an instance's values on (the
+  /// names written, lower case), when an instance took the plain form
+  /// before its model's card.
+  StringMap<bool> shaping_wrappers;
 
   bool empty() const {
     return spellings.empty() && taken_element_names.empty() && models.empty() &&
            !settings_came_late && !keep_parameter_values && local_models.empty() &&
-           declaring_m.empty() && model_spellings.empty() && families.empty();
+           declaring_m.empty() && model_spellings.empty() && families.empty() &&
+           shaping_wrappers.empty();
   }
 };
 
@@ -150,6 +155,10 @@ struct NameBook {
   StringMap<std::string> local_models;
   /// The parameters of the subcircuit being read (lower case).
   StringMap<bool> local_parameters;
+  /// MOSFET wrappers written that do more than pass an instance's values
+  /// on; and the models instances took the plain form for unknown.
+  StringMap<bool> shaping_wrappers;
+  std::vector<std::string> plain_for_unknown;
   /// Names after an element's nodes taken for a value because no model of
   /// that name was known.
   std::vector<std::string> taken_as_values;

@@ -224,6 +224,20 @@ void note_taken_as_value(TranslationContext& ctx, std::string_view name) {
   ctx.names.taken_as_values.push_back(lower_ascii_text(name));
 }
 
+void note_shaping_wrapper(TranslationContext& ctx, std::string_view model) {
+  ctx.names.shaping_wrappers.emplace(lower_ascii_text(model), true);
+}
+
+bool needs_wrapper(TranslationContext& ctx, std::string_view model) {
+  NameBook& book = ctx.names;
+  const std::string lower = lower_ascii_text(model);
+  if (book.shaping_wrappers.contains(lower) || book.assigned.shaping_wrappers.contains(lower)) {
+    return true;
+  }
+  if (!book.models.contains(lower)) book.plain_for_unknown.push_back(lower);
+  return false;
+}
+
 void note_local_parameter(TranslationContext& ctx, std::string_view name) {
   ctx.names.local_parameters.emplace(lower_ascii_text(name), true);
 }
@@ -338,6 +352,12 @@ NameAssignments find_name_conflicts(const TranslationContext& ctx) {
   if (std::any_of(book.unknown_models_used.begin(), book.unknown_models_used.end(),
                   [&](const auto& entry) { return book.families.contains(entry.first); })) {
     conflicts.families = book.families;
+  }
+  // A plain MOSFET line for a model whose wrapper, further on, shapes its
+  // values.
+  if (std::any_of(book.plain_for_unknown.begin(), book.plain_for_unknown.end(),
+                  [&](const std::string& name) { return book.shaping_wrappers.contains(name); })) {
+    conflicts.shaping_wrappers = book.shaping_wrappers;
   }
   // An instance's m left out for a subcircuit that declares m further on.
   if (std::any_of(book.m_left_out.begin(), book.m_left_out.end(),

@@ -50,6 +50,15 @@ void note_declares_m(TranslationContext& ctx, std::string_view subcircuit);
 /// True when `subcircuit` declares m, as far as the file is known.
 bool declares_m(const TranslationContext& ctx, std::string_view subcircuit);
 
+/// Records a MOSFET wrapper (by the name written) that changes an
+/// instance's values (its geometry, or its card's resistances) on their way
+/// to the device: a plain `M` line would not see what it does.
+void note_shaping_wrapper(TranslationContext& ctx, std::string_view model);
+/// Whether instances of `model` need its wrapper, as far as the file is
+/// known; an instance that took the plain form for a model not known yet is
+/// remembered, so that the file's next translation knows it.
+bool needs_wrapper(TranslationContext& ctx, std::string_view model);
+
 /// Records a parameter of the subcircuit being read: one of its header or
 /// of a `.param` inside it. The record starts anew with each subcircuit.
 void note_local_parameter(TranslationContext& ctx, std::string_view name);

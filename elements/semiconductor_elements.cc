@@ -464,8 +464,10 @@ void translate_m(TranslationContext& ctx, int target, int /*code*/) {
   apply_geometry_scale(ctx, {&v.l, &v.w, &v.pd, &v.ps});
   apply_geometry_scale(ctx, {&v.ad, &v.as}, 2);
   fold_instance_scale(v);
-  // Neither form has a place for these; the wrapper form none for ic.
-  const bool plain = v.l && v.w && v.as && v.ad;
+  // Neither form has a place for these; the wrapper form none for ic. A
+  // wrapper that changes the values on their way is always taken.
+  const std::string written_model = mosfet_model(ctx, model, v, name);
+  const bool plain = v.l && v.w && v.as && v.ad && !needs_wrapper(ctx, written_model);
   report_unplaced_values(ctx,
                          {{"rdc", &v.rdc},
                           {"rsc", &v.rsc},
@@ -474,7 +476,6 @@ void translate_m(TranslationContext& ctx, int target, int /*code*/) {
                           {"dtemp", &v.dtemp},
                           {"ic", plain ? &kNoValue : &v.ic1}},
                          name);
-  const std::string written_model = mosfet_model(ctx, model, v, name);
   if (plain) {
     write_plain_mosfet(ctx, target, name, written_model, v);
     return;

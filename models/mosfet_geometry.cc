@@ -1,6 +1,7 @@
 #include <string_view>
 
 #include "core/diagnostics.h"
+#include "core/names.h"
 #include "core/output_writer.h"
 #include "models/mosfet_models.h"
 
@@ -23,21 +24,26 @@ class WrapperWriter {
   void value(int code) { token_list_write(ctx_, target_, record_.value(code)); }
   bool given(int code) const { return record_.given(code); }
 
+  /// Whether the wrapper changes a value on its way: a term written, or
+  /// areas derived.
+  bool shaped() const { return shaped_; }
+  void note_shaped() { shaped_ = true; }
+
   /// `prefix` value `suffix`, only when the parameter is given.
   void term(std::string_view prefix, int code, std::string_view suffix = {}) {
     if (!given(code)) return;
+    shaped_ = true;
     text(prefix);
     value(code);
     text(suffix);
   }
-  void times_scalm() { term("*", kw("scalm")); }
   void times_wmlt() { term("*", kw("wmlt")); }
   void minus_twice(int code) { term("-2*", code); }
 
-  /// w [*S] [*WM] [+XW]: the effective width.
+  /// w [*WM] [+XW]: the effective width. The instance's w is scaled by
+  /// `.option scale` already; scalm scales only the card's lengths.
   void effective_width(std::string_view opening) {
     text(opening);
-    times_scalm();
     times_wmlt();
     term("+", kw("xw"));
   }
@@ -46,6 +52,7 @@ class WrapperWriter {
   TranslationContext& ctx_;
   int target_;
   const ParameterRecord& record_;
+  bool shaped_ = false;
 };
 
 bool is_basic_level(std::string_view level) {
@@ -65,13 +72,11 @@ struct Dimension {
 void write_dimension(WrapperWriter& out, std::string_view level, const Dimension& d) {
   out.text(d.opening);
   if (is_basic_level(level)) {
-    out.times_scalm();
     out.term("*", d.multiplier);
     out.term("+", d.offset);
     out.minus_twice(d.diffusion);
     if (d.diffusion == kw("ld")) out.minus_twice(kw("del"));
   } else if (level == "4") {
-    out.times_scalm();
     out.term("*", d.multiplier);
     if (out.given(d.bsim1_delta)) {
       out.term("-1E-6*", d.bsim1_delta);
@@ -80,7 +85,6 @@ void write_dimension(WrapperWriter& out, std::string_view level, const Dimension
       out.minus_twice(d.diffusion);
     }
   } else if (level == "6") {
-    out.times_scalm();
     out.term("+", d.offset);
     out.minus_twice(out.given(d.diffusion) ? d.diffusion : d.delta);
   }
@@ -89,7 +93,7 @@ void write_dimension(WrapperWriter& out, std::string_view level, const Dimension
   out.end_line();
 }
 
-enum class AreaForm { a, b, c, d, e };
+enum class AreaForm { a, c, d, e };
 
 // The area calculation method `acm` picks the form of the area and
 // perimeter lines; the forms built on `hdif` need a non-zero one.
@@ -100,25 +104,20 @@ AreaForm area_form(const ParameterRecord& r) {
   if (acm == "1" || acm == "11") return AreaForm::c;
   if ((acm == "2" || acm == "12") && has_hdif) return AreaForm::d;
   if ((acm == "3" || acm == "13") && has_hdif) return AreaForm::e;
-  return AreaForm::b;
+  return AreaForm::a;
 }
 
 // The instance's own areas and perimeters, scaled.
-void write_given_areas(WrapperWriter& out, AreaForm form) {
-  out.text("+ ad = { ad ");
-  out.term("*pwr(", kw("wmlt"), ",2)");
-  out.term(form == AreaForm::a ? "* pwr(" : "*pwr(", kw("scalm"), ",2)");
-  out.text("}");
-  out.end_line();
-  out.text("+ as = { as ");
-  out.term("*pwr(", kw("wmlt"), ",2)");
-  out.term("*pwr(", kw("scalm"), ",2)");
-  out.text("}");
-  out.end_line();
+void write_given_areas(WrapperWriter& out) {
+  for (std::string_view opening : {"+ ad = { ad ", "+ as = { as "}) {
+    out.text(opening);
+    out.term("*pwr(", kw("wmlt"), ",2)");
+    out.text("}");
+    out.end_line();
+  }
   for (std::string_view opening : {"+ pd = { pd ", "+ ps = { ps "}) {
     out.text(opening);
     out.times_wmlt();
-    out.times_scalm();
     out.text("}");
     out.end_line();
   }
@@ -232,19 +231,21 @@ void translate_mosfet_model(TranslationContext& ctx, int target, int kind, const
   write_dimension(out, level, {"+ l = { l ", kw("lmlt"), kw("xl"), kw("ld"), kw("dl0"), kw("dl")});
   write_dimension(out, level, {"+ w = { w ", kw("wmlt"), kw("xw"), kw("wd"), kw("dw0"), kw("dw")});
   out.line("+ m = { m }");
-  switch (const AreaForm form = area_form(record)) {
+  switch (area_form(record)) {
     case AreaForm::a:
-    case AreaForm::b:
-      write_given_areas(out, form);
+      write_given_areas(out);
       break;
     case AreaForm::c:
       write_width_areas(out);
+      out.note_shaped();
       break;
     case AreaForm::d:
       write_hdif_areas(out);
+      out.note_shaped();
       break;
     case AreaForm::e:
       write_shared_areas(out, record);
+      out.note_shaped();
       break;
   }
   out.line("+ nrd = { nrd }");
@@ -254,6 +255,7 @@ void translate_mosfet_model(TranslationContext& ctx, int target, int kind, const
 
   // A card whose values use the subcircuit's parameters stands inside it.
   const bool card_inside = record.given(kw("rsh")) || uses_wrapper_parameters(record);
+  if (out.shaped() || card_inside) note_shaping_wrapper(ctx, name);
   if (!card_inside) out.line(".ends");
   out.text(".model " + name + (kind == kw("pmos") ? " pmos " : " nmos "));
   write_model_parameters(ctx, target, record);

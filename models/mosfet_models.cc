@@ -35,8 +35,8 @@ constexpr std::string_view kTrefWithoutLevel = "t_measured";
 constexpr int kDividedByScalm[] = {kw("cjsw"), kw("cgbo"), kw("cgb"), kw("cgdo"), kw("cgd"),
                                    kw("cgso"), kw("c2"),   kw("cgs"), kw("c1")};
 // (wdel is neither written nor used: it is left unscaled, and so reported.)
-constexpr int kTimesScalm[] = {kw("hdif"), kw("ld"), kw("wd"), kw("ldif"),
-                               kw("xj"),   kw("xw"), kw("dw"), kw("del")};
+constexpr int kTimesScalm[] = {kw("hdif"), kw("ld"), kw("wd"), kw("ldif"), kw("xj"),
+                               kw("xl"),   kw("xw"), kw("dl"), kw("dw"),   kw("del")};
 // Junction quantities per area.
 constexpr int kPerAreaJunction[] = {kw("js"), kw("cj"), kw("cdb"), kw("csb"), kw("cja")};
 // Subthreshold parameters that only BSIM1 has.
@@ -69,9 +69,10 @@ bool diffusion_resistance(const ParameterRecord& r, const ResistanceSide& side, 
   const TokenList l_sum = operate(r.value(kw("ld")), TOK_PLUS, r.value(kw("ldif")));
   const bool has_l_sum = r.given(kw("ld")) || r.given(kw("ldif"));
   const bool has_end = r.given(side.resistance) && has_l_sum;
-  const TokenList w_eff = operate(operate(operate(piece(kw("w")), TOK_STAR, r.value(kw("wmlt"))),
-                                          TOK_STAR, r.value(kw("scalm"))),
-                                  TOK_PLUS, r.value(kw("xw")));
+  // The instance's w is scaled by `.option scale` already; scalm scales
+  // only the card's lengths (xw among them).
+  const TokenList w_eff =
+      operate(operate(piece(kw("w")), TOK_STAR, r.value(kw("wmlt"))), TOK_PLUS, r.value(kw("xw")));
   const TokenList& resistance = r.value(side.resistance);
   const TokenList& contact = r.value(side.contact);
   // (((rs*L-sum)/W-eff)+((nrs*rsh)+rsc))

@@ -36,16 +36,15 @@ const std::set<std::string> kKindsLeftOut = {
 
 // Model parameters whose value chooses what is written rather than being
 // written: the level (renumbered), the area calculation method and its
-// switches, the lateral pnp's substrate flag.
-const std::set<std::string> kModelSelectors = {"level", "acm", "update", "geo", "subs"};
+// switches, the lateral pnp's substrate flag, and the card's scale factor
+// scalm (folded into the lengths it scales, when the card gives any).
+const std::set<std::string> kModelSelectors = {"level", "acm", "update", "geo", "subs", "scalm"};
 
 // Values that enter the series resistance and diffusion area formulas only
 // where the card's area calculation method uses them (HSPICE ignores them
-// otherwise), and a diode's junction potential and grading, which its
-// reverse knee current replaces.
+// otherwise).
 const std::set<std::string> kFormulaInputs = {"rs", "rd", "rsc", "rdc"};
 const std::set<std::string> kDiffusionLengths = {"ldif", "hdif"};
-const std::set<std::string> kKneeReplaces = {"vj", "pb", "m", "mj"};
 
 // Words of the statement syntax that translations write otherwise or fold
 // into a value: keywords, not names of the circuit.
@@ -98,7 +97,6 @@ std::string model_card_kept_part(const std::string& source, const ReportedCard* 
     last[lower_ascii_text((*match)[1].str())] = static_cast<std::size_t>(match->position());
   }
   const bool formulas = last.contains("acm") || last.contains("rsh");
-  const bool knee = last.contains("ikr");
   std::string kept;
   std::size_t copied = 0;
   for (auto match = std::sregex_iterator(source.begin(), source.end(), kAssignment);
@@ -108,8 +106,7 @@ std::string model_card_kept_part(const std::string& source, const ReportedCard* 
     kept += source.substr(copied, at - copied);
     copied = at + static_cast<std::size_t>(match->length());
     if (dropped.contains(name) || kModelSelectors.contains(name) || last[name] != at ||
-        kDiffusionLengths.contains(name) || (formulas && kFormulaInputs.contains(name)) ||
-        (knee && kKneeReplaces.contains(name))) {
+        kDiffusionLengths.contains(name) || (formulas && kFormulaInputs.contains(name))) {
       continue;
     }
     kept += (*match)[2].str();  // the value; the name may be renamed

@@ -236,9 +236,13 @@ TEST(MosfetModel, WritesTheAreasOfEachAcmForm) {
   EXPECT_TRUE(has_line(e1.text, "+ pd = { 2*1u }"));
   const Translated e0 = translate_whole("\n.model m nmos acm=3 hdif=1u geo=0\n", false);
   EXPECT_TRUE(has_line(e0.text, "+ pd = { 4*1u + (2*w)}"));
-  // hdif is scaled by scalm once, by the reader.
+  // hdif is scaled by scalm once, by the reader; the instance's w, scaled
+  // by .option scale already, is not.
   const Translated d = translate_whole("\n.model m nmos acm=2 hdif=1 scalm=1e-6\n", false);
-  EXPECT_TRUE(has_line(d.text, "+ ad = { 2*((1*1e-6)) * (w*1e-6 )}"));
+  EXPECT_TRUE(has_line(d.text, "+ ad = { 2*((1*1e-6)) * (w)}"));
+  // scalm scales the card's lengths, xl among them, never the instance's.
+  const Translated l = translate_whole("\n.model m nmos level=1 scalm=1e-6 xl=1 ld=0.1\n", false);
+  EXPECT_TRUE(has_line(l.text, "+ l = { l +((1*1e-6)) -2*((0.1*1e-6)) }"));
 }
 
 TEST(MosfetModel, WritesModelsOfASubcircuitBeforeIt) {
