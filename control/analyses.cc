@@ -8,6 +8,7 @@
 #include "control/output_requests.h"
 #include "control/statement_text.h"
 #include "core/diagnostics.h"
+#include "core/names.h"
 #include "core/numeric_value.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
@@ -142,6 +143,9 @@ bool write_sweep(TranslationContext& ctx, int target) {
   if (type.empty()) {
     std::string name;
     if (!read_swept_name(ctx, name)) return false;
+    // A parameter of the file is swept as one: HSPICE sweeps sources and
+    // parameters by name alike.
+    if (is_top_parameter(ctx, name)) write_text(ctx, target, "param", true);
     write_text(ctx, target, name, true);
     type = write_sweep_type(ctx, target);
   } else {
@@ -185,7 +189,9 @@ bool write_sweep_clause(TranslationContext& ctx, int target, const Analysis& ana
 
   write_line(ctx, target, "");
   write_text(ctx, target, ".step", true);
-  if (analysis.step_names_parameter && name != "temp") write_text(ctx, target, "param", true);
+  if ((analysis.step_names_parameter && name != "temp") || is_top_parameter(ctx, name)) {
+    write_text(ctx, target, "param", true);
+  }
   write_text(ctx, target, name, true);
   if (write_sweep_type(ctx, target) == kPointList && at_value(ctx) && !skip_analysis_value(ctx)) {
     return reject(ctx, target, analysis);

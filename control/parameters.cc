@@ -90,7 +90,11 @@ bool plain_definition(TranslationContext& ctx, int target, ParamLines& lines,
   TokenList value;
   if (!read_equals_and_value(ctx, value, problem)) return false;
   lines.begin_plain_definition();
-  if (!ctx.names.scope.empty()) note_local_parameter(ctx, name);
+  if (ctx.names.scope.empty()) {
+    note_top_parameter(ctx, name);
+  } else {
+    note_local_parameter(ctx, name);
+  }
   write_text(ctx, target, name, true);
   write_text(ctx, target, "=", true);
   token_list_write(ctx, target, value);

@@ -153,8 +153,11 @@ struct NameBook {
   StringMap<bool> models;
   /// Local models met (see `NameAssignments::local_models`).
   StringMap<std::string> local_models;
-  /// The parameters of the subcircuit being read (lower case).
+  /// The parameters of the subcircuit being read (lower case); those of the
+  /// top level, marked by their symbol's index (a line of a million
+  /// definitions keeps no second copy of the names).
   StringMap<bool> local_parameters;
+  std::vector<bool> top_parameters;
   /// MOSFET wrappers written that do more than pass an instance's values
   /// on; and the models instances took the plain form for unknown.
   StringMap<bool> shaping_wrappers;

@@ -247,6 +247,24 @@ bool is_local_parameter(const TranslationContext& ctx, std::string_view name) {
          ctx.names.local_parameters.contains(lower_ascii_text(name));
 }
 
+void note_top_parameter(TranslationContext& ctx, std::string_view name) {
+  // Names are scanned in lower case: the symbol is the name's own.
+  const int index = ctx.symbols.find(name);
+  if (index < 0) return;
+  std::vector<bool>& marks = ctx.names.top_parameters;
+  const auto slot = static_cast<std::size_t>(index);
+  if (marks.size() <= slot) marks.resize(std::max(slot + 1, marks.size() * 2));
+  marks[slot] = true;
+}
+
+bool is_top_parameter(const TranslationContext& ctx, std::string_view name) {
+  const std::vector<bool>& marks = ctx.names.top_parameters;
+  if (marks.empty()) return false;
+  const int index = ctx.symbols.find(lower_ascii_text(name));
+  return index >= 0 && static_cast<std::size_t>(index) < marks.size() &&
+         marks[static_cast<std::size_t>(index)];
+}
+
 std::string_view model_reference(TranslationContext& ctx, std::string_view name) {
   NameBook& book = ctx.names;
   if (!book.assigned.local_models.empty() && !book.scope.empty()) {

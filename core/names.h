@@ -63,6 +63,11 @@ bool needs_wrapper(TranslationContext& ctx, std::string_view model);
 /// of a `.param` inside it. The record starts anew with each subcircuit.
 void note_local_parameter(TranslationContext& ctx, std::string_view name);
 bool is_local_parameter(const TranslationContext& ctx, std::string_view name);
+
+/// Records a `.param` of the top level; whether `name` is one defined so
+/// far.
+void note_top_parameter(TranslationContext& ctx, std::string_view name);
+bool is_top_parameter(const TranslationContext& ctx, std::string_view name);
 /// An instance of `subcircuit` whose m was left out.
 void note_m_left_out(TranslationContext& ctx, std::string_view subcircuit);
 

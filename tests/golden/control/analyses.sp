@@ -33,6 +33,11 @@ Analysis statements
 .TRAN 1p 4n SWEEP DATA=sweep_data
 .tran step='8*tp' stop='800*tp'
 .ac dec 10 1 1g sweep monte 3
+* a parameter of the file is swept as a parameter, by .dc as by SWEEP
+.param vsup=1.8 rload=1k
+.dc vsup 1.6 2.0 0.1
+.dc vin 0 1.8 0.1 rload 1k 2k 500
+.dc vin 0 1.8 0.1 sweep rload 1k 2k 500
 .op
 * operating points during the transient have no place: reported
 .op all 10n 20n
