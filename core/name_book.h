@@ -159,9 +159,10 @@ struct NameBook {
   StringMap<bool> local_parameters;
   std::vector<bool> top_parameters;
   /// MOSFET wrappers written that do more than pass an instance's values
-  /// on; and the models instances took the plain form for unknown.
+  /// on; and the models instances took the plain form for unknown (each
+  /// once: a netlist of a million instances names a few models).
   StringMap<bool> shaping_wrappers;
-  std::vector<std::string> plain_for_unknown;
+  StringMap<bool> plain_for_unknown;
   /// Names after an element's nodes taken for a value because no model of
   /// that name was known.
   std::vector<std::string> taken_as_values;

@@ -234,7 +234,9 @@ bool needs_wrapper(TranslationContext& ctx, std::string_view model) {
   if (book.shaping_wrappers.contains(lower) || book.assigned.shaping_wrappers.contains(lower)) {
     return true;
   }
-  if (!book.models.contains(lower)) book.plain_for_unknown.push_back(lower);
+  if (!book.models.contains(lower) && !book.plain_for_unknown.contains(lower)) {
+    book.plain_for_unknown.emplace(lower, true);
+  }
   return false;
 }
 
@@ -374,7 +376,7 @@ NameAssignments find_name_conflicts(const TranslationContext& ctx) {
   // A plain MOSFET line for a model whose wrapper, further on, shapes its
   // values.
   if (std::any_of(book.plain_for_unknown.begin(), book.plain_for_unknown.end(),
-                  [&](const std::string& name) { return book.shaping_wrappers.contains(name); })) {
+                  [&](const auto& entry) { return book.shaping_wrappers.contains(entry.first); })) {
     conflicts.shaping_wrappers = book.shaping_wrappers;
   }
   // An instance's m left out for a subcircuit that declares m further on.

@@ -270,11 +270,16 @@ void write_controlled_source(TranslationContext& ctx, int target, ControlledSour
   TokenList core = behavioural_expression(s, control);
   const bool limited = has_limits(ctx, s);
   apply_limits(ctx, s, core);
-  const std::string across = "v(" + global_node_name(ctx, ctx.output_nodes[0]) + "," +
-                             global_node_name(ctx, ctx.output_nodes[1]) + ")";
+  // v(n+,n-): the output voltage, which a resistance or capacitance reads.
+  const auto across = [&ctx] {
+    return text_list(ctx,
+                     "v(" + global_node_name(ctx, ctx.output_nodes[0]) + "," +
+                         global_node_name(ctx, ctx.output_nodes[1]) + ")",
+                     TOK_NAME);
+  };
   if (s.form == SourceForm::vcr && (limited || !s.table.empty())) {
     // A resistance: the current is the output voltage over it.
-    TokenList current = text_list(ctx, across, TOK_NAME);
+    TokenList current = across();
     token_list_add(TOK_SLASH, 0, current);
     append(current, core);
     core = std::move(current);
@@ -283,7 +288,7 @@ void write_controlled_source(TranslationContext& ctx, int target, ControlledSour
     // output voltage.
     token_list_add(TOK_STAR, 0, core);
     token_list_add(kw("ddt"), 0, core);
-    append(core, text_list(ctx, across, TOK_NAME));
+    append(core, across());
     token_list_add(TOK_RPAREN, 0, core);
   }
   TokenList value{{TOK_LBRACE, 0}};
