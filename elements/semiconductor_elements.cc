@@ -265,7 +265,8 @@ void translate_q(TranslationContext& ctx, int target, int /*code*/) {
   BipolarValues v;
   if (!ctx.statement_ended && ctx.token_kind == TOK_NAME) {
     const std::string word(token_text(ctx));
-    if (is_model_name(ctx, ctx.output_nodes[3]) && !is_model_name(ctx, word)) {
+    const bool word_is_model = is_model_name(ctx, word);
+    if (!word_is_model && is_model_name(ctx, ctx.output_nodes[3])) {
       // Q c b e qmod area: the fourth word is the model where the file has a
       // model of that name and none of the word after it, an area given by
       // a parameter.
@@ -274,7 +275,7 @@ void translate_q(TranslationContext& ctx, int target, int /*code*/) {
       read_positional_value(ctx, v.area);
     } else {
       // A model defined further on is known to the file's second reading.
-      if (!is_model_name(ctx, word)) note_taken_as_value(ctx, ctx.output_nodes[3]);
+      if (!word_is_model) note_taken_as_value(ctx, ctx.output_nodes[3]);
       model = word;
       next_element_token(ctx, MODE_ALL_KEYWORDS);
     }

@@ -85,15 +85,9 @@ constexpr std::string_view kLocalParameters =
 // Whether a value the card writes names a parameter of the subcircuit that
 // defines it.
 bool uses_local_parameters(const TranslationContext& ctx, const ParameterRecord& record) {
-  bool uses = false;
-  record.for_each_compound_written([&](int, std::string_view, const TokenList& value) {
-    for (const TokenNode& node : value) {
-      if (node.kind == TOK_NAME && is_local_parameter(ctx, ctx.symbols[node.value].text)) {
-        uses = true;
-      }
-    }
+  return record.any_compound_token([&ctx](const TokenNode& node) {
+    return node.kind == TOK_NAME && is_local_parameter(ctx, ctx.symbols[node.value].text);
   });
-  return uses;
 }
 
 }  // namespace

@@ -304,17 +304,10 @@ MosfetReading read_mosfet_parameters(TranslationContext& ctx, int target, Parame
 }
 
 bool uses_wrapper_parameters(const ParameterRecord& record) {
-  bool uses = false;
-  record.for_each_compound_written([&](int, std::string_view, const TokenList& value) {
-    if (uses) return;
-    for (const TokenNode& node : value) {
-      if (node.kind == kw("nrs") || node.kind == kw("nrd") || node.kind == NODE_NRG ||
-          node.kind == NODE_NRB || node.kind == kw("w")) {
-        uses = true;
-      }
-    }
+  return record.any_compound_token([](const TokenNode& node) {
+    return node.kind == kw("nrs") || node.kind == kw("nrd") || node.kind == NODE_NRG ||
+           node.kind == NODE_NRB || node.kind == kw("w");
   });
-  return uses;
 }
 
 }  // namespace corvane

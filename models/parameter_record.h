@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -91,6 +92,17 @@ class ParameterRecord {
       const Slot& s = *find(code);
       if (s.given && !s.name.empty() && !is_single_number(s.value)) visit(code, s.name, s.value);
     }
+  }
+
+  /// Whether a token of a value `for_each_compound_written` visits passes
+  /// `test`.
+  template <typename Test>
+  bool any_compound_token(Test test) const {
+    bool found = false;
+    for_each_compound_written([&](int, std::string_view, const TokenList& value) {
+      if (!found) found = std::any_of(value.begin(), value.end(), test);
+    });
+    return found;
   }
 
   /// Calls `visit(code)` for every given standard name that is no keyword.
