@@ -184,6 +184,9 @@ void translate_global(TranslationContext& ctx, int /*target*/, int /*code*/) {
 
 // .end  ->  .end
 void translate_end(TranslationContext& ctx, int target, int /*code*/) {
+  if (target == MAIN_OUTPUT && ctx.main_end_at == std::string::npos) {
+    ctx.main_end_at = ctx.outputs[MAIN_OUTPUT].size();
+  }
   write_line(ctx, target, ".end");
   finish_statement(ctx, MODE_ALL_KEYWORDS);
 }

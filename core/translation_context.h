@@ -119,6 +119,10 @@ struct TranslationContext {
   // Options dropped for want of an Ondrel counterpart.
   int options_dropped = 0;
 
+  // Where the main text's first `.end` line begins: a section file holds
+  // the section's text there, where a reader still takes it.
+  std::size_t main_end_at = std::string::npos;
+
   // Scanner and the current token.
   ScannerState scan;
   SymbolTable symbols;

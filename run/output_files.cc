@@ -22,10 +22,23 @@ constexpr std::size_t kReadBlock = std::size_t{1} << 16;
   throw FatalError(StandardStream::error, "Fatal Error: Unable to open output file\n");
 }
 
-void add_pieces(TextPieces& pieces, std::string_view text) { pieces.push_back(text); }
+// The pieces of `text` from byte `from` up to byte `to` (or its end).
+void add_pieces(TextPieces& pieces, std::string_view text, std::size_t from = 0,
+                std::size_t to = std::string_view::npos) {
+  if (from < text.size()) pieces.push_back(text.substr(from, to - from));
+}
 
-void add_pieces(TextPieces& pieces, const OutputText& text) {
-  text.for_each_block([&pieces](std::string_view block) { pieces.push_back(block); });
+void add_pieces(TextPieces& pieces, const OutputText& text, std::size_t from = 0,
+                std::size_t to = std::string_view::npos) {
+  std::size_t at = 0;
+  text.for_each_block([&](std::string_view block) {
+    const std::size_t start = at;
+    at += block.size();
+    if (at <= from || start >= to) return;
+    const std::size_t first = from > start ? from - start : 0;
+    const std::size_t last = std::min(to, at) - start;
+    pieces.push_back(block.substr(first, last - first));
+  });
 }
 
 void write_or_fail(const std::string& path, const TextPieces& pieces, TemporaryFiles* files) {
@@ -118,8 +131,6 @@ std::string section_output_file(std::string_view output_path, std::string_view s
 
 namespace {
 
-// One file, or one per section holding the main text followed by the
-// section's text.
 // No file of the pair is an input of the run: checked for every file before
 // any is written (a section file is known only after the translation).
 template <typename Output>
@@ -139,6 +150,8 @@ void refuse_inputs(const Output& output, std::string_view output_path, std::stri
   }
 }
 
+// One file, or one per section holding the main text with the section's
+// text before the main text's `.end`.
 template <typename Output>
 std::vector<std::string> write_texts(const Output& output, std::string_view output_path,
                                      std::string_view input_path, const ResolvedPaths& inputs,
@@ -155,8 +168,9 @@ std::vector<std::string> write_texts(const Output& output, std::string_view outp
   for (const auto& section : output.sections) {
     written.push_back(section_output_file(output_path, section.name));
     pieces.clear();
-    add_pieces(pieces, output.main_text);
+    add_pieces(pieces, output.main_text, 0, output.sections_at);
     add_pieces(pieces, section.text);
+    add_pieces(pieces, output.main_text, output.sections_at);
     write_or_fail(written.back(), pieces, files);
   }
   return written;

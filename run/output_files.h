@@ -38,12 +38,11 @@ std::vector<std::size_t> earlier_writers(const std::vector<std::string>& inputs,
 std::string section_output_file(std::string_view output_path, std::string_view section_name);
 
 /// Writes the translated texts: one file, or one per section holding the main
-/// text followed by the section's. Each file is written beside its final name
-/// and renamed into place, so a failure leaves no truncated file. Returns the
-/// files written; throws FatalError when a file cannot be created, or when
-/// one of them is (links and ".." resolved) one of `inputs`, the run's
-/// inputs: then none is written. `files`, when given, tracks the files
-/// while they are written.
+/// text with the section's before the main text's `.end`. Each file is written beside its final
+/// name and renamed into place, so a failure leaves no truncated file. Returns the files written;
+/// throws FatalError when a file cannot be created, or when one of them is (links and ".."
+/// resolved) one of `inputs`, the run's inputs: then none is written. `files`, when given, tracks
+/// the files while they are written.
 std::vector<std::string> write_output_files(const TranslationOutput& output,
                                             std::string_view output_path,
                                             std::string_view input_path,

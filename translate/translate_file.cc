@@ -107,6 +107,7 @@ TranslatedBlocks translate_pass(std::string_view input, const TranslationOptions
 
   TranslatedBlocks result;
   result.main_text = std::move(ctx.outputs[MAIN_OUTPUT]);
+  result.sections_at = ctx.main_end_at;
   for (std::size_t i = 1; i < ctx.outputs.size(); ++i) {
     result.sections.push_back({std::move(ctx.section_names[i]), std::move(ctx.outputs[i])});
   }
@@ -166,6 +167,7 @@ TranslationOutput translate_text(std::string_view input, const TranslationOption
   TranslatedBlocks blocks = translate_to_blocks(input, options, log);
   TranslationOutput result;
   result.main_text = blocks.main_text.take();
+  result.sections_at = blocks.sections_at;
   for (TranslatedBlocks::Section& section : blocks.sections) {
     result.sections.push_back({std::move(section.name), section.text.take()});
   }

@@ -36,8 +36,11 @@ struct OutputSection {
 struct TranslationOutput {
   std::string main_text;
   /// One per `.lib` section, in the order met; each file written for a
-  /// section holds the main text followed by the section's text.
+  /// section holds the main text with the section's text at `sections_at`.
   std::vector<OutputSection> sections;
+  /// Where a section's text goes in the main text: before its `.end`, or
+  /// at its end (npos).
+  std::size_t sections_at = std::string::npos;
   /// Scanner diagnostics, for the standard output stream.
   std::string console;
   /// The global node names after this input, for the next file of the run.
@@ -58,6 +61,9 @@ struct TranslatedBlocks {
   };
   OutputText main_text;
   std::vector<Section> sections;
+  /// Where a section's text goes in the main text: before its `.end`, or
+  /// at its end (npos).
+  std::size_t sections_at = std::string::npos;
   std::string console;
   std::vector<std::string> global_names;
   int options_dropped = 0;

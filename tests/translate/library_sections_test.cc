@@ -74,8 +74,10 @@ TEST(TranslateLib, WritesOneFilePerSectionEachStartingWithTheMainText) {
   const std::string out = scratch.file("out.lib");
   write_output_files(output, out, scratch.file("in.sp"));
   EXPECT_EQ(files_in(scratch.directory()), (std::set<std::string>{"out_tt.lib", "out_ff.lib"}));
-  EXPECT_EQ(read_file(scratch.file("out_tt.lib")), "* corners\n.end\n.param a = 1 \n");
-  EXPECT_EQ(read_file(scratch.file("out_ff.lib")), "* corners\n.end\n.param a = 2 \n");
+  // The section goes before the main text's .end: after it, a reader would
+  // never take it.
+  EXPECT_EQ(read_file(scratch.file("out_tt.lib")), "* corners\n.param a = 1 \n.end\n");
+  EXPECT_EQ(read_file(scratch.file("out_ff.lib")), "* corners\n.param a = 2 \n.end\n");
 }
 
 TEST(TranslateLib, HasNoLimitOnSections) {

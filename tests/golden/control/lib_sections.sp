@@ -23,3 +23,4 @@ v2 a b 0.5
 .ENDL FF
 .param after=1
 .lib 'extra.lib' res
+.end
