@@ -353,7 +353,6 @@ std::size_t number_end_in(std::string_view text, std::size_t p, bool& exponent) 
       p = q;
       while (p < text.size() && is_digit(text[p])) ++p;
       exponent = true;
-      return p;
     }
   }
   while (p < text.size() && is_letter(text[p])) ++p;  // a scale suffix: k, meg, u

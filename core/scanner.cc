@@ -179,16 +179,16 @@ inline std::size_t number_end(std::string_view line, std::size_t p, int& kind,
   if (k == CharClass::e) {
     std::size_t q = p + 1;
     if (q < line.size() && (line[q] == '+' || line[q] == '-')) ++q;
-    if (is_digit_at(line, q)) {
-      kind = TOK_NUMBER_EXP;
-      return digits_end(line, q);
-    }
-    return p;  // "1e" is the number 1 and the word e
+    if (!is_digit_at(line, q)) return p;  // "1e" is the number 1 and the word e
+    kind = TOK_NUMBER_EXP;
+    // A scale suffix may follow the exponent: 2.5e-3meg is 2.5k.
+    p = digits_end(line, q);
+    if (p >= line.size() || char_class(line[p]) != CharClass::letter) return p;
+  } else if (k != CharClass::letter) {
+    return p;
   }
-  if (k == CharClass::letter) {
-    ++p;
-    while (p < line.size() && continues_word(char_class(line[p]))) ++p;
-  }
+  ++p;
+  while (p < line.size() && continues_word(char_class(line[p]))) ++p;
   return p;
 }
 

@@ -38,7 +38,8 @@ bool continues_value_word(char c) {
          k == CharClass::dot || k == CharClass::extra;
 }
 
-// digits [. digits] [e [+-] digits | letters]
+// digits [. digits] [e [+-] digits] [letters]: a scale suffix may follow
+// the exponent (2.5e-3meg is 2.5k).
 std::size_t number_end(std::string_view text, std::size_t p) {
   const auto digits = [&](std::size_t q) {
     while (q < text.size() && char_class(text[q]) == CharClass::digit) ++q;
@@ -49,7 +50,10 @@ std::size_t number_end(std::string_view text, std::size_t p) {
   if (p < text.size() && (text[p] == 'e' || text[p] == 'E')) {
     std::size_t q = p + 1;
     if (q < text.size() && (text[q] == '+' || text[q] == '-')) ++q;
-    if (q < text.size() && char_class(text[q]) == CharClass::digit) return digits(q);
+    if (q < text.size() && char_class(text[q]) == CharClass::digit) {
+      p = digits(q);
+      if (p >= text.size() || char_class(text[p]) != CharClass::letter) return p;
+    }
   }
   while (p < text.size() && continues_value_word(text[p])) ++p;
   return p;
@@ -137,8 +141,7 @@ struct SourceStatement {
 // quoted expression and an expression in braces become "{ expression }",
 // with the sign that touches it inside the braces; numbers, the source's own
 // words and punctuation are copied. False when the statement was rejected:
-// an expression that cannot be written, or a number with both an exponent
-// and a scale suffix (1e-3k), which R lines reject too.
+// an expression that cannot be written, or a number a name touches.
 bool write_source_values(TranslationContext& ctx, int target, std::string_view text,
                          const SourceStatement& statement) {
   std::size_t p = 0;
@@ -258,7 +261,6 @@ std::size_t write_name_and_nodes(TranslationContext& ctx, int target, std::strin
 //   ->  the line as written, its two nodes with the global prefix of
 //       declared nodes, each parameter name or expression of its values as
 //       "{ expression }" (-vdd as "{ -vdd }"); continuation lines likewise.
-//       A number with an exponent and a suffix (1e-3k) rejects the line.
 void translate_independent_source(TranslationContext& ctx, int target, int code) {
   const SourceStatement statement{code == kw("i") ? "Unrecognized syntax when parsing I statement"
                                                   : "Unrecognized syntax when parsing V statement",

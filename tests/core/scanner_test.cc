@@ -23,8 +23,11 @@ TEST(Scanner, FormsNamesNumbersAndLineEnds) {
   EXPECT_EQ(token_stream("x v(out)\n", MODE_NO_KEYWORDS), "[^name x][call v(][name out][)][^eof]");
   EXPECT_EQ(token_stream("x 1.5e-3 2.e5 10meg 2.k 1.2.3\n", MODE_NO_KEYWORDS),
             "[^name x][exp 1.5e-3][exp 2.e5][num 10meg][num 2.k][num 1.2][num .3][^eof]");
-  EXPECT_EQ(token_stream("x 1e 2.5e3k 1e+ 7E+2\n", MODE_NO_KEYWORDS),
-            "[^name x][num 1][name e][exp 2.5e3][name k][num 1][name e][+][exp 7e+2][^eof]");
+  // A scale suffix after an exponent belongs to the number: 2.5e3k is 2.5e6,
+  // never 2.5e3 followed by a name k.
+  EXPECT_EQ(
+      token_stream("x 1e 2.5e3k 1e+ 7E+2 2.5E-3Meg\n", MODE_NO_KEYWORDS),
+      "[^name x][num 1][name e][exp 2.5e3k][num 1][name e][+][exp 7e+2][exp 2.5e-3meg][^eof]");
   EXPECT_EQ(token_stream("x x1.m1 a<b> a,b N$653\n", MODE_NO_KEYWORDS),
             "[^name x][name x1.m1][name a<b>][name a][name b][name n$653][^eof]");
   EXPECT_EQ(token_stream("x . ( ) / = - + 'q\"\n", MODE_NO_KEYWORDS),

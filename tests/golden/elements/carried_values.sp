@@ -1,5 +1,5 @@
 Values that element lines carry whole or report
-* A number with an exponent and a scale suffix: reported, as on R lines
+* A number with an exponent and a scale suffix is one number: 1e-3k is 1
 V1 a 0 1e-3k
 I1 a 0 dc 2e3meg
 R1 a b 1e-3k
