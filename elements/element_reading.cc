@@ -141,13 +141,12 @@ ModelSlot read_model_slot(TranslationContext& ctx) {
   // A value in braces is no model name: the value readers take it.
   if (ctx.statement_ended || ctx.token_kind != TOK_NAME || at_braced_value(ctx)) return slot;
   slot.name.assign(token_text(ctx));
-  // The last item of its line is a value; a name followed by other items
-  // is a model name only when the file has a model of that name.
-  slot.is_value = last_item_on_line(ctx);
-  if (!slot.is_value && !is_model_name(ctx, slot.name)) {
-    slot.is_value = true;
-    slot.unknown_model = true;
-  }
+  // A name is a model name when the file has a model of that name, even as
+  // the last item of its line (the element then takes its value from the
+  // model); otherwise it is a value, noted as such when other items follow.
+  const bool model = is_model_name(ctx, slot.name);
+  slot.is_value = !model;
+  slot.unknown_model = !model && !last_item_on_line(ctx);
   // Keywords are looked up in both cases: a value at the end of a line may
   // still be followed by a "+" line of keywords.
   next_element_token(ctx, MODE_ALL_KEYWORDS);

@@ -211,6 +211,16 @@ bool write_source_values(TranslationContext& ctx, int target, std::string_view t
       std::size_t end = p;
       while (end < text.size() && continues_value_word(text[end])) ++end;
       const std::string_view word = text.substr(p, end - p);
+      std::size_t after = end;
+      while (after < text.size() && (text[after] == ' ' || text[after] == '\t')) ++after;
+      if (!is_source_word(word) && after < text.size() && text[after] == '=' &&
+          (after + 1 >= text.size() || text[after + 1] != '=')) {
+        // A keyword value Ondrel's sources have no place for (m=2, the
+        // number of sources in parallel): the line is reported.
+        output_of(ctx, target).truncate(statement.output_start);
+        warn_and_skip(ctx, target, statement.bad_syntax, statement.name);
+        return false;
+      }
       if (!is_source_word(word)) {
         // A parameter name standing for a value.
         const bool sign = has_value_sign(text, p);

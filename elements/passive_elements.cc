@@ -348,8 +348,9 @@ void translate_c(TranslationContext& ctx, int target, int /*code*/) {
   take_slot_as_value(ctx, start.slot, values.value, values.l && values.w);
   const std::string model = start.slot.name;
   if (values.value) {
-    fold_factor_if(values.value, values.scale, TOK_STAR, false);
-    fold_factor_if(values.value, values.m, TOK_STAR, false);
+    // A folded value is an expression: braced, as on R and L lines.
+    fold_factor_if(values.value, values.scale, TOK_STAR, true);
+    fold_factor_if(values.value, values.m, TOK_STAR, true);
     if (!model.empty()) {
       const std::string derived = made_up_name(ctx, model + "_" + start.name);
       write_piece(ctx, target, ".model");

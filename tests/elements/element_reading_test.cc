@@ -113,9 +113,10 @@ TEST(ReadElementNodes, RejectsAMissingNode) {
   EXPECT_EQ(token_text(ctx), "v1");
 }
 
-// The last item of its line is a value; a name with more after it is a
-// model name only when the file has a model of that name.
-TEST(ReadModelSlot, LastItemOfItsLineOrAnUnknownModelIsAValue) {
+// A name is a model name when the file has a model of that name, also as
+// the last item of its line (the element takes its value from the model);
+// otherwise it is a value, an unknown model when more follows on its line.
+TEST(ReadModelSlot, AKnownModelIsAModelWhereverItStands) {
   struct Case {
     const char* line;
     bool last_item;
@@ -137,7 +138,7 @@ TEST(ReadModelSlot, LastItemOfItsLineOrAnUnknownModelIsAValue) {
       skip_to_slot(fixture, 2);
       const ModelSlot slot = read_model_slot(fixture.ctx);
       EXPECT_EQ(slot.name, "cval") << c.line;
-      EXPECT_EQ(slot.is_value, c.last_item || !model_known) << c.line << model_known;
+      EXPECT_EQ(slot.is_value, !model_known) << c.line << model_known;
       EXPECT_EQ(slot.unknown_model, !c.last_item && !model_known) << c.line << model_known;
     }
   }

@@ -14,6 +14,10 @@ V13 a 0 dc 0 ac -'vac*2'
 + sin(0 -vamp 1meg)
 V14 a 0 dc -{vdd}
 V15 a 0 dc -1 ac 1
+* A multiplier on a source line has no place there: reported
+I16 a 0 1m m=2
+V17 a 0 dc 1
++ M = 3
 * An element's temperature difference: reported, with a model or without
 R20 a b 1k tc1=1m dtemp=10
 R21 a b rmod 1k dtemp=10
@@ -34,6 +38,9 @@ K5 La Lb k
 K6 L1 L2 L3 0.9
 K7 La Lb mcore
 K8 La Lb
+* A model as the last item: the element's value comes from the model
+R22 a b rmod
+C22 a b cmod
 * JFETs with a fourth node and a model defined further on
 J1 d g s b jmod
 J2 d g s b jmod area=2
