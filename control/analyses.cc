@@ -30,6 +30,8 @@ constexpr Analysis kAc{".ac", "Unrecognized syntax when parsing .AC statement",
                        "ac v(out) list output all", true, "Values of .AC not translated:"};
 constexpr Analysis kDc{".dc", "Unrecognized syntax when parsing .DC statement",
                        "dc v(out) list output all", false, "Values of .DC not translated:"};
+constexpr Analysis kTemp{".temp", "Unrecognized syntax when parsing .TEMP statement", "", false,
+                         ""};
 constexpr Analysis kTran{".tran", "Unrecognized syntax when parsing .TRAN statement",
                          "tran v(out) list output all", true, "Values of .TRAN not translated:"};
 
@@ -85,6 +87,20 @@ bool write_analysis_value(TranslationContext& ctx, int target) {
 bool skip_analysis_value(TranslationContext& ctx) {
   TokenList value;
   return read_analysis_value(ctx, value);
+}
+
+// Passes over one value and gives its text as the source has it (a quoted
+// expression whole), for a message; empty when it was no value.
+std::string skip_value_for_message(TranslationContext& ctx) {
+  const std::string_view line = ctx.scan.line;
+  const std::size_t start = std::min(ctx.scan.token_start, line.size());
+  const std::size_t end = ctx.token_kind == TOK_QUOTE ? line.find('\'', start + 1)
+                                                      : line.find_first_of(" \t,$;", start);
+  std::string text(line.substr(start, end == std::string_view::npos || ctx.token_kind != TOK_QUOTE
+                                          ? end - start
+                                          : end + 1 - start));
+  if (!skip_analysis_value(ctx)) return {};
+  return text;
 }
 
 // Whether a number's text is zero (0, 0.0, 0n, 0e3): the default of the
@@ -189,6 +205,7 @@ bool write_sweep_clause(TranslationContext& ctx, int target, const Analysis& ana
 
   write_line(ctx, target, "");
   write_text(ctx, target, ".step", true);
+  ++ctx.sweeps_as_step;
   if ((analysis.step_names_parameter && name != "temp") || is_top_parameter(ctx, name)) {
     write_text(ctx, target, "param", true);
   }
@@ -196,13 +213,10 @@ bool write_sweep_clause(TranslationContext& ctx, int target, const Analysis& ana
   if (write_sweep_type(ctx, target) == kPointList && at_value(ctx) && !skip_analysis_value(ctx)) {
     return reject(ctx, target, analysis);
   }
-  // The values run to the end of the statement; other tokens are passed over.
-  while (!ctx.statement_ended) {
-    if (!at_value(ctx)) {
-      next_token(ctx, MODE_ALL_KEYWORDS);
-    } else if (!write_analysis_value(ctx, target)) {
-      return reject(ctx, target, analysis);
-    }
+  // The values run to the first word that is none (UIC, START=): the
+  // analysis line goes on there.
+  while (at_value(ctx)) {
+    if (!write_analysis_value(ctx, target)) return reject(ctx, target, analysis);
   }
   return true;
 }
@@ -242,6 +256,22 @@ void write_sweeps(TranslationContext& ctx, int target, const Analysis& analysis)
   if (!passed.empty()) post_warning(ctx, analysis.unused_values, passed);
 }
 
+// UIC belongs on the .tran line, also when it stands after a SWEEP clause
+// whose .step line is written already (`tran_line_end`, where the .tran
+// line ends, is then known).
+void write_uic(TranslationContext& ctx, int target, std::size_t& tran_line_end) {
+  if (tran_line_end == std::string::npos) {
+    write_text(ctx, target, "UIC", true);
+    return;
+  }
+  OutputText& output = output_of(ctx, target);
+  const std::string after = output.text_from(tran_line_end);
+  output.truncate(tran_line_end);
+  write_text(ctx, target, "UIC", true);
+  tran_line_end = output.size();
+  output.append(after);
+}
+
 }  // namespace
 
 std::string_view sweep_type_word(std::string_view hspice_word) {
@@ -260,6 +290,7 @@ void translate_ac(TranslationContext& ctx, int target, int /*code*/) {
     return;
   }
   write_text(ctx, target, kAc.keyword, true);
+  ++ctx.analyses;
   write_sweeps(ctx, target, kAc);
 }
 
@@ -273,6 +304,7 @@ void translate_dc(TranslationContext& ctx, int target, int /*code*/) {
     return;
   }
   write_text(ctx, target, kDc.keyword, true);
+  ++ctx.analyses;
   write_sweeps(ctx, target, kDc);
 }
 
@@ -281,6 +313,7 @@ void translate_dc(TranslationContext& ctx, int target, int /*code*/) {
 void translate_tran(TranslationContext& ctx, int target, int /*code*/) {
   next_token(ctx, MODE_NO_KEYWORDS);
   write_text(ctx, target, kTran.keyword, true);
+  ++ctx.analyses;
   int leading = 0;
   for (; leading < 2 && at_value(ctx); ++leading) {
     if (!write_analysis_value(ctx, target)) break;
@@ -290,7 +323,8 @@ void translate_tran(TranslationContext& ctx, int target, int /*code*/) {
     return;
   }
   bool uic = false;
-  std::string dropped;  // what is not written, as the source has it
+  std::size_t tran_line_end = std::string::npos;  // once a sweep clause follows it
+  std::string dropped;                            // what is not written, as the source has it
   const auto drop = [&](std::string_view what) {
     if (!dropped.empty()) dropped += ' ';
     dropped += what;
@@ -298,6 +332,7 @@ void translate_tran(TranslationContext& ctx, int target, int /*code*/) {
   while (!ctx.statement_ended) {
     const std::string_view word = current_word(ctx);
     if (word == "sweep") {
+      if (tran_line_end == std::string::npos) tran_line_end = output_of(ctx, target).size();
       if (!write_sweep_clause(ctx, target, kTran)) return;
     } else if (word == "monte") {
       reject(ctx, target, kTran);
@@ -308,26 +343,48 @@ void translate_tran(TranslationContext& ctx, int target, int /*code*/) {
       next_token(ctx, MODE_NO_KEYWORDS);
       if (!ctx.statement_ended && ctx.token_kind == TOK_EQUALS) {
         next_token(ctx, MODE_NO_KEYWORDS);
-        const std::string value(source_token_text(ctx));
-        if (at_value(ctx)) skip_analysis_value(ctx);
+        const std::string value = at_value(ctx) ? skip_value_for_message(ctx) : std::string();
         if (!is_zero_text(value)) drop("start=" + value);
       }
     } else if (word == "uic") {
-      write_text(ctx, target, "UIC", true);
+      write_uic(ctx, target, tran_line_end);
       uic = true;
       next_token(ctx, MODE_ALL_KEYWORDS);
-    } else {
-      // A third or fourth number, the start of the output and the largest
+    } else if (at_value(ctx)) {
+      // A third or fourth value, the start of the output and the largest
       // time step, has no place either.
-      if (is_number_kind(ctx.token_kind) && !is_zero_text(token_text(ctx))) {
-        drop(source_token_text(ctx));
+      const std::string value = skip_value_for_message(ctx);
+      if (value.empty()) {
+        reject(ctx, target, kTran);
+        return;
       }
+      if (!is_zero_text(value)) drop(value);
+    } else {
+      drop(source_token_text(ctx));
       next_token(ctx, MODE_ALL_KEYWORDS);
     }
   }
   write_line(ctx, target, "");
   if (uic) write_line(ctx, target, ".options noictranslate");
   if (!dropped.empty()) post_warning(ctx, kTran.unused_values, dropped);
+}
+
+// .temp T1 [T2 ...]  ->  .temp T1 ...: a parameter name or an expression
+// in braces, numbers as they stand.
+void translate_temp(TranslationContext& ctx, int target, int /*code*/) {
+  write_text(ctx, target, source_token_text(ctx), true);
+  next_token(ctx, MODE_NO_KEYWORDS);
+  if (!at_value(ctx)) {
+    reject(ctx, target, kTemp);
+    return;
+  }
+  while (!ctx.statement_ended) {
+    if (!at_value(ctx) || !write_analysis_value(ctx, target)) {
+      reject(ctx, target, kTemp);
+      return;
+    }
+  }
+  write_line(ctx, target, "");
 }
 
 // .op  ->  .op

@@ -11,6 +11,9 @@ namespace corvane {
 void translate_ac(TranslationContext& ctx, int target, int code);
 void translate_dc(TranslationContext& ctx, int target, int code);
 void translate_tran(TranslationContext& ctx, int target, int code);
+/// `.temp T...`: each temperature a parameter name or expression is
+/// written in braces.
+void translate_temp(TranslationContext& ctx, int target, int code);
 /// `.op` is written as it stands; anything after it is dropped.
 void translate_op(TranslationContext& ctx, int target, int code);
 

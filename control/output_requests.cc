@@ -194,6 +194,10 @@ void translate_initial_conditions_to_main(TranslationContext& ctx, int /*target*
   copy_initial_conditions(ctx, MAIN_OUTPUT, MODE_DOT_KEYWORDS);
 }
 
+void translate_node_requests(TranslationContext& ctx, int target, int /*code*/) {
+  copy_initial_conditions(ctx, target, MODE_ALL_KEYWORDS);
+}
+
 // .print ANALYSIS REQUEST...  ->  .print ANALYSIS REQUEST ...
 void translate_print(TranslationContext& ctx, int target, int /*code*/) {
   translate_output_request(ctx, target, ".print");

@@ -14,6 +14,9 @@ void translate_plot(TranslationContext& ctx, int target, int code);
 /// global; `..._to_main` writes to the main text whatever the target.
 void translate_initial_conditions(TranslationContext& ctx, int target, int code);
 void translate_initial_conditions_to_main(TranslationContext& ctx, int target, int code);
+/// `.four`, `.noise` and `.sens`: copied likewise, their output nodes
+/// written as elements write them.
+void translate_node_requests(TranslationContext& ctx, int target, int code);
 
 /// Reads a call with its arguments up to its ")" (v(out), i(v1), v(a,b))
 /// into `text`, written without blanks, and reads the token after it with

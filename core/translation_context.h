@@ -119,6 +119,12 @@ struct TranslationContext {
   // Options dropped for want of an Ondrel counterpart.
   int options_dropped = 0;
 
+  // The .ac, .dc and .tran analyses, and the SWEEP clauses written as
+  // .step lines: a .step sweeps every analysis of the file, where HSPICE
+  // sweeps only the analysis that has the clause.
+  int analyses = 0;
+  int sweeps_as_step = 0;
+
   // Where the main text's first `.end` line begins: a section file holds
   // the section's text there, where a reader still takes it.
   std::size_t main_end_at = std::string::npos;

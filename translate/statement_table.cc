@@ -64,7 +64,7 @@ constexpr StatementRow kStatementRows[] = {
     {kw(".nodeset"), translated(translate_initial_conditions),
      translated(translate_initial_conditions), translated(translate_initial_conditions_to_main)},
     // A corner's temperature belongs to the corner.
-    outside_subckt(kw(".temp"), kCopied),
+    outside_subckt(kw(".temp"), translated(translate_temp)),
     // .data NAME ... .enddata: the whole block echoed and reported
     {kw(".data"), translated(translate_data), translated(translate_data_in_subckt), kNotHere},
     // .if (C) ... .endif: conditional parameter values, or echoed whole
@@ -84,9 +84,9 @@ constexpr StatementRow kStatementRows[] = {
     top_only(kw(".global"), translated(translate_global)),
     top_only(kw(".print"), translated(translate_print)),
     top_only(kw(".plot"), translated(translate_plot)),
-    top_only(kw(".noise"), kCopied),
-    top_only(kw(".four"), kCopied),
-    top_only(kw(".sens"), kCopied),
+    top_only(kw(".noise"), translated(translate_node_requests)),
+    top_only(kw(".four"), translated(translate_node_requests)),
+    top_only(kw(".sens"), translated(translate_node_requests)),
     top_only(kw(".width"), kCopied),
     top_only(kw(".title"), kCopied),
     top_only(kw("tf"), kCopied),

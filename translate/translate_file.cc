@@ -54,6 +54,10 @@ void translate_file(TranslationContext& ctx) {
   }
   // Comments after the last statement are kept too.
   flush_comments(ctx);
+  if (ctx.sweeps_as_step > 0 && ctx.analyses > 1) {
+    post_warning(ctx, "A SWEEP clause is written as .step, which sweeps every analysis:",
+                 std::to_string(ctx.analyses) + " analyses");
+  }
 }
 
 namespace {

@@ -130,7 +130,7 @@ TEST(TranslateLib, StatementsInsideSections) {
   EXPECT_EQ(t.text, ".ic v(1)=0\n.nodeset v(2)=1\n");
   ASSERT_EQ(t.sections.size(), 1u);
   EXPECT_EQ(t.sections[0].text,
-            ".temp 70\n.lib \"models_tt.lib\"\n.lib \"nmodels_typical.lib\"\n**** .options post\n"
+            ".temp 70 \n.lib \"models_tt.lib\"\n.lib \"nmodels_typical.lib\"\n**** .options post\n"
             ".subckt s1 a b \nv1 a b 1\n.ends\n");
   EXPECT_EQ(warnings(t), std::vector<std::string>{
                              "WARNING: Unrecognized syntax when parsing .lib statement ()"});
@@ -195,8 +195,7 @@ TEST(TranslateLib, RealCornerLibraryGivesOneFilePerSection) {
     EXPECT_TRUE(text.starts_with(output.main_text)) << file;
     EXPECT_NE(text.find(".param supply = ", output.main_text.size()), std::string::npos) << file;
     // Each corner reads the section file of the same corner.
-    EXPECT_NE(text.find(".lib \"ami_c5n_corner_bsim3_", output.main_text.size()),
-              std::string::npos)
+    EXPECT_NE(text.find(".lib \"ami_c5n_corner_bsim3_", output.main_text.size()), std::string::npos)
         << file;
   }
 }
