@@ -4,6 +4,7 @@
 
 #include "core/char_class.h"
 #include "core/function_calls.h"
+#include "core/number_spelling.h"
 #include "core/token_stream.h"
 
 namespace corvane {
@@ -84,7 +85,8 @@ class Writer {
     switch (n.kind) {
       case Kind::number: {
         const int kind = has_exponent(n.text) ? TOK_NUMBER_EXP : TOK_NUMBER;
-        put(kind, ctx_.constants.enter(lower(n.text), kind));
+        put(kind, ctx_.constants.enter(ondrel_number_text(lower(n.text), ctx_.scan.number_spelling),
+                                       kind));
         return;
       }
       case Kind::name:

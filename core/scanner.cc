@@ -9,6 +9,7 @@
 #include "core/char_class.h"
 #include "core/fatal_error.h"
 #include "core/function_calls.h"
+#include "core/number_spelling.h"
 #include "core/text_index.h"
 
 namespace corvane {
@@ -305,7 +306,8 @@ int enter_number(TranslationContext& ctx, int kind) {
   if (ctx.scan.token_text.size() > MAX_NUMBER_LENGTH) {
     scanner_error(ctx, " Number literal greater than 20 characters");
   }
-  ctx.token_index = ctx.constants.enter(ctx.scan.token_text, kind);
+  ctx.token_index =
+      ctx.constants.enter(ondrel_number_text(ctx.scan.token_text, ctx.scan.number_spelling), kind);
   return kind;
 }
 
@@ -465,7 +467,7 @@ bool scan_number_assignment(TranslationContext& ctx, NumberAssignment& assignmen
   s.comma_before = comma;
   place_token(s, p, end);
   s.token_text = number_text(s, line, p, end, letters);
-  ctx.token_index = ctx.constants.enter(s.token_text, kind);
+  ctx.token_index = ctx.constants.enter(ondrel_number_text(s.token_text, s.number_spelling), kind);
   s.previous_kind = kind;
   ctx.token_kind = kind;
   ctx.statement_ended = false;

@@ -8,6 +8,7 @@
 #include "core/expression_writer.h"
 #include "core/function_calls.h"
 #include "core/names.h"
+#include "core/number_spelling.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/text_index.h"
@@ -413,7 +414,10 @@ bool add_simple_value(TranslationContext& ctx, std::string_view text, bool negat
       const bool capitals =
           std::any_of(number.begin(), number.end(), [](char c) { return lower_ascii(c) != c; });
       const int kind = exponent ? TOK_NUMBER_EXP : TOK_NUMBER;
-      list.push_back({kind, ctx.constants.enter(lowered_text(number, capitals, lower), kind)});
+      list.push_back(
+          {kind, ctx.constants.enter(ondrel_number_text(lowered_text(number, capitals, lower),
+                                                        ctx.scan.number_spelling),
+                                     kind)});
     } else {
       return give_up();
     }

@@ -34,6 +34,7 @@ struct ScannerState {
   std::size_t pos = 0;    // read position in `line`
   std::size_t token_start = 0;
   std::size_t previous_token_end = std::string_view::npos;
+  std::string number_spelling;          // room for a number written otherwise
   bool token_touches_previous = false;  // no blank between this token and the last
   bool comma_before = false;            // a comma stood between this token and the last
   bool after_skip = false;              // the rest of a line was skipped on purpose

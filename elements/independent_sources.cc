@@ -9,6 +9,7 @@
 #include "core/diagnostics.h"
 #include "core/keywords.h"
 #include "core/names.h"
+#include "core/number_spelling.h"
 #include "core/output_writer.h"
 #include "core/scanner.h"
 #include "core/token_stream.h"
@@ -199,7 +200,15 @@ bool write_source_values(TranslationContext& ctx, int target, std::string_view t
     }
     if (char_class(c) == CharClass::digit ||
         (c == '.' && p + 1 < text.size() && char_class(text[p + 1]) == CharClass::digit)) {
+      const std::size_t start = p;
       p = number_end(text, p);
+      const std::string_view number = text.substr(start, p - start);
+      const std::string_view written = ondrel_number_text(number, ctx.scan.number_spelling);
+      if (written.data() != number.data()) {
+        copy_to(start);
+        write_text(ctx, target, written, false);
+        copied = p;
+      }
       if (p < text.size() && starts_name(text[p])) {
         output_of(ctx, target).truncate(statement.output_start);
         warn_and_skip(ctx, target, statement.bad_syntax, statement.name);

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -264,6 +266,22 @@ std::set<std::string> words_of(std::string_view text, bool source) {
   return words;
 }
 
+// HSPICE's scale suffixes x (mega) and a (atto), which Ondrel does not
+// know, are written as it reads them: 10x as 10meg, 3a with the same value
+// in its exponent (3e-18).
+bool written_with_ondrel_scale(const std::string& word, const std::set<std::string>& out) {
+  static const std::regex kScaled(R"(([0-9.]+(e[-+]?[0-9]+)?)([xa])([a-z]*))");
+  std::smatch parts;
+  if (!std::regex_match(word, parts, kScaled)) return false;
+  if (parts[3] == "x") return out.contains(parts[1].str() + "meg" + parts[4].str());
+  const double value = std::stod(parts[1].str()) * 1e-18;
+  return std::any_of(out.begin(), out.end(), [value](const std::string& w) {
+    char* end = nullptr;
+    const double written_value = std::strtod(w.c_str(), &end);
+    return end != w.c_str() && std::fabs(written_value - value) <= 1e-9 * std::fabs(value);
+  });
+}
+
 // A word of the source found in the text written for it, allowing the
 // documented renames: the global prefix $g_, an element's letter
 // (m1 -> xm1, f1 -> g1, h1 -> e1) with a suffix that keeps it apart, dots
@@ -277,6 +295,7 @@ bool written(const std::string& word, const std::set<std::string>& out, bool ele
     return true;
   }
   if (out.contains(word) || out.contains("$g_" + word)) return true;
+  if (written_with_ondrel_scale(word, out)) return true;
   // A node with a sign touching it: a+ is written ap, a- an (ap_2 where the
   // file has a node ap of its own).
   for (const std::string& signed_form : {word + "p", word + "n"}) {
