@@ -428,6 +428,8 @@ void translate_l(TranslationContext& ctx, int target, int /*code*/) {
     // Parallel inductors: the inductance divides by their number.
     fold_factor_if(values.value, values.m, TOK_SLASH, true);
   }
+  // So does the series resistance each of them has.
+  if (values.r) fold_factor_if(values.r, values.m, TOK_SLASH, true);
   write_inductor(ctx, target, start, values);
 }
 

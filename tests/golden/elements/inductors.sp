@@ -3,6 +3,7 @@ L1 a b 1u r=0.5 tc1=1m tc2=2m
 L2 a 0 1u r=1
 L3 c 0 2u r=2
 L4 a b 1u scale=2 m=4
+L11 a b 1u r=2 m=4
 L5 a b l=1u ic=1m dtemp=5 ltype=0
 L6 a b lmod 1u
 L7 a b lval
