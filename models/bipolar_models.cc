@@ -2,9 +2,19 @@
 
 #include <string_view>
 
+#include "core/diagnostics.h"
 #include "models/card_writer.h"
 
 namespace corvane {
+namespace {
+
+// HSPICE's levels other than 1 and 2 (Gummel-Poon, without and with
+// quasi-saturation) are other models (VBIC, Mextram, HICUM ...), whose
+// parameters a Gummel-Poon card cannot carry.
+constexpr std::string_view kOtherLevel =
+    "Found bipolar level other than 1 and 2 which will not be translated";
+
+}  // namespace
 
 bool read_bipolar_parameters(TranslationContext& ctx, int target, ParameterRecord& record) {
   if (!read_model_parameters(ctx, target, record)) return false;
@@ -26,6 +36,11 @@ bool read_bipolar_parameters(TranslationContext& ctx, int target, ParameterRecor
 void translate_bipolar_model(TranslationContext& ctx, int target, int kind, const std::string& name,
                              ParameterRecord& record) {
   if (!read_bipolar_parameters(ctx, target, record)) return;
+  if (record.given(kw("level")) && !record.text_is(kw("level"), "1") &&
+      !record.text_is(kw("level"), "2")) {
+    warn(ctx, target, kOtherLevel, name);
+    return;
+  }
   // HSPICE selects the lateral geometry with subs=-1. The text keeps its
   // sign, so only "-1" itself selects it.
   std::string_view ondrel_kind = "npn ";

@@ -20,4 +20,7 @@
 + trb=1 trc=1 tre=1 expli=1 bulk=b ibc=1 ibe=1 nlc=1 nle=1 cbep=1 ccsp=1 brs=1 nepi=1
 .model values npn is=is0 bf='2*b0' vaf=-'v0'
 .model missing_equals npn bf 100
+* Levels 1 and 2 are Gummel-Poon; any other (VBIC, Mextram ...) is reported
+.model vbic npn level=9 is=1e-16
+.model quasi2 npn level=2.0 qco=1e-12
 .end
