@@ -28,6 +28,11 @@ bool is_source_word(std::string_view word) {
   return std::find(kSourceWords.begin(), kSourceWords.end(), lower) != kSourceWords.end();
 }
 
+bool is_setting_word(std::string_view word) {
+  const std::string lower = lower_ascii_text(word);
+  return lower == "td" || lower == "rd" || lower == "data" || lower == "file";
+}
+
 bool starts_name(char c) {
   const CharClass k = char_class(c);
   return k == CharClass::letter || k == CharClass::e;
@@ -222,15 +227,19 @@ bool write_source_values(TranslationContext& ctx, int target, std::string_view t
       const std::string_view word = text.substr(p, end - p);
       std::size_t after = end;
       while (after < text.size() && (text[after] == ' ' || text[after] == '\t')) ++after;
-      if (!is_source_word(word) && after < text.size() && text[after] == '=' &&
-          (after + 1 >= text.size() || text[after + 1] != '=')) {
+      const bool assigned = after < text.size() && text[after] == '=' &&
+                            (after + 1 >= text.size() || text[after + 1] != '=');
+      // td, rd, data and file are settings only as "td=": a bare td in a
+      // value's place is a parameter of that name.
+      const bool keyword = is_source_word(word) && (assigned || !is_setting_word(word));
+      if (!keyword && assigned) {
         // A keyword value Ondrel's sources have no place for (m=2, the
         // number of sources in parallel): the line is reported.
         output_of(ctx, target).truncate(statement.output_start);
         warn_and_skip(ctx, target, statement.bad_syntax, statement.name);
         return false;
       }
-      if (!is_source_word(word)) {
+      if (!keyword) {
         // A parameter name standing for a value.
         const bool sign = has_value_sign(text, p);
         copy_to(sign ? p - 1 : p);

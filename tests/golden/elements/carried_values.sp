@@ -18,6 +18,10 @@ V15 a 0 dc -1 ac 1
 I16 a 0 1m m=2
 V17 a 0 dc 1
 + M = 3
+* td, rd, data and file are settings only with "="; bare, they are parameters
+V18 a 0 PULSE(0 1 td 1n 1n 5n 10n)
+V19 a 0 DC rd
+V20 a 0 PWL(0 0 1n 1 2n 0) TD=2n
 * An element's temperature difference: reported, with a model or without
 R20 a b 1k tc1=1m dtemp=10
 R21 a b rmod 1k dtemp=10
