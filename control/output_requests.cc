@@ -1,5 +1,7 @@
 #include "control/output_requests.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -37,9 +39,30 @@ std::string_view analysis_name(std::string_view word) {
 }
 
 // Requests Ondrel can print: voltages (v(, vdb(, vp( ...), currents (i( ...)
-// and noise (n( ...).
+// and noise (n( ...). A call that only begins with v is no voltage: vth(m1)
+// is a MOSFET's threshold, which Ondrel cannot print.
 bool is_carried_request(std::string_view call) {
-  return !call.empty() && (call[0] == 'v' || call[0] == 'i' || call[0] == 'n');
+  if (call.empty()) return false;
+  if (call[0] != 'v') return call[0] == 'i' || call[0] == 'n';
+  static constexpr std::string_view kVoltages[] = {"v(", "vr(", "vi(", "vm(", "vp(", "vdb("};
+  return std::find(std::begin(kVoltages), std::end(kVoltages), call) != std::end(kVoltages);
+}
+
+// A current request of an element written under another name or as a
+// subcircuit (M, D and J lines become wrapper instances, F and H become
+// G and E sources): the request would name nothing Ondrel has.
+bool names_rewritten_element(std::string_view request) {
+  if (request.empty() || request[0] != 'i') return false;
+  const std::size_t open = request.find('(');
+  const std::size_t close = request.rfind(')');
+  if (open == std::string_view::npos || close == std::string_view::npos || close <= open + 1) {
+    return false;
+  }
+  std::string_view element = request.substr(open + 1, close - open - 1);
+  const std::size_t dot = element.rfind('.');
+  if (dot != std::string_view::npos) element.remove_prefix(dot + 1);
+  return !element.empty() &&
+         std::string_view("mdjfh").find(lower_ascii(element[0])) != std::string_view::npos;
 }
 
 // Passes over a call or parenthesis with everything up to the one that
@@ -83,6 +106,11 @@ void translate_output_request(TranslationContext& ctx, int target, std::string_v
       if (!read_call_group(ctx, request, MODE_NO_KEYWORDS, voltage)) {
         warn_and_skip(ctx, target, kBadSyntax, "");
         return;
+      }
+      if (names_rewritten_element(request)) {
+        passed += request;
+        passed += ' ';
+        continue;
       }
       write_text(ctx, target, request, true);
       ++requests;

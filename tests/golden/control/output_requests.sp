@@ -8,6 +8,8 @@ Output requests
 .PRINT DC PRECISION=4 V(1) par('v(2)*2') V(4) {rval2}
 .PLOT TRAN P(VV1) v(x) $ $x=8400 $y=3100
 * requests that cannot be translated
+* (currents of elements written as wrappers or other letters, a threshold)
+.print tran i(m1) i(d1) i(f1) i(h2) i(x1.m2) i(r1) vth(m1) vds(m1)
 .print disto v(1)
 .plot .disto v(1)
 .print v(ref) v(out)
