@@ -206,8 +206,14 @@ bool write_sweep_clause(TranslationContext& ctx, int target, const Analysis& ana
   write_line(ctx, target, "");
   write_text(ctx, target, ".step", true);
   ++ctx.sweeps_as_step;
-  if ((analysis.step_names_parameter && name != "temp") || is_top_parameter(ctx, name)) {
+  const bool top_parameter = is_top_parameter(ctx, name);
+  if ((analysis.step_names_parameter && name != "temp") || top_parameter) {
     write_text(ctx, target, "param", true);
+    // HSPICE sweeps a source of that name as well; .step param would not.
+    if (!top_parameter && name != "temp") {
+      post_warning(ctx,
+                   "SWEEP of a name no .param of this file defines, written as a parameter:", name);
+    }
   }
   write_text(ctx, target, name, true);
   if (write_sweep_type(ctx, target) == kPointList && at_value(ctx) && !skip_analysis_value(ctx)) {
