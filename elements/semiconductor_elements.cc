@@ -420,7 +420,8 @@ void translate_j(TranslationContext& ctx, int target, int /*code*/) {
   write_line(ctx, target, "");
 }
 
-// M name d g s b model [l [w]] [l= w= scale= m= mult= rdc= rsc= delvto= geo=
+// M name d g s b model [l [w [ad [as [pd [ps [nrd [nrs]]]]]]]] [l= w= scale= m= mult= rdc= rsc=
+// delvto= geo=
 //   nrs= nrd= dtemp= as= ad= ps= pd= ic=]
 //   -> name d g s b model l= w= [m=] ad= as= [pd=] [ps=] [nrd=] [nrs=] [ic=]
 //      (l, w, as and ad given)
@@ -438,6 +439,9 @@ void translate_m(TranslationContext& ctx, int target, int /*code*/) {
   const std::string model(token_text(ctx));
   next_element_token(ctx, MODE_ALL_KEYWORDS);
   MosfetValues v;
+  const std::array<OptionalList*, 8> positions = {&v.l,  &v.w,  &v.ad,  &v.as,
+                                                  &v.pd, &v.ps, &v.nrd, &v.nrs};
+  std::size_t positional = 0;
   while (!ctx.statement_ended && ctx.token_kind != TOK_EOF) {
     const int kind = ctx.token_kind;
     if (kind == TOK_NAME && is_word(ctx, "mult")) {
@@ -446,8 +450,13 @@ void translate_m(TranslationContext& ctx, int target, int /*code*/) {
       continue;
     }
     if (kind == TOK_NAME || is_number_kind(kind)) {
-      read_positional_value(ctx, v.l);
-      if (starts_plain_value(ctx)) read_positional_value(ctx, v.w);
+      // Values without keywords stand for l, w, ad, as, pd, ps, nrd and
+      // nrs, in that order.
+      if (positional == positions.size()) {
+        reject(ctx, target, kBadMosfet, name);
+        return;
+      }
+      read_positional_value(ctx, *positions[positional++]);
       continue;
     }
     if (kind == kw("ic")) {

@@ -20,6 +20,10 @@ J5 d g s jmod aval
 J6 d g s jmod m=2
 * MOSFETs: positional geometry, the plain form scaled, the wrapper form
 M1 d g s b nch 1u 10u
+* values without keywords stand for l, w, ad, as, pd, ps, nrd, nrs in order
+M7 d g s b nch 1u 10u 5p
+M8 d g s b nch 1u 10u 5p 6p 12u 13u 1 2
+M9 d g s b nch 1u 10u 5p 6p 12u 13u 1 2 3
 M2 d g s b nch l=1u w=10u ad=5p as=5p pd=12u ps=12u nrd=1 nrs=2 ic=1,-2,3 m=4 scale=2
 M3 d g s b nch l=1u w=10u ad=5p pd=1u m=2 rdc=1 rsc=2 nrs=1 nrd=2 geo=1 delvto=0.1 scale=2 dtemp=3
 M4 d g s b nch
