@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "control/blocks.h"
 #include "core/char_class.h"
 #include "core/diagnostics.h"
 #include "core/names.h"
@@ -233,6 +234,24 @@ void move_local_models_before(TranslationContext& ctx, int target, std::size_t s
 }
 
 }  // namespace
+
+void translate_nested_subckt(TranslationContext& ctx, int target, int /*code*/) {
+  const LineNumber first = ctx.statement_start.line;
+  int depth = 0;
+  while (!ctx.scan.input_ended) {
+    look_up_statement_keyword(ctx);
+    const int kind = ctx.token_kind;
+    if (kind == kw(".subckt") || kind == kw(".macro")) ++depth;
+    if (kind == kw(".ends") || kind == kw(".eom")) --depth;
+    ctx.dispatched_serial = ctx.statement_serial;
+    finish_statement(ctx, MODE_DOT_KEYWORDS);
+    echo_lines(ctx, target, ctx.previous_statement_lines);
+    ctx.previous_statement_lines.clear();
+    if (depth == 0) break;
+  }
+  post_warning(ctx, "Found subcircuit definition inside a subcircuit that will not be translated",
+               "lines " + std::to_string(first) + "-" + std::to_string(block_last_line(ctx)));
+}
 
 // .subckt NAME node... [param=value...] body .ends
 //   -> .subckt NAME node... [params: param = value ...] body .ends

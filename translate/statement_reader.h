@@ -30,4 +30,9 @@ void dispatch_statement(TranslationContext& ctx, StatementScope scope, int targe
 /// Translates a `.subckt` or `.macro` definition with its body.
 void translate_subckt(TranslationContext& ctx, int target, int code);
 
+/// A `.subckt` inside a subcircuit's body: HSPICE keeps such a definition
+/// local to the one around it, which Ondrel cannot say. The definition,
+/// through its own `.ends`, is echoed and reported once with its lines.
+void translate_nested_subckt(TranslationContext& ctx, int target, int code);
+
 }  // namespace corvane

@@ -53,8 +53,11 @@ constexpr StatementRow kStatementRows[] = {
     // the top level; inside a section only a reference
     {kw(".lib"), translated(translate_lib), kNotHere, translated(translate_nested_lib)},
     // .subckt NAME node... [params]    -> .subckt NAME node... [params: ...] body .ends
-    outside_subckt(kw(".subckt"), translated(translate_subckt)),
-    outside_subckt(kw(".macro"), translated(translate_subckt)),
+    // inside a subcircuit: a local definition, echoed whole
+    {kw(".subckt"), translated(translate_subckt), translated(translate_nested_subckt),
+     translated(translate_subckt)},
+    {kw(".macro"), translated(translate_subckt), translated(translate_nested_subckt),
+     translated(translate_subckt)},
     // .include 'FILE'                  -> .inc "FILE"
     outside_subckt(kw(".include"), translated(translate_include)),
     outside_subckt(kw(".inc"), translated(translate_include)),

@@ -46,7 +46,9 @@ TEST(StatementTable, EachScopeAllowsItsOwnStatements) {
   }
   const StatementRow* subckt = find_statement_row(kw(".subckt"));
   ASSERT_NE(subckt, nullptr);
-  EXPECT_EQ(subckt->in(StatementScope::subckt_body).action, StatementAction::not_here);
+  // A definition inside a definition is taken whole (and echoed), never
+  // left to close the outer one at its .ends.
+  EXPECT_EQ(subckt->in(StatementScope::subckt_body).handler, translate_nested_subckt);
   EXPECT_EQ(find_statement_row(kw(".ic"))->in(StatementScope::section).handler,
             translate_initial_conditions_to_main);
   EXPECT_EQ(find_statement_row(kw(".options"))->in(StatementScope::section).action,

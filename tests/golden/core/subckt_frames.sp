@@ -15,6 +15,16 @@ K1 l1 l2 1
 .MACRO old x y
 I1 x y 1m
 .EOM old
+.subckt outer a b g=3
+* a definition inside a definition: echoed whole, through its own .ends
+.subckt inner p q
+r1 p q 'g*1k'
+.macro deeper u v
+r9 u v 1
+.eom
+.ends inner
+r2 b 0 1k
+.ends outer
 .subckt bad a (b)
 V2 a 0 1
 .ends bad
