@@ -50,15 +50,6 @@ constexpr std::array<SourceKindWord, 22> kSourceKindWords = {{
     {"nl", kw("nl")},
 }};
 
-// The name just read is the last item of its physical line: nothing but
-// blanks, or a "$" comment, follows it.
-bool last_item_on_line(const TranslationContext& ctx) {
-  const std::string_view line = ctx.scan.line;
-  std::size_t p = std::min(ctx.scan.pos, line.size());
-  while (p < line.size() && char_class(line[p]) == CharClass::blank) ++p;
-  return p == line.size() || line[p] == '$';
-}
-
 }  // namespace
 
 int next_element_token(TranslationContext& ctx, int mode) {
@@ -141,12 +132,15 @@ ModelSlot read_model_slot(TranslationContext& ctx) {
   // A value in braces is no model name: the value readers take it.
   if (ctx.statement_ended || ctx.token_kind != TOK_NAME || at_braced_value(ctx)) return slot;
   slot.name.assign(token_text(ctx));
-  // A name is a model name when the file has a model of that name, even as
-  // the last item of its line (the element then takes its value from the
-  // model); otherwise it is a value, noted as such when other items follow.
-  const bool model = is_model_name(ctx, slot.name);
+  // A name is a model name when the file has a model of that name and no
+  // parameter of it stands in scope, even as the last item of its line (the
+  // element then takes its value from the model). Otherwise it is a value,
+  // noted as such so that a model of that name further on is found by the
+  // second reading.
+  const bool parameter = is_top_parameter(ctx, slot.name) || is_local_parameter(ctx, slot.name);
+  const bool model = !parameter && is_model_name(ctx, slot.name);
   slot.is_value = !model;
-  slot.unknown_model = !model && !last_item_on_line(ctx);
+  slot.unknown_model = !model && !parameter;
   // Keywords are looked up in both cases: a value at the end of a line may
   // still be followed by a "+" line of keywords.
   next_element_token(ctx, MODE_ALL_KEYWORDS);

@@ -139,8 +139,26 @@ TEST(ReadModelSlot, AKnownModelIsAModelWhereverItStands) {
       const ModelSlot slot = read_model_slot(fixture.ctx);
       EXPECT_EQ(slot.name, "cval") << c.line;
       EXPECT_EQ(slot.is_value, !model_known) << c.line << model_known;
-      EXPECT_EQ(slot.unknown_model, !c.last_item && !model_known) << c.line << model_known;
+      EXPECT_EQ(slot.unknown_model, !model_known) << c.line << model_known;
     }
+  }
+}
+
+// A parameter in scope of the same name wins over a model: the subcircuit's
+// own cval=1p, or a .param of the file.
+TEST(ReadModelSlot, AParameterInScopeIsAValueBeforeAModel) {
+  for (const bool local : {false, true}) {
+    StatementFixture fixture("C1 a b cval\n");
+    note_model(fixture.ctx, "cval");
+    skip_to_slot(fixture, 2);
+    if (local) {
+      note_local_parameter(fixture.ctx, "cval");
+    } else {
+      note_top_parameter(fixture.ctx, "cval");
+    }
+    const ModelSlot slot = read_model_slot(fixture.ctx);
+    EXPECT_TRUE(slot.is_value) << local;
+    EXPECT_FALSE(slot.unknown_model) << local;
   }
 }
 
