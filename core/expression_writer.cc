@@ -230,6 +230,11 @@ class Writer {
       const Node& argument = node(arguments[i]);
       if (nodes && argument.kind == Kind::name) {
         put(TOK_NAME, ctx_.symbols.enter(global_node_name(ctx_, lower(argument.text)), TOK_NAME));
+      } else if (nodes && argument.kind == Kind::number) {
+        // A node named like a number (1a, 2x) keeps its name: no scale
+        // factor is respelled in it.
+        const int kind = has_exponent(argument.text) ? TOK_NUMBER_EXP : TOK_NUMBER;
+        put(kind, ctx_.constants.enter(lower(argument.text), kind));
       } else {
         numeric(arguments[i]);
       }

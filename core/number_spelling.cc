@@ -30,8 +30,14 @@ std::size_t mantissa_end(std::string_view text, std::size_t& exponent_at) {
 }  // namespace
 
 std::string_view ondrel_number_text(std::string_view text, std::string& scratch) {
-  // Most numbers end in a digit: no suffix at all.
-  if (text.empty() || is_digit(text.back()) || text.back() == '.') return text;
+  // Most numbers have neither letter at all (units may follow a suffix:
+  // 2a3 is 2a).
+  bool scaled = false;
+  for (const char c : text) {
+    const char lower = lower_ascii(c);
+    scaled |= lower == 'x' || lower == 'a';
+  }
+  if (!scaled) return text;
   std::size_t exponent_at = 0;
   const std::size_t end = mantissa_end(text, exponent_at);
   if (end == 0 || end >= text.size()) return text;
@@ -43,7 +49,7 @@ std::string_view ondrel_number_text(std::string_view text, std::string& scratch)
     return scratch;
   }
   if (suffix != 'a') return text;
-  int exponent = 0;
+  long long exponent = 0;
   std::size_t base_end = end;
   if (exponent_at != std::string_view::npos) {
     std::size_t from = exponent_at + 1;

@@ -270,7 +270,7 @@ std::set<std::string> words_of(std::string_view text, bool source) {
 // know, are written as it reads them: 10x as 10meg, 3a with the same value
 // in its exponent (3e-18).
 bool written_with_ondrel_scale(const std::string& word, const std::set<std::string>& out) {
-  static const std::regex kScaled(R"(([0-9.]+(e[-+]?[0-9]+)?)([xa])([a-z]*))");
+  static const std::regex kScaled(R"(([0-9.]+(e[-+]?[0-9]+)?)([xa])([a-z0-9]*))");
   std::smatch parts;
   if (!std::regex_match(word, parts, kScaled)) return false;
   if (parts[3] == "x") return out.contains(parts[1].str() + "meg" + parts[4].str());

@@ -11,6 +11,9 @@ v1 a 0 dc 1X ac 2a
 e1 a 0 b 0 1x
 .ac dec 10 1 100X
 .tran 1a 1x
+* a unit after the suffix; a node named like a number keeps its name
+r4 a 0 2a3
+e2 out 0 vol='v(1a)*2x'
 * Other suffixes and units stay as written
 r3 a 0 1meg
 c4 a 0 1.5pF
