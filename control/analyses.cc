@@ -112,6 +112,9 @@ bool is_zero_text(std::string_view text) {
 }
 
 bool reject(TranslationContext& ctx, int target, const Analysis& analysis) {
+  // Lines the analysis wrote already (a sweep's .step) are taken back: the
+  // echo stands for the whole statement.
+  if (target == ctx.statement_target) output_of(ctx, target).truncate(ctx.statement_output_start);
   warn_and_skip(ctx, target, analysis.syntax_error, "");
   return false;
 }
@@ -278,6 +281,27 @@ void write_uic(TranslationContext& ctx, int target, std::size_t& tran_line_end) 
   output.append(after);
 }
 
+// Counts the analysis being translated, once it is done, towards the
+// warning that .step sweeps every analysis; a rejected one, and the sweep
+// it began, do not count.
+class AnalysisCount {
+ public:
+  explicit AnalysisCount(TranslationContext& ctx) : ctx_(ctx), sweeps_(ctx.sweeps_as_step) {}
+  AnalysisCount(const AnalysisCount&) = delete;
+  AnalysisCount& operator=(const AnalysisCount&) = delete;
+  ~AnalysisCount() {
+    if (ctx_.rejected_serial == ctx_.dispatched_serial) {
+      ctx_.sweeps_as_step = sweeps_;
+    } else {
+      ++ctx_.analyses;
+    }
+  }
+
+ private:
+  TranslationContext& ctx_;
+  int sweeps_;
+};
+
 }  // namespace
 
 std::string_view sweep_type_word(std::string_view hspice_word) {
@@ -296,7 +320,7 @@ void translate_ac(TranslationContext& ctx, int target, int /*code*/) {
     return;
   }
   write_text(ctx, target, kAc.keyword, true);
-  ++ctx.analyses;
+  const AnalysisCount count(ctx);
   write_sweeps(ctx, target, kAc);
 }
 
@@ -310,7 +334,7 @@ void translate_dc(TranslationContext& ctx, int target, int /*code*/) {
     return;
   }
   write_text(ctx, target, kDc.keyword, true);
-  ++ctx.analyses;
+  const AnalysisCount count(ctx);
   write_sweeps(ctx, target, kDc);
 }
 
@@ -319,7 +343,7 @@ void translate_dc(TranslationContext& ctx, int target, int /*code*/) {
 void translate_tran(TranslationContext& ctx, int target, int /*code*/) {
   next_token(ctx, MODE_NO_KEYWORDS);
   write_text(ctx, target, kTran.keyword, true);
-  ++ctx.analyses;
+  const AnalysisCount count(ctx);
   int leading = 0;
   for (; leading < 2 && at_value(ctx); ++leading) {
     if (!write_analysis_value(ctx, target)) break;

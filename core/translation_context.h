@@ -155,6 +155,8 @@ struct TranslationContext {
   long rejected_serial = -1;
   int rejected_target = 0;
   std::size_t rejected_size = 0;
+  // Where the statement in hand began writing on its target.
+  std::size_t statement_output_start = 0;
 
   // Where the local models of the subcircuit being written stand in its
   // target's text (begin, end): they are moved before the subcircuit.

@@ -19,18 +19,25 @@ namespace corvane {
 namespace {
 
 // The words of a source's value part that are no parameter names.
-constexpr std::array<std::string_view, 17> kSourceWords = {
-    "dc", "ac",  "pulse", "pu", "sin",  "exp",  "pwl", "pl",     "sffm",
-    "am", "pat", "r",     "td", "data", "file", "rd",  "pwlfile"};
+constexpr std::array<std::string_view, 19> kSourceWords = {
+    "dc",  "ac", "pulse", "pu",   "sin",  "exp", "pwl",     "pl", "sffm", "am",
+    "pat", "r",  "td",    "data", "file", "rd",  "pwlfile", "rb", "rout"};
 
 bool is_source_word(std::string_view word) {
   const std::string lower = lower_ascii_text(word);
   return std::find(kSourceWords.begin(), kSourceWords.end(), lower) != kSourceWords.end();
 }
 
+// A PAT source's data: b and the bits (b1010).
+bool is_bit_pattern(std::string_view word) {
+  return word.size() > 1 && (word[0] == 'b' || word[0] == 'B') &&
+         word.find_first_not_of("01", 1) == std::string_view::npos;
+}
+
 bool is_setting_word(std::string_view word) {
   const std::string lower = lower_ascii_text(word);
-  return lower == "td" || lower == "rd" || lower == "data" || lower == "file";
+  return lower == "td" || lower == "rd" || lower == "data" || lower == "file" || lower == "rb" ||
+         lower == "rout";
 }
 
 bool starts_name(char c) {
@@ -229,9 +236,10 @@ bool write_source_values(TranslationContext& ctx, int target, std::string_view t
       while (after < text.size() && (text[after] == ' ' || text[after] == '\t')) ++after;
       const bool assigned = after < text.size() && text[after] == '=' &&
                             (after + 1 >= text.size() || text[after + 1] != '=');
-      // td, rd, data and file are settings only as "td=": a bare td in a
-      // value's place is a parameter of that name.
-      const bool keyword = is_source_word(word) && (assigned || !is_setting_word(word));
+      // td, rd, data, file, rb and rout are settings only as "td=": a
+      // bare td in a value's place is a parameter of that name.
+      const bool keyword =
+          (is_source_word(word) && (assigned || !is_setting_word(word))) || is_bit_pattern(word);
       if (!keyword && assigned) {
         // A keyword value Ondrel's sources have no place for (m=2, the
         // number of sources in parallel): the line is reported.

@@ -167,6 +167,7 @@ bool is_element_start(TranslationContext& ctx) {
 void begin_statement(TranslationContext& ctx, int target) {
   ctx.dispatched_serial = ctx.statement_serial;
   ctx.statement_target = target;
+  ctx.statement_output_start = output_of(ctx, target).size();
   if (ctx.observer != nullptr) {
     ctx.observer->statement_begins(ctx.statement_start.line, target, output_of(ctx, target).size());
   }

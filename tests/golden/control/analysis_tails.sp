@@ -9,6 +9,8 @@ v1 vdd 0 1
 * never taken for a step value
 .tran 1n 100n SWEEP a 1 3 1 UIC
 .tran 1n 100n SWEEP a 1 3 1 START=10n
+* A rejected analysis takes back the lines it wrote: only the echo stays
+.dc v1 0 1 0.1 SWEEP a 1 3 1 UIC
 * A third or fourth value that is a name or an expression is reported
 .tran 1n 100n tst
 .tran 1n 100n 'tst*2' 0

@@ -22,6 +22,8 @@ V17 a 0 dc 1
 V18 a 0 PULSE(0 1 td 1n 1n 5n 10n)
 V19 a 0 DC rd
 V20 a 0 PWL(0 0 1n 1 2n 0) TD=2n
+* a PAT source's bits and its rb= setting
+V21 a 0 pat(1 0 0 1n 1n 5n b1010 r=1 rb=2)
 * An element's temperature difference: reported, with a model or without
 R20 a b 1k tc1=1m dtemp=10
 R21 a b rmod 1k dtemp=10
