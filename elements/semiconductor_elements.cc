@@ -391,6 +391,7 @@ void translate_j(TranslationContext& ctx, int target, int /*code*/) {
   }
   if (!fourth_node.empty()) post_warning(ctx, "Fourth node of JFET not translated:", fourth_node);
 
+  const std::string written_model(model_reference(ctx, model));
   if (!v.area && (v.l || v.w)) {
     // The wrapper declares the area and m: a W by L gate is their product.
     OptionalList area = v.l && v.w ? v.w : OptionalList();
@@ -402,15 +403,23 @@ void translate_j(TranslationContext& ctx, int target, int /*code*/) {
                             {"ic", &v.ic1}},
                            name);
     write_element_start(ctx, target, renamed_element(ctx, name, prefix_x(name)), ctx.output_nodes);
-    write_piece(ctx, target, model_reference(ctx, model));
+    write_piece(ctx, target, written_model);
     const std::array<ParamItem, 2> items = {{{"area=", &area}, {"m=", &v.m}}};
+    write_params(ctx, target, items, false);
+  } else if (needs_wrapper(ctx, written_model)) {
+    // A MESFET's card is a GaAs FET's, which only its wrapper can use.
+    report_unplaced_values(ctx, {{"l", &v.l}, {"w", &v.w}, {"dtemp", &v.dtemp}, {"ic", &v.ic1}},
+                           name);
+    write_element_start(ctx, target, renamed_element(ctx, name, prefix_x(name)), ctx.output_nodes);
+    write_piece(ctx, target, written_model);
+    const std::array<ParamItem, 2> items = {{{"area=", &v.area}, {"m=", &v.m}}};
     write_params(ctx, target, items, false);
   } else {
     // With the area given, l and w have no place.
     report_unplaced_values(ctx, {{"l", &v.l}, {"w", &v.w}, {"dtemp", &v.dtemp}}, name);
     fold_factor_if(v.area, v.m, TOK_STAR, false);
     write_element_start(ctx, target, name, ctx.output_nodes);
-    write_piece(ctx, target, model_reference(ctx, model));
+    write_piece(ctx, target, written_model);
     if (v.area) token_list_write(ctx, target, *v.area);
     if (v.ic1) {
       write_joined(ctx, target, "ic=", *v.ic1);

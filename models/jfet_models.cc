@@ -78,6 +78,8 @@ void translate_jfet_model(TranslationContext& ctx, int target, int kind, const s
     return;
   }
   const bool mesfet = level == "3";
+  // A J line cannot name a GaAs FET's card: its instances take the wrapper.
+  if (mesfet) note_shaping_wrapper(ctx, name);
 
   CardWriter out(ctx, target, record);
   out.text(".subckt " + name + " d g s params:area=");

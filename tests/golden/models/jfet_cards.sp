@@ -15,4 +15,10 @@
 + rg=5
 .model j2 njf level=2 vto=-1
 .model j5 njf level=5
+* J lines with an area: a MESFET's (also one defined further on) take the
+* wrapper, since a J element cannot use a GaAs FET card; a JFET's stay J lines
+J10 d g 0 j3 2
+J11 d g 0 jlater 2 m=2
+J12 d g 0 j1 3
+.model jlater njf level=3 vto=-1
 .end
