@@ -57,6 +57,7 @@ struct ModelBin {
   double wmin = 0;
   double wmax = 0;
   std::string written;
+  int target = 0;  // the text its card stands in: main or a `.lib` section
 };
 
 /// HSPICE's defaults for a MOSFET line that leaves a value out, as
@@ -179,6 +180,9 @@ struct NameBook {
   /// used before any model or family of that name was known.
   StringMap<std::vector<ModelBin>> families;
   StringMap<bool> unknown_models_used;
+  /// Families of several sections whose bins the main text took from the
+  /// first, said once each.
+  StringMap<bool> sections_said;
   /// Room for a model name as an element writes it, and for one looked up
   /// as a family.
   std::string model_in_hand;

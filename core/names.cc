@@ -320,10 +320,54 @@ std::string model_card_name(TranslationContext& ctx, std::string_view source_nam
   return written;
 }
 
+namespace {
+
+// A family is known by where its cards stand: the family's name (lower
+// case) for cards of the main text outside subcircuits; else the `.lib`
+// section's number and the subcircuit before it, so that a section's or a
+// subcircuit's own family is never another's.
+std::string family_key(int target, std::string_view scope, std::string_view family) {
+  if (target == MAIN_OUTPUT && scope.empty()) return std::string(family);
+  std::string key = std::to_string(target);
+  key += '\n';
+  key += element_key(scope, family);
+  return key;
+}
+
+// The main text's instances of a family whose cards stand only in `.lib`
+// sections take the first section's bins: every section file holds them,
+// and sections usually bin alike. A family of several sections is marked,
+// so that the choice is said.
+constexpr std::string_view kFirstSection = "*\n";
+constexpr std::string_view kSeveralSections = "**\n";
+
+const std::vector<ModelBin>* find_family(const NameBook& book, const std::string& key) {
+  const auto found = book.families.find(key);
+  if (found != book.families.end()) return &found->second;
+  const auto assigned = book.assigned.families.find(key);
+  if (assigned != book.assigned.families.end()) return &assigned->second;
+  return nullptr;
+}
+
+}  // namespace
+
 void note_model_bin(TranslationContext& ctx, std::string_view source_name, ModelBin bin) {
   const std::size_t dot = source_name.rfind('.');
   if (dot == std::string_view::npos || dot == 0) return;
-  ctx.names.families[lower_ascii_text(source_name.substr(0, dot))].push_back(std::move(bin));
+  const std::string family = lower_ascii_text(source_name.substr(0, dot));
+  const std::string scope = lower_ascii_text(ctx.names.scope);
+  const int target = ctx.statement_target;
+  bin.target = target;
+  StringMap<std::vector<ModelBin>>& families = ctx.names.families;
+  if (target != MAIN_OUTPUT && scope.empty()) {
+    std::vector<ModelBin>& first = families[std::string(kFirstSection) + family];
+    if (first.empty() || first.front().target == target) {
+      first.push_back(bin);
+    } else {
+      families[std::string(kSeveralSections) + family];
+    }
+  }
+  families[family_key(target, scope, family)].push_back(std::move(bin));
 }
 
 const std::vector<ModelBin>* model_family(TranslationContext& ctx, std::string_view name) {
@@ -332,12 +376,33 @@ const std::vector<ModelBin>* model_family(TranslationContext& ctx, std::string_v
   lower.assign(name);
   for (char& c : lower) c = lower_ascii(c);
   if (book.models.contains(lower)) return nullptr;
-  const auto found = book.families.find(lower);
-  if (found != book.families.end()) return &found->second;
-  const auto assigned = book.assigned.families.find(lower);
-  if (assigned != book.assigned.families.end()) return &assigned->second;
+  // The nearest family: the subcircuit's own, its section's, the main
+  // text's (which every section file holds).
+  const std::string scope = lower_ascii_text(book.scope);
+  const int target = ctx.statement_target;
+  const std::string keys[] = {family_key(target, scope, lower), family_key(target, "", lower),
+                              family_key(MAIN_OUTPUT, scope, lower), lower};
+  for (const std::string& key : keys) {
+    if (const std::vector<ModelBin>* bins = find_family(book, key)) return bins;
+  }
+  if (target == MAIN_OUTPUT) {
+    if (const std::vector<ModelBin>* bins = find_family(book, std::string(kFirstSection) + lower)) {
+      const std::string several = std::string(kSeveralSections) + lower;
+      if ((book.families.contains(several) || book.assigned.families.contains(several)) &&
+          !book.sections_said.contains(lower)) {
+        book.sections_said.emplace(lower, true);
+        post_warning(ctx,
+                     "Model family binned by its first .lib section's cards; other sections "
+                     "may bin otherwise:",
+                     lower);
+      }
+      return bins;
+    }
+  }
   // Each name once: a netlist of a million instances of a few models of
-  // other files remembers a few names.
+  // other files remembers a few names (under the key a family of its own
+  // place would have, which the end of the file looks for).
+  if (!book.unknown_models_used.contains(keys[0])) book.unknown_models_used.emplace(keys[0], true);
   if (!book.unknown_models_used.contains(lower)) book.unknown_models_used.emplace(lower, true);
   return nullptr;
 }
@@ -370,7 +435,10 @@ NameAssignments find_name_conflicts(const TranslationContext& ctx) {
   }
   // An instance named a family defined further on.
   if (std::any_of(book.unknown_models_used.begin(), book.unknown_models_used.end(),
-                  [&](const auto& entry) { return book.families.contains(entry.first); })) {
+                  [&](const auto& entry) {
+                    return book.families.contains(entry.first) ||
+                           book.families.contains(std::string(kFirstSection) + entry.first);
+                  })) {
     conflicts.families = book.families;
   }
   // A plain MOSFET line for a model whose wrapper, further on, shapes its

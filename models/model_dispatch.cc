@@ -137,9 +137,7 @@ void translate_model(TranslationContext& ctx, int target, int /*code*/) {
       warn_and_skip(ctx, target, kLocalParameters, source_name);
       return;
     }
-    if ((kind == kw("nmos") || kind == kw("pmos")) && !local) {
-      note_bin(ctx, source_name, name, record);
-    }
+    if (kind == kw("nmos") || kind == kw("pmos")) note_bin(ctx, source_name, name, record);
     // What shaped the output was not lost, though no line carries it.
     if (ctx.report != nullptr) {
       record.for_each_used([&ctx](int used) { ctx.report->note_parameter_used(used); });

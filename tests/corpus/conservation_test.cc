@@ -318,10 +318,15 @@ bool written(const std::string& word, const std::set<std::string>& out, bool ele
   std::erase(undotted, '.');
   if (out.contains(undotted)) return true;
   // A model name respelled apart from another (pch11_2), or a binned
-  // family's name written as the bin an instance falls in (nch -> nch2).
+  // family's name written as the bin an instance falls in (nch -> nch2);
+  // either after the name of the subcircuit the card stands in
+  // (cell_nch1).
   for (const std::string& w : out) {
-    if (w.size() > undotted.size() && w.starts_with(undotted) &&
-        w.find_first_not_of("0123456789_", undotted.size()) == std::string::npos) {
+    const std::size_t at = w.starts_with(undotted) ? 0 : w.find("_" + undotted);
+    if (at == std::string::npos) continue;
+    const std::size_t end = at + (at == 0 ? 0 : 1) + undotted.size();
+    if (w.size() >= end && w.find_first_not_of("0123456789_", end) == std::string::npos &&
+        (w.size() > end || at > 0)) {
       return true;
     }
   }
