@@ -349,6 +349,26 @@ const std::vector<ModelBin>* find_family(const NameBook& book, const std::string
   return nullptr;
 }
 
+// A main-text instance's family whose cards stand only in `.lib`
+// sections: the first section's, said when several sections define it.
+const std::vector<ModelBin>* first_section_family(TranslationContext& ctx, int target,
+                                                  const std::string& family) {
+  if (target != MAIN_OUTPUT) return nullptr;
+  NameBook& book = ctx.names;
+  const std::vector<ModelBin>* bins = find_family(book, std::string(kFirstSection) + family);
+  if (bins == nullptr) return nullptr;
+  const std::string several = std::string(kSeveralSections) + family;
+  if ((book.families.contains(several) || book.assigned.families.contains(several)) &&
+      !book.sections_said.contains(family)) {
+    book.sections_said.emplace(family, true);
+    post_warning(ctx,
+                 "Model family binned by its first .lib section's cards; other sections may "
+                 "bin otherwise:",
+                 family);
+  }
+  return bins;
+}
+
 }  // namespace
 
 void note_model_bin(TranslationContext& ctx, std::string_view source_name, ModelBin bin) {
@@ -377,32 +397,25 @@ const std::vector<ModelBin>* model_family(TranslationContext& ctx, std::string_v
   for (char& c : lower) c = lower_ascii(c);
   if (book.models.contains(lower)) return nullptr;
   // The nearest family: the subcircuit's own, its section's, the main
-  // text's (which every section file holds).
-  const std::string scope = lower_ascii_text(book.scope);
+  // text's (which every section file holds). Most files have no family:
+  // their instances look nothing up.
   const int target = ctx.statement_target;
-  const std::string keys[] = {family_key(target, scope, lower), family_key(target, "", lower),
-                              family_key(MAIN_OUTPUT, scope, lower), lower};
-  for (const std::string& key : keys) {
-    if (const std::vector<ModelBin>* bins = find_family(book, key)) return bins;
-  }
-  if (target == MAIN_OUTPUT) {
-    if (const std::vector<ModelBin>* bins = find_family(book, std::string(kFirstSection) + lower)) {
-      const std::string several = std::string(kSeveralSections) + lower;
-      if ((book.families.contains(several) || book.assigned.families.contains(several)) &&
-          !book.sections_said.contains(lower)) {
-        book.sections_said.emplace(lower, true);
-        post_warning(ctx,
-                     "Model family binned by its first .lib section's cards; other sections "
-                     "may bin otherwise:",
-                     lower);
-      }
-      return bins;
+  const bool placed = target != MAIN_OUTPUT || !book.scope.empty();
+  const std::string own = placed ? family_key(target, lower_ascii_text(book.scope), lower) : lower;
+  if (!book.families.empty() || !book.assigned.families.empty()) {
+    const std::string keys[] = {own, family_key(target, "", lower),
+                                family_key(MAIN_OUTPUT, lower_ascii_text(book.scope), lower),
+                                lower};
+    for (const std::string& key : keys) {
+      if (const std::vector<ModelBin>* bins = find_family(book, key)) return bins;
     }
+    if (const std::vector<ModelBin>* bins = first_section_family(ctx, target, lower)) return bins;
   }
   // Each name once: a netlist of a million instances of a few models of
-  // other files remembers a few names (under the key a family of its own
-  // place would have, which the end of the file looks for).
-  if (!book.unknown_models_used.contains(keys[0])) book.unknown_models_used.emplace(keys[0], true);
+  // other files remembers a few names (also under the key a family of its
+  // own place would have, which the end of the file looks for).
+  if (placed && !book.unknown_models_used.contains(own))
+    book.unknown_models_used.emplace(own, true);
   if (!book.unknown_models_used.contains(lower)) book.unknown_models_used.emplace(lower, true);
   return nullptr;
 }
